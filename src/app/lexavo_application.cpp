@@ -1,0 +1,47 @@
+#include "app/lexavo_application.h"
+
+#include <QMessageBox>
+#include <exception>
+
+#include "app/information_dialogs.h"
+#include "app/program_state.h"
+#include "app/tfrm_main.h"
+#include "dictionary/dictionary_store.h"
+#include "text/qt_text.h"
+
+namespace lexavo {
+
+LexavoApplication::LexavoApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool LexavoApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& e) {
+        QMessageBox::critical(activeWindow(), QStringLiteral("Lexavo 6"),
+                              QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        QMessageBox::critical(activeWindow(), QStringLiteral("Lexavo 6"),
+                              QStringLiteral("Neznámá chyba."));
+    }
+    return false;
+}
+
+int runLexavo(int argc, char** argv) {
+    LexavoApplication app(argc, argv);
+    app.setApplicationName(QStringLiteral("Lexavo"));
+    const std::string exe = QCoreApplication::applicationFilePath().toStdString();
+    auto state = std::make_unique<ProgramState>(programDirFromExecutable(exe));
+    TfrmMain window(*state);
+    TAboutBox about(&window);
+    TfrmKontakt kontakt(&window);
+    window.attachDialogs(&about, &kontakt);
+    window.show();
+    try {
+        app.exec();
+    } catch (const std::exception& e) {
+        QMessageBox::critical(nullptr, QStringLiteral("Lexavo 6"), QString::fromLocal8Bit(e.what()));
+    }
+    return 0;
+}
+
+}  // namespace lexavo

@@ -1,0 +1,32 @@
+#pragma once
+// Everything the program works on for a whole run, allocated once at start-up:
+// one object built by the program entry (or by a test) and handed to the windows.
+
+#include <string>
+
+#include "dictionary/catalogue.h"
+#include "dictionary/dictionary_store.h"
+#include "text/fixed_text.h"
+
+namespace lexavo {
+
+constexpr size_t kInputWordBytes = 1000;
+using InputWord = FixedText<kInputWordBytes>;
+
+struct ProgramState {
+    // programDir: the directory of the executable (a temporary one in tests),
+    // without a trailing separator.
+    explicit ProgramState(std::string dir);
+
+    std::string programDir;
+    DictionaryStore store;
+    Catalogue catalogue;
+    // The expression being looked up; also scratch for the steps that follow a load.
+    InputWord inputWord;
+};
+
+// The directory part of an executable's full path: everything before the last
+// separator ('/' or '\\'), at most 999 characters of the path being taken.
+std::string programDirFromExecutable(std::string_view executablePath);
+
+}  // namespace lexavo

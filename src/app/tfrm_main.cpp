@@ -1,0 +1,77 @@
+#include "app/tfrm_main.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEvent>
+
+#include "text/qt_text.h"
+#include "ui_tfrm_main.h"
+
+namespace lexavo {
+
+TfrmMain::TfrmMain(ProgramState& state, QWidget* parent)
+    : QMainWindow(parent), state_(state), ui(new Ui::TfrmMain) {
+    ui->setupUi(this);
+    // The translator's menu is hidden as a whole; its items still take their keys.
+    ui->Peklada1->menuAction()->setVisible(false);
+    connectCatalogueHandlers();
+    connect(ui->Konecprogramu1, &QAction::triggered, this, &TfrmMain::Konecprogramu1Click);
+    FormCreate();
+}
+
+TfrmMain::~TfrmMain() { delete ui; }
+
+void TfrmMain::FormCreate() {
+    ui->ComboBoxSlovnik->setEditText(QStringLiteral("Název slovníku"));
+    state_.catalogue.scan(state_.programDir);
+    fillDictionaryChooser();
+
+    configRecord_.setDictionaryTitle({});
+    state_.inputWord.clear();
+    hadConfigFile_ = readConfigRecord(state_.programDir, configRecord_);
+
+    std::string wanted;
+    if (!hadConfigFile_) {
+        wanted = kTitleEnglishCzech;
+        ui->gotebookPlocha->setCurrentWidget(ui->pageSlovnik);
+    } else {
+        wanted = std::string(configRecord_.dictionaryTitle());
+    }
+    openDictionaryByTitle(wanted);
+    state_.inputWord.set("a");
+}
+
+void TfrmMain::FormActivate() {
+    // Only the first activation restores the start-up state: later ones come back
+    // from the About box or the progress window and must not undo the user's work.
+    if (activated_) return;
+    activated_ = true;
+    if (ui->gotebookPlocha->currentWidget() == ui->pageSlovnik) ui->editSlovo->setFocus();
+}
+
+void TfrmMain::attachDialogs(TAboutBox* about, TfrmKontakt* kontakt) {
+    aboutBox_ = about;
+    kontaktDialog_ = kontakt;
+}
+
+bool TfrmMain::FormCloseQuery() { return true; }
+
+void TfrmMain::Konecprogramu1Click() {
+    quitWithoutClose_ = true;
+    QApplication::exit(0);
+}
+
+bool TfrmMain::event(QEvent* e) {
+    if (e->type() == QEvent::WindowActivate) FormActivate();
+    return QMainWindow::event(e);
+}
+
+void TfrmMain::closeEvent(QCloseEvent* e) {
+    if (quitWithoutClose_ || FormCloseQuery()) {
+        e->accept();
+    } else {
+        e->ignore();
+    }
+}
+
+}  // namespace lexavo

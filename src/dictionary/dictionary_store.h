@@ -1,0 +1,69 @@
+#pragma once
+// The headword store: the loaded dictionary's information record, its headwords in
+// a fixed table of slots, and the index from a key byte to the first slot with it.
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "dictionary/formats.h"
+
+namespace lexavo {
+
+constexpr uint32_t kHeadwordSlots = 400000;
+constexpr size_t kSlotBytes = 40;
+// A slot keeps at most this many bytes of a headword; longer ones lose their tail.
+constexpr size_t kMaxHeadwordBytes = 21;
+
+// The maker's web address shown in the window caption and the information line.
+extern const char* const kMakerAddress;
+// "[Aj->Čj] Lexavo 6  (<address>)": the caption before any dictionary is loaded.
+std::string windowCaptionFor(std::string_view direction);
+std::string initialWindowCaption();
+
+// Names of the current dictionary's files, relative to the program directory.
+struct DictFileNames {
+    std::string nfo;
+    std::string dt1;
+    std::string dt2;
+};
+
+class DictionaryStore {
+public:
+    DictionaryStore();
+
+    enum class LoadResult {
+        kNoInfoFile,       // .nfo did not open: nothing changed
+        kNoHeadwordFile,   // .dt1 did not open: new record, empty index, count 0
+        kLoaded,
+    };
+    // Loads the dictionary named by fileNames from programDir. Reading stops at the
+    // slot capacity and at the end of the .dt1 file; a record cut off by the end of
+    // the file is dropped, and headwordCount is the number of records kept.
+    LoadResult loadDictionary(const std::string& programDir);
+
+    // Zero-terminated headword of a slot (s < kHeadwordSlots).
+    const char* slot(uint32_t s) const { return table_.get() + size_t{s} * kSlotBytes; }
+    std::string_view headword(uint32_t s) const { return slot(s); }
+    // First slot to scan for a text beginning with `firstByte`, or -1.
+    int32_t startSlot(unsigned char firstByte) const { return firstLetterIndex[firstByte]; }
+
+    DictFileNames fileNames;
+    DictInfo dictInfo;
+    uint32_t headwordCount = 0;
+    std::array<int32_t, 256> firstLetterIndex;
+    // Counts successful loads, so that caches built over the store can tell that
+    // it changed.
+    uint64_t generation = 0;
+
+    // Writes a headword into a slot; for tests and benchmarks that build a store
+    // without files.
+    void setSlotForTesting(uint32_t s, std::string_view headword);
+
+private:
+    char* mutableSlot(uint32_t s) { return table_.get() + size_t{s} * kSlotBytes; }
+    std::unique_ptr<char[]> table_;
+};
+
+}  // namespace lexavo

@@ -1,0 +1,99 @@
+#pragma once
+// The three files of a dictionary set <stem>.nfo, <stem>.dt1, <stem>.dt2.
+//
+// .nfo: one 176-byte record, integers little-endian, text code page 1250:
+//   offset   0, 4 bytes: headword count (unsigned)
+//   offset   4, 100 bytes: title, zero-terminated
+//   offset 104, 20 bytes: direction code such as "Aj->Čj", zero-terminated
+//   offset 124, 52 bytes: caption of the word label, zero-terminated
+// .dt1: headword records back to back; a record is the scrambled headword and the
+//   unscrambled terminator 0x04.
+// .dt2: entry records back to back, same scrambling and terminator; the text of a
+//   record is its meanings separated by 0x03.
+// Scrambling: neighbouring bytes are swapped pairwise (an odd last byte stays) and
+// every byte is complemented. So no text may hold 0x00, 0xFB (stored as the
+// terminator) or, in entry records, 0xFF (stored as 0x00, which ends the text).
+
+#include <array>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lexavo {
+
+constexpr size_t kInfoRecordBytes = 176;
+constexpr size_t kInfoTitleOffset = 4;
+constexpr size_t kInfoTitleBytes = 100;
+constexpr size_t kInfoDirectionOffset = 104;
+constexpr size_t kInfoDirectionBytes = 20;
+constexpr size_t kInfoWordLabelOffset = 124;
+constexpr size_t kInfoWordLabelBytes = 52;
+constexpr char kRecordTerminator = 0x04;
+constexpr char kMeaningSeparator = 0x03;
+
+// The information record held byte for byte as stored.
+struct DictInfo {
+    std::array<char, kInfoRecordBytes> bytes{};
+
+    uint32_t headwordCount() const;
+    void setHeadwordCount(uint32_t count);
+    // Zero-terminated fields; the views stop at the terminator or at the field end.
+    std::string_view title() const { return field(kInfoTitleOffset, kInfoTitleBytes); }
+    std::string_view direction() const {
+        return field(kInfoDirectionOffset, kInfoDirectionBytes);
+    }
+    std::string_view wordLabel() const {
+        return field(kInfoWordLabelOffset, kInfoWordLabelBytes);
+    }
+    // Setters cut the text so that the terminator always fits.
+    void setTitle(std::string_view t) { setField(kInfoTitleOffset, kInfoTitleBytes, t); }
+    void setDirection(std::string_view d) {
+        setField(kInfoDirectionOffset, kInfoDirectionBytes, d);
+    }
+    void setWordLabel(std::string_view l) {
+        setField(kInfoWordLabelOffset, kInfoWordLabelBytes, l);
+    }
+
+private:
+    std::string_view field(size_t offset, size_t size) const;
+    void setField(size_t offset, size_t size, std::string_view text);
+};
+
+// Scrambling shared by both files: swap pairs, then complement (encode), or
+// complement, then swap pairs (decode). The terminator is not part of the text.
+std::string scramble(std::string_view text);
+// Exact inverse of scramble for texts that obey the byte rules above.
+std::string unscramble(std::string_view stored);
+
+// Encoded records including the terminator.
+std::string encodeHeadwordRecord(std::string_view headword);
+std::string encodeEntryRecord(const std::vector<std::string>& meanings);
+
+// Writes <dir>/<stem>.nfo, .dt1 and .dt2. entries[i] is the record of headword i;
+// extraLeadingRecord writes one empty record before them (the Czech-first titles
+// number their entry records from 1). Returns false when a file cannot be written.
+struct DictionarySetSpec {
+    std::string stem;
+    std::string title;      // code page 1250
+    std::string direction;  // code page 1250
+    std::string wordLabel;  // code page 1250
+    bool extraLeadingRecord = false;
+};
+bool writeDictionarySet(const std::string& dir, const DictionarySetSpec& spec,
+                        const std::vector<std::string>& headwords,
+                        const std::vector<std::vector<std::string>>& entries);
+
+// True for the two titles whose entry file numbers its records from 1.
+bool isCzechFirstTitle(std::string_view title);
+
+// Titles and codes the program itself names (code page 1250 bytes).
+extern const char* const kTitleEnglishCzech;  // "Anglicko-český slovník"
+extern const char* const kTitleCzechEnglish;  // "Česko-anglický slovník"
+extern const char* const kTitleGermanCzech;   // "Německo-český slovník"
+extern const char* const kTitleCzechGerman;   // "Česko-německý slovník"
+extern const char* const kDirectionCzechGerman;  // "Čj->Nj"
+extern const char* const kDirectionGermanCzech;  // "Nj->Čj"
+
+}  // namespace lexavo

@@ -1,0 +1,119 @@
+// The dictionary chooser and the commands that switch dictionaries.
+
+#include <QCollator>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QLocale>
+
+#include "app/tfrm_main.h"
+#include "dictionary/catalogue.h"
+#include "text/qt_text.h"
+#include "ui_tfrm_main.h"
+
+namespace lexavo {
+
+void TfrmMain::connectCatalogueHandlers() {
+    // Only the user's own choices run the change handler: activated() comes from a
+    // selection in the list, textEdited() from typing; selections made in code
+    // raise neither.
+    connect(ui->ComboBoxSlovnik, &QComboBox::activated, this,
+            [this](int) { ComboBoxSlovnikChange(); });
+    connect(ui->ComboBoxSlovnik->lineEdit(), &QLineEdit::textEdited, this,
+            [this](const QString&) { ComboBoxSlovnikChange(); });
+    connect(ui->Dalslovnk1, &QAction::triggered, this, &TfrmMain::Dalslovnk1Click);
+    connect(ui->Pedchozslovnk1, &QAction::triggered, this, &TfrmMain::Pedchozslovnk1Click);
+    connect(ui->ToolButton6, &QToolButton::clicked, this, &TfrmMain::Dalslovnk1Click);
+    connect(ui->ToolButton5, &QToolButton::clicked, this, &TfrmMain::Pedchozslovnk1Click);
+}
+
+void TfrmMain::fillDictionaryChooser() {
+    // Sorted as a Czech user's system sorts: Czech collation, case ignored.
+    QCollator collator{QLocale(QLocale::Czech, QLocale::CzechRepublic)};
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    QComboBox* box = ui->ComboBoxSlovnik;
+    for (const auto& name : state_.catalogue.names()) {
+        DictInfo info;
+        if (!readInfoRecord(state_.programDir, name, info)) continue;
+        const QString title = fromCp1250(info.title());
+        int at = 0;
+        while (at < box->count() && collator.compare(box->itemText(at), title) <= 0) ++at;
+        box->insertItem(at, title);
+    }
+    box->setCurrentIndex(-1);
+    box->setEditText(QStringLiteral("Název slovníku"));
+}
+
+int TfrmMain::chooserIndexOf(std::string_view title) const {
+    const QString wanted = fromCp1250(title);
+    for (int i = 0; i < ui->ComboBoxSlovnik->count(); ++i) {
+        if (ui->ComboBoxSlovnik->itemText(i) == wanted) return i;
+    }
+    return -1;
+}
+
+void TfrmMain::loadDictionary() {
+    const auto result = state_.store.loadDictionary(state_.programDir);
+    if (result == DictionaryStore::LoadResult::kNoInfoFile) return;
+    // The caption text is left in the input word, as every caller expects to set
+    // it again after a load.
+    state_.inputWord.set(windowCaptionFor(state_.store.dictInfo.direction()));
+    if (result != DictionaryStore::LoadResult::kLoaded) return;
+    const QString caption = fromCp1250(state_.inputWord.view());
+    // The window title is also what the task bar shows.
+    setWindowTitle(caption);
+    ui->labelSlovo->setText(fromCp1250(state_.store.dictInfo.wordLabel()));
+}
+
+void TfrmMain::openDictionaryByTitle(std::string_view title) {
+    QComboBox* box = ui->ComboBoxSlovnik;
+    for (const auto& name : state_.catalogue.names()) {
+        DictInfo& info = state_.store.dictInfo;
+        if (!readInfoRecord(state_.programDir, name, info)) continue;
+        // Keep the chooser in step with the record just read; without an item of
+        // that title the last item stays selected.
+        if (box->count() > 0) {
+            const int at = chooserIndexOf(info.title());
+            box->setCurrentIndex(at >= 0 ? at : box->count() - 1);
+        }
+        if (info.title() == title) {
+            state_.store.fileNames = fileNamesFor(name);
+            break;
+        }
+    }
+    loadDictionary();
+}
+
+void TfrmMain::ComboBoxSlovnikChange() {
+    state_.catalogue.scan(state_.programDir);
+    const std::string typed = toCp1250(ui->ComboBoxSlovnik->currentText()).substr(0, 99);
+    for (const auto& name : state_.catalogue.names()) {
+        DictInfo& info = state_.store.dictInfo;
+        if (!readInfoRecord(state_.programDir, name, info)) continue;
+        state_.inputWord.set(typed, 99);
+        if (info.title() != state_.inputWord.view()) continue;
+        state_.store.fileNames = fileNamesFor(name);
+        loadDictionary();
+        ui->editSlovo->setText(QString());
+        ui->editSlovo->setFocus();
+        state_.inputWord.set("a");
+        return;
+    }
+}
+
+void TfrmMain::Dalslovnk1Click() {
+    QComboBox* box = ui->ComboBoxSlovnik;
+    if (box->currentIndex() < box->count() - 1) {
+        box->setCurrentIndex(box->currentIndex() + 1);
+        ComboBoxSlovnikChange();
+    }
+}
+
+void TfrmMain::Pedchozslovnk1Click() {
+    QComboBox* box = ui->ComboBoxSlovnik;
+    if (box->currentIndex() > 0) {
+        box->setCurrentIndex(box->currentIndex() - 1);
+        ComboBoxSlovnikChange();
+    }
+}
+
+}  // namespace lexavo

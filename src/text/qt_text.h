@@ -1,0 +1,14 @@
+#pragma once
+// The bridge between code page 1250 bytes and QString, used at the edge of the UI.
+
+#include <QString>
+#include <string>
+#include <string_view>
+
+namespace lexavo {
+
+QString fromCp1250(std::string_view bytes);
+// Characters that code page 1250 cannot hold become '?'.
+std::string toCp1250(const QString& text);
+
+}  // namespace lexavo

@@ -1,0 +1,58 @@
+#pragma once
+// Text rules of the compiler: notes in brackets, splitting lists of translations, and
+// fitting a headword or a meaning into the program's byte limits.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lexavo::mkdict {
+
+// Limits of the program's fixed storage (code page 1250 bytes).
+constexpr size_t kMaxHeadwordBytes = 21;
+constexpr size_t kMaxMeaningBytes = 49;
+constexpr size_t kMaxMeaningsPerRecord = 200;
+constexpr size_t kMaxRecordBytes = 999;
+constexpr size_t kMaxHeadwords = 400000;
+
+// Collapses runs of blanks (and tabs, line breaks) to one blank and trims both ends.
+std::string normalizeSpace(std::string_view text);
+
+// Removes notes: text in (), [], {} and <> with the brackets, then normalizes blanks.
+std::string withoutNotes(std::string_view text);
+
+// True when the text holds a bracketed note.
+bool hasNotes(std::string_view text);
+
+// Splits at `separator` where no bracket is open; parts are normalized, empty ones
+// dropped.
+std::vector<std::string> splitOutsideBrackets(std::string_view text, std::string_view separator);
+
+// Why a text could not be used as it stands.
+enum class FitResult {
+    kFits,         // unchanged
+    kShortened,    // notes dropped and/or cut at a word boundary
+    kEmpty,        // nothing left
+    kBadBytes,     // holds a byte the files cannot store (after conversion)
+    kTooLong,      // no word boundary within the limit
+};
+
+// True for bytes that neither file may hold in a text: 0x00, 0xFB, 0xFF, and the
+// meaning separator 0x03 and terminator 0x04.
+bool isForbiddenByte(unsigned char b);
+bool hasForbiddenBytes(std::string_view cp1250);
+
+// Converts a UTF-8 meaning to code page 1250 and fits it into kMaxMeaningBytes: if it
+// is too long its notes are dropped first, then it is cut after the last whole word
+// that fits (never inside a word), with trailing punctuation removed.
+FitResult fitMeaning(std::string_view utf8, std::string& out);
+
+// Converts a UTF-8 headword to code page 1250; headwords are never shortened, since a
+// shortened headword would name a different word.
+FitResult fitHeadword(std::string_view utf8, std::string& out);
+
+// Cuts a code page 1250 text to at most `limit` bytes at a word boundary; false when
+// the first word alone is longer.
+bool cutAtWordBoundary(std::string& text, size_t limit);
+
+}  // namespace lexavo::mkdict
