@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <system_error>
 
 #include "dictionary/program_files.h"
@@ -34,9 +33,11 @@ DictFileNames fileNamesFor(const std::string& catalogueName) {
 }
 
 bool readInfoRecord(const std::string& dir, const std::string& name, DictInfo& info) {
-    std::ifstream in(resolveInDir(dir, name), std::ios::binary);
-    if (!in) return false;
-    in.read(info.bytes.data(), static_cast<std::streamsize>(info.bytes.size()));
+    std::FILE* f = openInDir(dir, name);
+    if (f == nullptr) return false;
+    // A short record replaces only the bytes it has.
+    (void)std::fread(info.bytes.data(), 1, info.bytes.size(), f);
+    std::fclose(f);
     return true;
 }
 

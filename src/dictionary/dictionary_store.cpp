@@ -56,7 +56,7 @@ using File = std::unique_ptr<std::FILE, FileCloser>;
 }  // namespace
 
 DictionaryStore::LoadResult DictionaryStore::loadDictionary(const std::string& programDir) {
-    File nfo(std::fopen(resolveInDir(programDir, fileNames.nfo).c_str(), "rb"));
+    File nfo(openInDir(programDir, fileNames.nfo));
     if (!nfo) return LoadResult::kNoInfoFile;
     // A short record replaces only the bytes it has.
     (void)std::fread(dictInfo.bytes.data(), 1, kInfoRecordBytes, nfo.get());
@@ -64,7 +64,7 @@ DictionaryStore::LoadResult DictionaryStore::loadDictionary(const std::string& p
     headwordCount = dictInfo.headwordCount();
     firstLetterIndex.fill(-1);
 
-    File dt1(std::fopen(resolveInDir(programDir, fileNames.dt1).c_str(), "rb"));
+    File dt1(openInDir(programDir, fileNames.dt1));
     if (!dt1) {
         // The old slots must not be compared under the new count.
         headwordCount = 0;

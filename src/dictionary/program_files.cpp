@@ -29,4 +29,12 @@ std::string resolveInDir(const std::string& dir, const std::string& name) {
     return exact.string();
 }
 
+std::FILE* openInDir(const std::string& dir, const std::string& name) {
+    if (name.empty()) return nullptr;
+    const std::string path = resolveInDir(dir, name);
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) return nullptr;
+    return std::fopen(path.c_str(), "rb");
+}
+
 }  // namespace lexavo

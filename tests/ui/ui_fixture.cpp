@@ -1,0 +1,41 @@
+#include "ui_fixture.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTest>
+
+namespace lexavo::testing {
+
+WindowFixture::WindowFixture() = default;
+WindowFixture::~WindowFixture() { stop(); }
+
+TfrmMain& WindowFixture::start() {
+    state_ = std::make_unique<ProgramState>(dir_.path());
+    window_ = std::make_unique<TfrmMain>(*state_);
+    window_->show();
+    window_->activateWindow();
+    if (!QTest::qWaitForWindowActive(window_.get())) QTest::qWait(50);
+    return *window_;
+}
+
+void WindowFixture::stop() {
+    window_.reset();
+    state_.reset();
+}
+
+void typeText(QWidget* widget, const QString& text) {
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClick(widget, c.toLatin1());
+            continue;
+        }
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &press);
+        QApplication::sendEvent(widget, &release);
+    }
+}
+
+QString q(const char* utf8) { return QString::fromUtf8(utf8); }
+
+}  // namespace lexavo::testing

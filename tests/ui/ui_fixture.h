@@ -1,0 +1,43 @@
+#pragma once
+// A real main window over a temporary program directory, for the Qt tests.
+
+#include <QString>
+#include <memory>
+
+#include "app/program_state.h"
+#include "app/tfrm_main.h"
+#include "support/test_dictionaries.h"
+#include "ui_tfrm_main.h"
+
+namespace lexavo::testing {
+
+class WindowFixture {
+public:
+    // The directory is filled by the caller before start().
+    WindowFixture();
+    ~WindowFixture();
+
+    TempProgramDir& dir() { return dir_; }
+    // Creates the window (its creation step runs), shows it and waits until it is
+    // active, so that the activation step has run.
+    TfrmMain& start();
+    // Destroys the window without running its close step.
+    void stop();
+    TfrmMain& window() { return *window_; }
+    Ui::TfrmMain& ui() { return *window_->form(); }
+    ProgramState& state() { return *state_; }
+
+private:
+    TempProgramDir dir_;
+    std::unique_ptr<ProgramState> state_;
+    std::unique_ptr<TfrmMain> window_;
+};
+
+// Types text into a widget key by key, with any characters (QTest::keyClicks
+// takes ASCII only).
+void typeText(QWidget* widget, const QString& text);
+
+// Text of a code page 1250 byte string as the widgets show it.
+QString q(const char* utf8);
+
+}  // namespace lexavo::testing
