@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs everything Lexavo needs to build, run and test, from Debian's packages.
+set -euo pipefail
+packages=(
+  cmake ninja-build g++ pkg-config python3
+  qt6-base-dev qt6-base-dev-tools libgl-dev
+  libgtest-dev libbenchmark-dev zlib1g-dev libicu-dev
+  fonts-liberation fonts-liberation2
+  dict-freedict-eng-ces dict-freedict-ces-eng dict-freedict-deu-eng trans-de-en
+  xvfb xdotool x11-utils imagemagick poppler-utils
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update
+  apt-get install -y --no-install-recommends "${missing[@]}"
+fi
