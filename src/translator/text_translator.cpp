@@ -1,0 +1,169 @@
+#include "translator/text_translator.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "dictionary/formats.h"
+#include "text/cp1250.h"
+
+namespace lexavo {
+
+namespace {
+
+struct FixedWord {
+    FixedTranslations set;
+    const char* word;
+    const char* translation;
+};
+
+constexpr FixedWord kFixedWords[] = {
+    {FixedTranslations::kEnglishIntoCzech, "is", "je"},
+    {FixedTranslations::kEnglishIntoCzech, "and", "a"},
+    {FixedTranslations::kEnglishIntoCzech, "hello", "ahoj"},
+    {FixedTranslations::kCzechIntoEnglish, "je", "is"},
+    {FixedTranslations::kCzechIntoEnglish, "a", "and"},
+    {FixedTranslations::kCzechIntoEnglish, "ahoj", "hello"},
+};
+
+}  // namespace
+
+std::string_view fixedTranslation(FixedTranslations set, std::string_view word) {
+    for (const auto& f : kFixedWords) {
+        if (f.set == set && word == f.word) return f.translation;
+    }
+    return {};
+}
+
+TranslationDirection translationDirection(int languageItem, bool fromCzech) {
+    switch (languageItem) {
+        case kLanguageEnglish:
+            return fromCzech ? TranslationDirection{kTitleCzechEnglish,
+                                                    FixedTranslations::kCzechIntoEnglish}
+                             : TranslationDirection{kTitleEnglishCzech,
+                                                    FixedTranslations::kEnglishIntoCzech};
+        case kLanguageGerman:
+            return {fromCzech ? kTitleCzechGerman : kTitleGermanCzech, FixedTranslations::kNone};
+        default:
+            return {std::string_view(), FixedTranslations::kNone};
+    }
+}
+
+TextTranslator::TextTranslator(size_t pieceChars, size_t resultBytes)
+    : pieceChars_(std::clamp(pieceChars, kWordBytes, kMaxSourceChars)),
+      resultBytes_(std::clamp(resultBytes, size_t{2}, kTranslationBufferBytes)),
+      translationSource_(new char[kTranslationBufferBytes]()),
+      translationResult_(new char[kTranslationBufferBytes]()) {}
+
+size_t TextTranslator::pieceLength(std::string_view rest, bool& splitsRun) const {
+    splitsRun = false;
+    if (rest.size() <= pieceChars_) return rest.size();
+    auto letter = [&](size_t i) { return isWordLetter(static_cast<unsigned char>(rest[i])); };
+    size_t cut = pieceChars_;
+    while (cut > 0 && letter(cut - 1) && letter(cut)) --cut;
+    if (cut > 0) return cut;
+    // The whole piece is one run of letters, longer than any word.
+    splitsRun = true;
+    return pieceChars_;
+}
+
+TranslationOutcome TextTranslator::translate(const DictionaryStore& store, EntryReader& reader,
+                                             const std::string& programDir, std::string_view source,
+                                             FixedTranslations fixed, std::string& result) {
+    index_.ensureBuilt(store);
+    store_ = &store;
+    reader_ = &reader;
+    programDir_ = &programDir;
+    fixed_ = fixed;
+    output_ = &result;
+    outcome_ = {};
+    result.clear();
+    std::memset(translationResult_.get(), 0, resultBytes_);
+    resultLength_ = 0;
+
+    bool continuesRun = false;
+    while (!source.empty()) {
+        bool splitsRun = false;
+        const size_t n = pieceLength(source, splitsRun);
+        std::memset(translationSource_.get(), 0, pieceChars_ + 1);
+        std::memcpy(translationSource_.get(), source.data(), n);
+        translatePiece(n, continuesRun);
+        continuesRun = splitsRun;
+        source.remove_prefix(n);
+    }
+    flushResult();
+    output_ = nullptr;
+    return outcome_;
+}
+
+void TextTranslator::translatePiece(size_t length, bool continuesRun) {
+    const char* text = translationSource_.get();
+    size_t p = 0;
+    while (p < length) {
+        if (!isWordLetter(static_cast<unsigned char>(text[p]))) {
+            append(text + p, 1);
+            ++p;
+            continue;
+        }
+        size_t end = p;
+        while (end < length && isWordLetter(static_cast<unsigned char>(text[end]))) ++end;
+        const size_t n = end - p;
+        // The rest of a run that began in the previous piece is long by definition.
+        if (n >= kWordBytes || (continuesRun && p == 0)) {
+            append(text + p, n);
+        } else {
+            translateWord(text + p, n);
+        }
+        p = end;
+    }
+}
+
+void TextTranslator::translateWord(const char* letters, size_t n) {
+    std::memset(word_, 0, kWordBytes);
+    for (size_t i = 0; i < n; ++i) word_[i] = foldAscii(letters[i]);
+    const std::string_view lower(word_, n);
+    const std::string_view asWritten(letters, n);
+
+    uint32_t slots[kMaxHomographs];
+    size_t found = index_.find(*store_, lower, slots, kMaxHomographs);
+    const bool foundLower = found > 0;
+    // Capitalised headwords (German nouns, names) are found in the form they have
+    // in the text.
+    if (!foundLower && asWritten != lower) {
+        found = index_.find(*store_, asWritten, slots, kMaxHomographs);
+    }
+    if (found == 0) {
+        append(letters, n);
+        return;
+    }
+    if (reader_->collectForSlots(*store_, *programDir_, slots, found) ==
+        CollectStatus::kEntryFileMissing) {
+        outcome_.entryFileMissing = true;
+        return;
+    }
+    const std::string_view fixed =
+        foundLower ? fixedTranslation(fixed_, lower) : std::string_view();
+    const std::string_view meaning = fixed.empty() ? reader_->entryMeanings.at(0) : fixed;
+    append(meaning.data(), meaning.size());
+}
+
+void TextTranslator::append(const char* bytes, size_t n) {
+    // The buffer keeps its last byte for the terminator.
+    const size_t capacity = resultBytes_ - 1;
+    while (n > 0) {
+        if (resultLength_ == capacity) flushResult();
+        const size_t take = std::min(n, capacity - resultLength_);
+        std::memcpy(translationResult_.get() + resultLength_, bytes, take);
+        resultLength_ += take;
+        translationResult_[resultLength_] = 0;
+        bytes += take;
+        n -= take;
+    }
+}
+
+void TextTranslator::flushResult() {
+    output_->append(translationResult_.get(), resultLength_);
+    std::memset(translationResult_.get(), 0, resultLength_ + 1);
+    resultLength_ = 0;
+}
+
+}  // namespace lexavo
