@@ -6,6 +6,10 @@
 
 #include "dictionary/catalogue.h"
 #include "dictionary/dictionary_store.h"
+#include "entry/entry_canvas.h"
+#include "entry/entry_layout.h"
+#include "entry/entry_reader.h"
+#include "lookup/prefix_search.h"
 #include "text/fixed_text.h"
 
 namespace lexavo {
@@ -23,6 +27,13 @@ struct ProgramState {
     Catalogue catalogue;
     // The expression being looked up; also scratch for the steps that follow a load.
     InputWord inputWord;
+
+    // The dictionary page: the word list's search, the entry reader with its
+    // record-offset cache, the entry picture and the layout drawn into it.
+    PrefixSearch prefixSearch;
+    EntryReader entryReader;
+    EntryCanvas entryCanvas;
+    EntryLayout entryLayout;
 };
 
 // The directory part of an executable's full path: everything before the last

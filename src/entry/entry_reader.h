@@ -5,6 +5,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -33,7 +35,7 @@ struct HomographSlots {
 enum class CollectStatus { kOk, kEntryFileMissing };
 
 class EntryReader {  // owns the record-offset cache
-public:
+  public:
     EntryReader();
     ~EntryReader();
     EntryReader(const EntryReader&) = delete;
@@ -41,8 +43,8 @@ public:
 
     // Every slot equal to word (at most 10, highest slot first), read, decoded, split,
     // articles merged in "Čj->Nj"; meanings gathered in entryMeanings.
-    CollectStatus collectEntryMeanings(const DictionaryStore& store,
-                                       const std::string& programDir, std::string_view word);
+    CollectStatus collectEntryMeanings(const DictionaryStore& store, const std::string& programDir,
+                                       std::string_view word);
     // The same for homograph slots the caller already found (highest first, at most
     // 10): the translator finds them through its own index.
     CollectStatus collectForSlots(const DictionaryStore& store, const std::string& programDir,
@@ -52,16 +54,43 @@ public:
     MeaningTable recordMeanings;
     MeaningTable entryMeanings;
 
-private:
+    // Times the offset cache was (re)built; tests watch it to see the cache follow
+    // a changed file.
+    uint64_t cacheBuilds() const;
+
+  private:
     struct OffsetCache;
-    OffsetCache* cache_;
+    CollectStatus readHomographs(const DictionaryStore& store, const std::string& programDir);
+    std::unique_ptr<OffsetCache> cache_;
+    char entryRecordBuffer_[kEntryRecordBytes];
 };
+
+// The steps the collectors share, on the fixed structures above.
+// Reads records 0 to r of a file positioned at its start, leaving record r in
+// buffer (kEntryRecordBytes, zero-terminated). A record keeps its first 999 stored
+// bytes; one cut off by the end of the file ends there, and records past the end
+// are empty.
+void readEntryRecord(std::FILE* file, int32_t r, char* buffer);
+// Decodes a record read into buffer (zero-terminated) in place: complement up to
+// the first zero byte, then swap byte pairs.
+void decodeEntryRecord(char* buffer);
+// Splits a decoded text at 0x03 into meanings. Meanings past the 200th are dropped
+// and each meaning keeps its first 49 bytes.
+void splitMeanings(const char* text, MeaningTable& meanings);
+// Joins "Hund der", "Hund" into "der Hund" (Czech-German direction).
+void mergeGermanArticles(MeaningTable& meanings);
+// Appends the counted meanings of one record; past 200 gathered meanings the rest
+// of the record is dropped.
+void appendMeanings(const MeaningTable& record, MeaningTable& entry);
+// Record numbers of the homographs of word: highest slot first, at most 10, with
+// the Czech-first titles' shift by one.
+void findHomographs(const DictionaryStore& store, std::string_view word, HomographSlots& out);
 
 // The plain algorithm, reading every record from the start of the file for every
 // homograph: the reference for differential tests and benchmarks.
 CollectStatus collectEntryMeaningsReference(const DictionaryStore& store,
-                                            const std::string& programDir,
-                                            std::string_view word, HomographSlots& homographs,
+                                            const std::string& programDir, std::string_view word,
+                                            HomographSlots& homographs,
                                             MeaningTable& recordMeanings,
                                             MeaningTable& entryMeanings);
 
