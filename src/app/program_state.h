@@ -11,6 +11,7 @@
 #include "entry/entry_reader.h"
 #include "lookup/prefix_search.h"
 #include "text/fixed_text.h"
+#include "translator/text_translator.h"
 
 namespace lexavo {
 
@@ -34,6 +35,9 @@ struct ProgramState {
     EntryReader entryReader;
     EntryCanvas entryCanvas;
     EntryLayout entryLayout;
+
+    // The text translator: its source and result buffers and its headword index.
+    TextTranslator translator;
 };
 
 // The directory part of an executable's full path: everything before the last

@@ -123,13 +123,16 @@ void TextTranslator::translateWord(const char* letters, size_t n) {
     const std::string_view lower(word_, n);
     const std::string_view asWritten(letters, n);
 
-    uint32_t slots[kMaxHomographs];
-    size_t found = index_.find(*store_, lower, slots, kMaxHomographs);
+    // The translation is the first meaning of the highest homograph, which comes
+    // from that homograph's record alone; the lower ones need not be read.
+    constexpr size_t kSlotsRead = 1;
+    uint32_t slots[kSlotsRead];
+    size_t found = index_.find(*store_, lower, slots, kSlotsRead);
     const bool foundLower = found > 0;
     // Capitalised headwords (German nouns, names) are found in the form they have
     // in the text.
     if (!foundLower && asWritten != lower) {
-        found = index_.find(*store_, asWritten, slots, kMaxHomographs);
+        found = index_.find(*store_, asWritten, slots, kSlotsRead);
     }
     if (found == 0) {
         append(letters, n);
