@@ -12,12 +12,13 @@ namespace lexavo::mkdict {
 enum class Gender : char { kNone = 0, kMasculine = 'm', kFeminine = 'f', kNeuter = 'n' };
 
 struct Sense {
-    std::string text;      // the translation as the source gives it, notes included
-    std::string pos;       // word class of the sense ("n", "v", "adj", ...), may be empty
+    std::string text;               // the translation as the source gives it, notes included
+    std::string pos;                // word class of the sense ("n", "v", "adj", ...), may be empty
     Gender gender = Gender::kNone;  // of the headword (German headwords)
     Gender targetGender = Gender::kNone;  // of the translation (German translations)
-    int sourceRank = 0;    // position among the headword's senses in its source, from 0
-    double score = 0;      // ranking weight; higher comes first
+    int sourceRank = 0;  // position among the headword's senses in its source, from 0
+    int support = 1;     // how many source senses (or pivots) gave this translation
+    double score = 0;    // ranking weight; higher comes first
 };
 
 struct Headword {
@@ -27,7 +28,7 @@ struct Headword {
 
 // Headwords in first-seen order with a lookup by text.
 class Lexicon {
-public:
+  public:
     Headword& entry(const std::string& headword);
     const Headword* find(const std::string& headword) const;
     void add(const std::string& headword, Sense sense);
@@ -35,7 +36,7 @@ public:
     const std::vector<Headword>& headwords() const { return items_; }
     size_t senseCount() const;
 
-private:
+  private:
     std::vector<Headword> items_;
     std::unordered_map<std::string, size_t> byText_;
 };

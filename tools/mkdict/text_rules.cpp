@@ -1,5 +1,7 @@
 #include "text_rules.h"
 
+#include <algorithm>
+
 #include "text/cp1250.h"
 
 namespace lexavo::mkdict {
@@ -10,10 +12,26 @@ bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 
 int bracketDelta(char c) {
     switch (c) {
-        case '(': case '[': case '{': case '<': return 1;
-        case ')': case ']': case '}': case '>': return -1;
-        default: return 0;
+        case '(':
+        case '[':
+        case '{':
+        case '<':
+            return 1;
+        case ')':
+        case ']':
+        case '}':
+        case '>':
+            return -1;
+        default:
+            return 0;
     }
+}
+
+// utf8ToCp1250 writes '?' for a character the code page lacks; more '?' in the result
+// than in the source means something was lost.
+bool lostCharacters(std::string_view utf8, std::string_view cp1250) {
+    auto count = [](std::string_view t) { return std::count(t.begin(), t.end(), '?'); };
+    return count(cp1250) != count(utf8);
 }
 
 bool isTrailingPunctuation(char c) {
@@ -120,9 +138,10 @@ bool cutAtWordBoundary(std::string& text, size_t limit) {
 }
 
 FitResult fitMeaning(std::string_view utf8, std::string& out) {
-    std::string text = utf8ToCp1250(normalizeSpace(utf8));
+    const std::string normalized = normalizeSpace(utf8);
+    std::string text = utf8ToCp1250(normalized);
     if (text.empty()) return FitResult::kEmpty;
-    if (hasForbiddenBytes(text)) return FitResult::kBadBytes;
+    if (hasForbiddenBytes(text) || lostCharacters(normalized, text)) return FitResult::kBadBytes;
     if (text.size() <= kMaxMeaningBytes) {
         out = std::move(text);
         return FitResult::kFits;
@@ -135,9 +154,15 @@ FitResult fitMeaning(std::string_view utf8, std::string& out) {
 }
 
 FitResult fitHeadword(std::string_view utf8, std::string& out) {
-    std::string text = utf8ToCp1250(normalizeSpace(utf8));
+    std::string normalized = normalizeSpace(utf8);
+    // Quotes around a headword ("'round", "\"hodina H\"") are not typed by a user.
+    auto isQuote = [](char c) { return c == '"' || c == '\''; };
+    while (!normalized.empty() && isQuote(normalized.front())) normalized.erase(0, 1);
+    while (!normalized.empty() && isQuote(normalized.back())) normalized.pop_back();
+    normalized = normalizeSpace(normalized);
+    std::string text = utf8ToCp1250(normalized);
     if (text.empty()) return FitResult::kEmpty;
-    if (hasForbiddenBytes(text)) return FitResult::kBadBytes;
+    if (hasForbiddenBytes(text) || lostCharacters(normalized, text)) return FitResult::kBadBytes;
     if (text.size() > kMaxHeadwordBytes) return FitResult::kTooLong;
     out = std::move(text);
     return FitResult::kFits;

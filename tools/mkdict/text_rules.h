@@ -30,11 +30,11 @@ std::vector<std::string> splitOutsideBrackets(std::string_view text, std::string
 
 // Why a text could not be used as it stands.
 enum class FitResult {
-    kFits,         // unchanged
-    kShortened,    // notes dropped and/or cut at a word boundary
-    kEmpty,        // nothing left
-    kBadBytes,     // holds a byte the files cannot store (after conversion)
-    kTooLong,      // no word boundary within the limit
+    kFits,       // unchanged
+    kShortened,  // notes dropped and/or cut at a word boundary
+    kEmpty,      // nothing left
+    kBadBytes,   // holds a byte the files cannot store (after conversion)
+    kTooLong,    // no word boundary within the limit
 };
 
 // True for bytes that neither file may hold in a text: 0x00, 0xFB, 0xFF, and the
@@ -47,8 +47,8 @@ bool hasForbiddenBytes(std::string_view cp1250);
 // that fits (never inside a word), with trailing punctuation removed.
 FitResult fitMeaning(std::string_view utf8, std::string& out);
 
-// Converts a UTF-8 headword to code page 1250; headwords are never shortened, since a
-// shortened headword would name a different word.
+// Converts a UTF-8 headword to code page 1250, without quotes around it; headwords are never
+// shortened, since a shortened headword would name a different word.
 FitResult fitHeadword(std::string_view utf8, std::string& out);
 
 // Cuts a code page 1250 text to at most `limit` bytes at a word boundary; false when

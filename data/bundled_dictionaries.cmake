@@ -1,0 +1,69 @@
+# Recipes of the four bundled dictionary sets. They are built by lexavo-mkdict from
+# Debian's open dictionary packages into the program directory (the folder where the
+# lexavo executable lands), together with the data's licence file.
+#
+# Debian packages: dict-freedict-eng-ces, dict-freedict-ces-eng, dict-freedict-deu-eng,
+# trans-de-en.
+
+option(LEXAVO_BUNDLED_DICTIONARIES "Build the bundled dictionaries from Debian's packages" ON)
+set(LEXAVO_FREEDICT_DIR /usr/share/dictd CACHE PATH "Folder of the FreeDict dictd databases")
+set(LEXAVO_DING_DE_EN /usr/share/trans/de-en CACHE FILEPATH "Ding's German-English list")
+set(LEXAVO_PROGRAM_DIR ${PROJECT_BINARY_DIR}/src)
+
+if(LEXAVO_BUNDLED_DICTIONARIES)
+  set(eng_ces ${LEXAVO_FREEDICT_DIR}/freedict-eng-ces)
+  set(ces_eng ${LEXAVO_FREEDICT_DIR}/freedict-ces-eng)
+  set(deu_eng ${LEXAVO_FREEDICT_DIR}/freedict-deu-eng)
+  foreach(input ${eng_ces}.index ${ces_eng}.index ${deu_eng}.index ${LEXAVO_DING_DE_EN})
+    if(NOT EXISTS ${input})
+      message(FATAL_ERROR "${input} is missing: install the Debian packages dict-freedict-eng-ces "
+        "dict-freedict-ces-eng dict-freedict-deu-eng trans-de-en, or configure with "
+        "-DLEXAVO_BUNDLED_DICTIONARIES=OFF")
+    endif()
+  endforeach()
+
+  set(reports ${PROJECT_BINARY_DIR}/mkdict-reports)
+  file(MAKE_DIRECTORY ${reports} ${LEXAVO_PROGRAM_DIR})
+  set(bundled_outputs)
+
+  # lexavo_bundled_set(<stem> <title> <direction> <word label> <locale> <inputs> <args...>)
+  function(lexavo_bundled_set stem title direction label locale inputs)
+    set(out ${LEXAVO_PROGRAM_DIR}/${stem})
+    add_custom_command(
+      OUTPUT ${out}.nfo ${out}.dt1 ${out}.dt2
+      COMMAND lexavo-mkdict --out ${LEXAVO_PROGRAM_DIR} --stem ${stem} --title ${title}
+              --direction ${direction} --label ${label} --locale ${locale}
+              --report ${reports}/${stem}.txt ${ARGN}
+      DEPENDS lexavo-mkdict ${inputs}
+      COMMENT "Building the dictionary set ${stem}"
+      VERBATIM)
+    set(bundled_outputs ${bundled_outputs} ${out}.nfo ${out}.dt1 ${out}.dt2 PARENT_SCOPE)
+  endfunction()
+
+  set(en_cs_inputs ${eng_ces}.index ${eng_ces}.dict.dz ${ces_eng}.index ${ces_eng}.dict.dz)
+  set(de_inputs ${en_cs_inputs} ${deu_eng}.index ${deu_eng}.dict.dz ${LEXAVO_DING_DE_EN})
+
+  lexavo_bundled_set(angcze "Anglicko-český slovník" "Aj->Čj" "  Anglické slovo:  " en
+    "${en_cs_inputs}"
+    --dictd ${eng_ces} --confirm-dictd ${ces_eng} --rank --letter-word písmeno)
+  lexavo_bundled_set(czeang "Česko-anglický slovník" "Čj->Aj" "  České slovo:  " cs
+    "${en_cs_inputs}"
+    --dictd ${eng_ces} --confirm-dictd ${ces_eng} --rank --invert --add-dictd ${ces_eng} --letter-word letter)
+  lexavo_bundled_set(nemcze "Německo-český slovník" "Nj->Čj" "  Německé slovo:  " de
+    "${de_inputs}"
+    --ding ${LEXAVO_DING_DE_EN} --dictd ${deu_eng} --pivot-dictd ${eng_ces}
+    --confirm-dictd ${ces_eng} --letter-word písmeno)
+  lexavo_bundled_set(czenem "Česko-německý slovník" "Čj->Nj" "  České slovo:  " cs
+    "${de_inputs}"
+    --ding ${LEXAVO_DING_DE_EN} --dictd ${deu_eng} --pivot-dictd ${eng_ces}
+    --confirm-dictd ${ces_eng} --invert --letter-word Buchstabe)
+
+  set(licence ${LEXAVO_PROGRAM_DIR}/dictionary-data-licence.txt)
+  add_custom_command(
+    OUTPUT ${licence}
+    COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/data/LICENSE-data.txt ${licence}
+    DEPENDS ${PROJECT_SOURCE_DIR}/data/LICENSE-data.txt
+    VERBATIM)
+
+  add_custom_target(bundled_dictionaries ALL DEPENDS ${bundled_outputs} ${licence})
+endif()

@@ -1,0 +1,15 @@
+#pragma once
+// Sorting headwords by a language's collation (ICU): "cs", "de" or "en".
+
+#include <string>
+#include <vector>
+
+namespace lexavo::mkdict {
+
+// The permutation that sorts `utf8` by the locale's collation; ties (texts that
+// collate equal) keep their byte order, so the result is deterministic. False when
+// ICU has no collator for the locale.
+bool collationOrder(const std::vector<std::string>& utf8, const std::string& locale,
+                    std::vector<size_t>& order, std::string& error);
+
+}  // namespace lexavo::mkdict

@@ -1,0 +1,263 @@
+#include "compile.h"
+
+#include <unicode/uchar.h>
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "collation.h"
+#include "dictionary/dictionary_store.h"
+#include "dictionary/formats.h"
+#include "ordering.h"
+#include "text/cp1250.h"
+#include "text_rules.h"
+
+namespace lexavo::mkdict {
+
+namespace {
+
+const char* fitReason(FitResult r, bool headword) {
+    switch (r) {
+        case FitResult::kEmpty:
+            return headword ? "headwords dropped: empty" : "meanings dropped: empty";
+        case FitResult::kBadBytes:
+            return headword ? "headwords dropped: characters outside code page 1250"
+                            : "meanings dropped: characters outside code page 1250";
+        case FitResult::kTooLong:
+            return headword ? "headwords dropped: longer than 21 bytes"
+                            : "meanings dropped: first word longer than 49 bytes";
+        default:
+            return "";
+    }
+}
+
+struct Compiled {
+    std::string headword;  // code page 1250
+    std::vector<std::string> record;
+    std::string articleForm;  // "Haus das" or empty
+};
+
+// Checks the written set through the program's own loader.
+bool verifyWrittenSet(const SetOptions& options, const std::vector<std::string>& slots,
+                      const SetRules& rules, std::string& error) {
+    DictionaryStore store;
+    store.fileNames = {options.stem + ".nfo", options.stem + ".dt1", options.stem + ".dt2"};
+    if (store.loadDictionary(options.outputDir) != DictionaryStore::LoadResult::kLoaded) {
+        error = "the written set does not load";
+        return false;
+    }
+    if (store.headwordCount != slots.size()) {
+        error = "the loader read " + std::to_string(store.headwordCount) + " headwords, not " +
+                std::to_string(slots.size());
+        return false;
+    }
+    for (uint32_t s = 0; s < store.headwordCount; ++s) {
+        if (store.headword(s) != slots[s]) {
+            error = "slot " + std::to_string(s) + " loads differently";
+            return false;
+        }
+        const int32_t start = store.startSlot(static_cast<unsigned char>(foldAscii(slots[s][0])));
+        if (start == -1 || static_cast<uint32_t>(start) > s) {
+            error = "headword unreachable after loading: " + cp1250ToUtf8(slots[s]);
+            return false;
+        }
+    }
+    std::ifstream dt2(options.outputDir + "/" + options.stem + ".dt2", std::ios::binary);
+    const size_t records = static_cast<size_t>(std::count(
+        std::istreambuf_iterator<char>(dt2), std::istreambuf_iterator<char>(), kRecordTerminator));
+    if (records != slots.size() + (rules.extraLeadingRecord ? 1 : 0)) {
+        error = "the entry file holds " + std::to_string(records) + " records";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+SetRules rulesFor(const std::string& titleCp1250, const std::string& directionCp1250) {
+    SetRules r;
+    r.germanHeadwords = directionCp1250 == kDirectionGermanCzech;
+    r.germanMeanings = directionCp1250 == kDirectionCzechGerman;
+    r.forceA = r.germanMeanings;
+    r.extraLeadingRecord = isCzechFirstTitle(titleCp1250);
+    return r;
+}
+
+const char* articleFor(Gender gender) {
+    switch (gender) {
+        case Gender::kMasculine:
+            return "der";
+        case Gender::kFeminine:
+            return "die";
+        case Gender::kNeuter:
+            return "das";
+        default:
+            return "";
+    }
+}
+
+std::vector<std::string> buildRecord(const Headword& h, const SetRules& rules, Report& report) {
+    std::vector<std::string> record;
+    std::unordered_set<std::string> present;
+    size_t storedBytes = 0;
+    bool full = false;
+    for (const Sense& s : h.senses) {
+        std::string text;
+        const FitResult fit = fitMeaning(s.text, text);
+        if (fit != FitResult::kFits && fit != FitResult::kShortened) {
+            report.count(fitReason(fit, false), s.text);
+            continue;
+        }
+        if (fit == FitResult::kShortened) report.count("meanings shortened", s.text);
+        if (present.count(text)) {
+            report.count("meanings dropped: same as an earlier one", s.text);
+            continue;
+        }
+        // In "Čj->Nj" a German noun is written with its article and then bare, which
+        // the program joins into "der Hund".
+        std::vector<std::string> add;
+        const char* article = rules.germanMeanings ? articleFor(s.targetGender) : "";
+        if (*article != 0 && text.size() + 4 <= kMaxMeaningBytes && !present.count(text)) {
+            add.push_back(text + " " + article);
+        }
+        add.push_back(text);
+        size_t bytes = 0;
+        for (const std::string& a : add) bytes += a.size() + (record.empty() ? 0 : 1);
+        if (full || record.size() + add.size() > kMaxMeaningsPerRecord ||
+            storedBytes + bytes > kMaxRecordBytes) {
+            full = true;
+            report.count("meanings dropped: record full (200 meanings or 999 bytes)", s.text);
+            continue;
+        }
+        for (std::string& a : add) {
+            storedBytes += a.size() + (record.empty() ? 0 : 1);
+            present.insert(a);
+            record.push_back(std::move(a));
+        }
+    }
+    return record;
+}
+
+bool compileSet(const Lexicon& lexicon, const SetOptions& options, Report& report,
+                std::string& error) {
+    const std::string titleCp = utf8ToCp1250(options.title);
+    const SetRules rules = rulesFor(titleCp, utf8ToCp1250(options.direction));
+    report.title = options.title + " (" + options.stem + ")";
+    if (options.stem.empty() || options.stem.size() > 8) {
+        error = "the stem must have 1 to 8 characters";
+        return false;
+    }
+
+    // Headwords in code page 1250; texts that become equal are merged.
+    std::vector<Compiled> compiled;
+    std::unordered_map<std::string, size_t> byHeadword;
+    std::vector<const Headword*> sources;
+    for (const Headword& h : lexicon.headwords()) {
+        std::string head;
+        const FitResult fit = fitHeadword(h.text, head);
+        if (fit != FitResult::kFits) {
+            report.count(fitReason(fit, true), h.text);
+            continue;
+        }
+        auto [it, inserted] = byHeadword.try_emplace(head, compiled.size());
+        if (!inserted) {
+            report.count("headwords merged: equal after normalizing blanks", h.text);
+            continue;
+        }
+        std::vector<std::string> record = buildRecord(h, rules, report);
+        if (record.empty()) {
+            report.count("headwords dropped: no meaning left", h.text);
+            byHeadword.erase(it);
+            continue;
+        }
+        Compiled c{head, std::move(record), {}};
+        if (rules.germanHeadwords) {
+            for (const Sense& s : h.senses) {
+                if (s.gender == Gender::kNone) continue;
+                const std::string form = head + " " + articleFor(s.gender);
+                if (form.size() <= kMaxHeadwordBytes) {
+                    c.articleForm = form;
+                } else {
+                    report.count("article forms left out: longer than 21 bytes", h.text);
+                }
+                break;
+            }
+        }
+        compiled.push_back(std::move(c));
+    }
+
+    // Capacity: the headwords with the fewest meanings give way first.
+    size_t slotsNeeded = 0;
+    for (const Compiled& c : compiled) slotsNeeded += c.articleForm.empty() ? 1 : 2;
+    if (slotsNeeded > kMaxHeadwords) {
+        std::stable_sort(compiled.begin(), compiled.end(), [](const auto& a, const auto& b) {
+            return a.record.size() > b.record.size();
+        });
+        while (slotsNeeded > kMaxHeadwords) {
+            slotsNeeded -= compiled.back().articleForm.empty() ? 1 : 2;
+            report.count("headwords dropped: over 400,000 slots",
+                         cp1250ToUtf8(compiled.back().headword));
+            compiled.pop_back();
+        }
+    }
+
+    // Collation order, then reachability.
+    std::vector<std::string> utf8;
+    utf8.reserve(compiled.size());
+    for (const Compiled& c : compiled) utf8.push_back(cp1250ToUtf8(c.headword));
+    std::vector<size_t> order;
+    if (!collationOrder(utf8, options.locale, order, error)) return false;
+    std::vector<Unit> units;
+    units.reserve(order.size());
+    for (size_t i : order) {
+        const Compiled& c = compiled[i];
+        units.push_back(Unit{c.headword, c.articleForm.empty() ? 1u : 2u, i});
+    }
+    auto makeLetter = [&](unsigned char letter, Unit& made) {
+        const std::string head(1, static_cast<char>(letter));
+        if (options.letterWord.empty() || byHeadword.count(head) || isForbiddenByte(letter) ||
+            !u_isalpha(static_cast<UChar32>(cp1250ToUnicode(letter)))) {
+            return false;
+        }
+        const std::string meaning = utf8ToCp1250(options.letterWord) + " " + head;
+        byHeadword.emplace(head, compiled.size());
+        made = Unit{head, 1, compiled.size()};
+        compiled.push_back(Compiled{head, {meaning}, {}});
+        report.count("letter headwords added as start slots", cp1250ToUtf8(head));
+        return true;
+    };
+    ArrangeResult arranged = arrangeForReachability(units, rules.forceA, makeLetter);
+    report.unitsMoved = arranged.moved;
+    for (const Unit& u : arranged.unreachable) {
+        report.count("headwords dropped: unreachable (no start slot for the first letter)",
+                     cp1250ToUtf8(u.head));
+    }
+
+    std::vector<std::string> slots;
+    std::vector<std::vector<std::string>> records;
+    for (const Unit& u : units) {
+        const Compiled& c = compiled[u.payload];
+        slots.push_back(c.headword);
+        records.push_back(c.record);
+        ++report.headwordsWritten;
+        report.meaningsWritten += c.record.size();
+        if (!c.articleForm.empty()) {
+            slots.push_back(c.articleForm);
+            records.push_back(c.record);
+        }
+    }
+    report.slotsWritten = slots.size();
+
+    DictionarySetSpec spec{options.stem, titleCp, utf8ToCp1250(options.direction),
+                           utf8ToCp1250(options.wordLabel), rules.extraLeadingRecord};
+    if (!writeDictionarySet(options.outputDir, spec, slots, records)) {
+        error = "cannot write the set " + options.stem + " into " + options.outputDir;
+        return false;
+    }
+    return verifyWrittenSet(options, slots, rules, error);
+}
+
+}  // namespace lexavo::mkdict

@@ -1,0 +1,162 @@
+#include "dictd_reader.h"
+
+#include <zlib.h>
+
+#include <fstream>
+
+#include "text_rules.h"
+
+namespace lexavo::mkdict {
+
+namespace {
+
+int base64Digit(char c) {
+    if (c >= 'A' && c <= 'Z') return c - 'A';
+    if (c >= 'a' && c <= 'z') return c - 'a' + 26;
+    if (c >= '0' && c <= '9') return c - '0' + 52;
+    if (c == '+') return 62;
+    if (c == '/') return 63;
+    return -1;
+}
+
+// Splits "<word class, gender, number>" into its word class and gender.
+void parseGrammar(std::string_view inner, std::string& pos, Gender& gender) {
+    for (const std::string& part : splitOutsideBrackets(inner, ",")) {
+        if (part == "masc") {
+            gender = Gender::kMasculine;
+        } else if (part == "fem") {
+            gender = Gender::kFeminine;
+        } else if (part == "neut") {
+            gender = Gender::kNeuter;
+        } else if (pos.empty() && part != "sg" && part != "pl" && part != "intr" &&
+                   part != "trans") {
+            pos = part;
+        }
+    }
+}
+
+// Takes a trailing "<...>" off the text and parses it.
+void takeGrammar(std::string& text, std::string& pos, Gender& gender) {
+    if (text.empty() || text.back() != '>') return;
+    const size_t open = text.rfind('<');
+    if (open == std::string::npos) return;
+    parseGrammar(std::string_view(text).substr(open + 1, text.size() - open - 2), pos, gender);
+    text = normalizeSpace(text.substr(0, open));
+}
+
+}  // namespace
+
+bool decodeDictdNumber(std::string_view digits, uint64_t& value) {
+    value = 0;
+    if (digits.empty()) return false;
+    for (char c : digits) {
+        const int d = base64Digit(c);
+        if (d < 0) return false;
+        value = value * 64 + static_cast<uint64_t>(d);
+    }
+    return true;
+}
+
+bool readGzipFile(const std::string& path, std::string& data, std::string& error) {
+    gzFile file = gzopen(path.c_str(), "rb");
+    if (file == nullptr) {
+        error = "cannot open " + path;
+        return false;
+    }
+    gzbuffer(file, 1 << 20);
+    data.clear();
+    char buffer[1 << 16];
+    int n = 0;
+    while ((n = gzread(file, buffer, sizeof buffer)) > 0) data.append(buffer, n);
+    const bool ok = n == 0;
+    if (!ok) error = "cannot decompress " + path;
+    gzclose(file);
+    return ok;
+}
+
+bool readDictd(const std::string& base, std::vector<DictdArticle>& articles, std::string& error) {
+    std::string data;
+    if (!readGzipFile(base + ".dict.dz", data, error)) return false;
+    std::ifstream index(base + ".index");
+    if (!index) {
+        error = "cannot open " + base + ".index";
+        return false;
+    }
+    std::string line;
+    size_t lineNumber = 0;
+    while (std::getline(index, line)) {
+        ++lineNumber;
+        const size_t tab1 = line.find('\t');
+        const size_t tab2 = tab1 == std::string::npos ? tab1 : line.find('\t', tab1 + 1);
+        uint64_t offset = 0;
+        uint64_t length = 0;
+        if (tab2 == std::string::npos ||
+            !decodeDictdNumber(std::string_view(line).substr(tab1 + 1, tab2 - tab1 - 1), offset) ||
+            !decodeDictdNumber(std::string_view(line).substr(tab2 + 1), length) ||
+            offset > data.size() || length > data.size() - offset) {
+            error = base + ".index:" + std::to_string(lineNumber) + ": malformed line";
+            return false;
+        }
+        std::string word = line.substr(0, tab1);
+        if (word.starts_with("00database") || word.starts_with("00-database")) continue;
+        articles.push_back(DictdArticle{std::move(word), data.substr(offset, length)});
+    }
+    return true;
+}
+
+FreedictArticle parseFreedictArticle(std::string_view body) {
+    FreedictArticle article;
+    size_t pos = 0;
+    bool first = true;
+    while (pos < body.size()) {
+        size_t end = body.find('\n', pos);
+        if (end == std::string_view::npos) end = body.size();
+        std::string_view line = body.substr(pos, end - pos);
+        pos = end + 1;
+        if (first) {
+            first = false;
+            std::string head(line);
+            // Every " /.../" is a pronunciation; some headwords carry several.
+            for (size_t slash; (slash = head.find(" /")) != std::string::npos;) {
+                const size_t close = head.find('/', slash + 2);
+                std::string rest = close == std::string::npos ? "" : head.substr(close + 1);
+                head = head.substr(0, slash) + rest;
+            }
+            head = normalizeSpace(head);
+            takeGrammar(head, article.pos, article.gender);
+            article.headword = head;
+            continue;
+        }
+        size_t indent = 0;
+        while (indent < line.size() && line[indent] == ' ') ++indent;
+        const std::string_view content = line.substr(indent);
+        if (indent > 1 || content.empty() || content.starts_with("see:") ||
+            content.starts_with("Note:") || content.starts_with("Synonym")) {
+            continue;
+        }
+        for (std::string part : splitOutsideBrackets(content, ", ")) {
+            FreedictArticle::Translation t;
+            Gender ignored = Gender::kNone;
+            takeGrammar(part, t.pos, ignored);
+            t.text = part;
+            if (!t.text.empty()) article.translations.push_back(std::move(t));
+        }
+    }
+    return article;
+}
+
+void addFreedictArticles(const std::vector<DictdArticle>& articles, Lexicon& lexicon) {
+    for (const DictdArticle& a : articles) {
+        FreedictArticle article = parseFreedictArticle(a.body);
+        if (article.headword.empty()) continue;
+        for (auto& t : article.translations) {
+            Sense s;
+            s.text = std::move(t.text);
+            s.pos = t.pos.empty() ? article.pos : t.pos;
+            s.gender = article.gender;
+            lexicon.add(article.headword, std::move(s));
+        }
+    }
+}
+
+}  // namespace lexavo::mkdict

@@ -1,0 +1,86 @@
+#include "ding_reader.h"
+
+#include <fstream>
+
+#include "text_rules.h"
+
+namespace lexavo::mkdict {
+
+namespace {
+
+void readGrammar(std::string_view text, DingWord& word) {
+    size_t pos = 0;
+    while ((pos = text.find('{', pos)) != std::string_view::npos) {
+        const size_t close = text.find('}', pos);
+        if (close == std::string_view::npos) break;
+        const std::string_view tag = text.substr(pos + 1, close - pos - 1);
+        if (tag == "m" || tag == "f" || tag == "n") {
+            word.pos = "n";
+            if (word.gender == Gender::kNone) word.gender = static_cast<Gender>(tag[0]);
+        } else if (word.pos.empty() && tag != "pl" && tag != "sing") {
+            word.pos = std::string(tag);
+        }
+        pos = close + 1;
+    }
+}
+
+std::vector<DingWord> firstGroupWords(std::string_view side) {
+    const std::vector<std::string> groups = splitOutsideBrackets(side, " | ");
+    std::vector<DingWord> words;
+    if (groups.empty()) return words;
+    for (const std::string& alt : splitOutsideBrackets(groups[0], "; ")) {
+        DingWord w;
+        readGrammar(alt, w);
+        w.text = withoutNotes(alt);
+        if (!w.text.empty()) words.push_back(std::move(w));
+    }
+    // A word class written once after the last alternative applies to all of them.
+    if (!words.empty() && !words.back().pos.empty()) {
+        for (DingWord& w : words) {
+            if (w.pos.empty()) w.pos = words.back().pos;
+        }
+    }
+    return words;
+}
+
+}  // namespace
+
+bool parseDingLine(std::string_view line, DingLine& out) {
+    if (line.empty() || line[0] == '#') return false;
+    const size_t sep = line.find(" :: ");
+    if (sep == std::string_view::npos) return false;
+    out.left = firstGroupWords(line.substr(0, sep));
+    out.right = firstGroupWords(line.substr(sep + 4));
+    for (DingWord& w : out.right) {
+        if (w.text.starts_with("to ")) {
+            w.text.erase(0, 3);
+            if (w.pos.empty()) w.pos = "v";
+        }
+    }
+    return !out.left.empty() && !out.right.empty();
+}
+
+bool readDing(const std::string& path, Lexicon& lexicon, std::string& error) {
+    std::ifstream in(path);
+    if (!in) {
+        error = "cannot open " + path;
+        return false;
+    }
+    std::string line;
+    DingLine parsed;
+    while (std::getline(in, line)) {
+        if (!parseDingLine(line, parsed)) continue;
+        for (const DingWord& l : parsed.left) {
+            for (const DingWord& r : parsed.right) {
+                Sense s;
+                s.text = r.text;
+                s.pos = l.pos.empty() ? r.pos : l.pos;
+                s.gender = l.gender;
+                lexicon.add(l.text, std::move(s));
+            }
+        }
+    }
+    return true;
+}
+
+}  // namespace lexavo::mkdict

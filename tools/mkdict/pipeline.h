@@ -1,0 +1,32 @@
+#pragma once
+// From sources to a ranked lexicon: which inputs a set reads and how they combine.
+
+#include <string>
+#include <vector>
+
+#include "lexicon.h"
+
+namespace lexavo::mkdict {
+
+struct Source {
+    enum class Kind { kTsv, kDictd, kDing } kind;
+    std::string path;  // a dictd database is named by its base path without extension
+};
+
+struct Recipe {
+    std::vector<Source> inputs;          // headword -> meanings, in this order
+    std::vector<Source> pivotThrough;    // when set, inputs are pivoted through these
+    std::vector<Source> confirmBy;       // reverse dictionaries that confirm pairs
+    std::vector<Source> addAfterInvert;  // added forwards after the inversion
+    bool rank = false;                   // rank senses (else keep the source order)
+    bool invert = false;
+    // An inverted headword keeps its best meanings only: a common word is the
+    // translation of hundreds of words, most of them far from its own sense.
+    size_t invertedMeanings = 24;
+};
+
+bool readSource(const Source& source, Lexicon& lexicon, std::string& error);
+
+bool buildLexicon(const Recipe& recipe, Lexicon& result, std::string& error);
+
+}  // namespace lexavo::mkdict

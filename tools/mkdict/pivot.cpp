@@ -1,0 +1,132 @@
+#include "pivot.h"
+
+#include <algorithm>
+#include <cmath>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "text_rules.h"
+
+namespace lexavo::mkdict {
+
+namespace {
+
+int wordCount(const std::string& text) {
+    return text.empty() ? 0 : 1 + static_cast<int>(std::count(text.begin(), text.end(), ' '));
+}
+
+bool classesAgree(const std::string& a, const std::string& b) {
+    return a.empty() || b.empty() || wordClass(a) == wordClass(b);
+}
+
+struct Candidate {
+    const Sense* sense = nullptr;
+    double weight = 0;
+    std::unordered_set<std::string> pivots;
+    bool strong = false;  // near the top of a main pivot
+};
+
+}  // namespace
+
+std::string wordClass(const std::string& pos) {
+    if (pos == "vt" || pos == "vi" || pos == "vr" || pos == "vt/vi") return "v";
+    return pos;
+}
+
+Lexicon invertLexicon(const Lexicon& ranked, int maxWords) {
+    Lexicon inverted;
+    for (const Headword& h : ranked.headwords()) {
+        const double commonness = 0.5 * std::log1p(static_cast<double>(h.senses.size()));
+        for (size_t rank = 0; rank < h.senses.size(); ++rank) {
+            const Sense& s = h.senses[rank];
+            const std::string target = withoutNotes(s.text);
+            if (target.empty() || wordCount(target) > maxWords) continue;
+            Sense back;
+            back.text = h.text;
+            back.pos = s.pos;
+            back.gender = s.targetGender;
+            back.targetGender = s.gender;
+            back.support = s.support;
+            back.score = 2.0 / (1.0 + static_cast<double>(rank)) + commonness -
+                         0.8 * (wordCount(withoutNotes(h.text)) - 1);
+            inverted.add(target, std::move(back));
+        }
+    }
+    return inverted;
+}
+
+void addConfirmationBonus(Lexicon& lexicon, const Confirmations& confirmations, double bonus) {
+    for (Headword& h : lexicon.headwords()) {
+        const std::string head = withoutNotes(h.text);
+        for (Sense& s : h.senses) {
+            if (confirmations.count(head + '\t' + withoutNotes(s.text))) s.score += bonus;
+        }
+    }
+}
+
+Lexicon pivotLexicon(const Lexicon& left, const Lexicon& right, const PivotRules& rules) {
+    Lexicon result;
+    for (const Headword& h : left.headwords()) {
+        std::vector<std::string> seen;
+        std::unordered_map<std::string, Candidate> candidates;
+        std::vector<std::string> order;
+        for (const Sense& p : h.senses) {
+            const std::string pivot = withoutNotes(p.text);
+            if (pivot.empty() || pivot.find(' ') != std::string::npos) continue;
+            if (std::find(seen.begin(), seen.end(), pivot) != seen.end()) continue;
+            if (seen.size() == rules.pivotsPerHeadword) break;
+            const size_t pivotRank = seen.size();
+            seen.push_back(pivot);
+            const Headword* through = right.find(pivot);
+            if (through == nullptr) continue;
+            size_t targetRank = 0;
+            for (const Sense& t : through->senses) {
+                if (targetRank == rules.targetsPerPivot) break;
+                if (!classesAgree(p.pos, t.pos)) continue;
+                const std::string key = withoutNotes(t.text);
+                auto [it, inserted] = candidates.try_emplace(key);
+                if (inserted) {
+                    it->second.sense = &t;
+                    order.push_back(key);
+                }
+                Candidate& c = it->second;
+                c.weight += 1.0 / (1.0 + static_cast<double>(pivotRank)) /
+                            (1.0 + static_cast<double>(targetRank));
+                c.pivots.insert(pivot);
+                if (pivotRank <= 1 && targetRank <= 1) c.strong = true;
+                ++targetRank;
+            }
+        }
+        std::vector<Sense> senses;
+        for (const std::string& key : order) {
+            const Candidate& c = candidates[key];
+            if (!c.strong && c.pivots.size() < 2) continue;
+            Sense s;
+            s.text = c.sense->text;
+            s.pos = h.senses.empty() ? c.sense->pos : h.senses.front().pos;
+            s.support = static_cast<int>(c.pivots.size());
+            s.score = c.weight + 1.0 * static_cast<double>(c.pivots.size() - 1);
+            senses.push_back(std::move(s));
+        }
+        if (senses.empty()) continue;
+        std::stable_sort(senses.begin(), senses.end(),
+                         [](const Sense& a, const Sense& b) { return a.score > b.score; });
+        if (senses.size() > rules.meaningsPerHeadword) senses.resize(rules.meaningsPerHeadword);
+        Gender gender = Gender::kNone;
+        for (const Sense& s : h.senses) {
+            if (s.gender != Gender::kNone) {
+                gender = s.gender;
+                break;
+            }
+        }
+        Headword& out = result.entry(h.text);
+        for (Sense& s : senses) {
+            s.gender = gender;
+            s.sourceRank = static_cast<int>(out.senses.size());
+            out.senses.push_back(std::move(s));
+        }
+    }
+    return result;
+}
+
+}  // namespace lexavo::mkdict

@@ -1,0 +1,108 @@
+#include "ranking.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "text_rules.h"
+
+namespace lexavo::mkdict {
+
+namespace {
+
+int wordCount(const std::string& text) {
+    if (text.empty()) return 0;
+    return 1 + static_cast<int>(std::count(text.begin(), text.end(), ' '));
+}
+
+// The word class most senses of the headword are tagged with; empty when none is.
+std::string usualWordClass(const Headword& h) {
+    std::unordered_map<std::string, int> counts;
+    for (const Sense& s : h.senses) {
+        if (!s.pos.empty()) counts[s.pos] += s.support;
+    }
+    std::string best;
+    int bestCount = 0;
+    for (const auto& [pos, n] : counts) {
+        if (n > bestCount || (n == bestCount && pos < best)) {
+            best = pos;
+            bestCount = n;
+        }
+    }
+    return best;
+}
+
+}  // namespace
+
+Confirmations confirmationsFrom(const Lexicon& otherDirection) {
+    Confirmations pairs;
+    for (const Headword& h : otherDirection.headwords()) {
+        const std::string head = withoutNotes(h.text);
+        for (const Sense& s : h.senses) pairs.insert(head + '\t' + withoutNotes(s.text));
+    }
+    return pairs;
+}
+
+void mergeDuplicateSenses(Lexicon& lexicon) {
+    for (Headword& h : lexicon.headwords()) {
+        std::vector<Sense> merged;
+        std::unordered_map<std::string, size_t> byKey;
+        for (Sense& s : h.senses) {
+            const std::string key = withoutNotes(s.text);
+            if (key.empty()) continue;
+            auto [it, inserted] = byKey.try_emplace(key, merged.size());
+            if (inserted) {
+                merged.push_back(std::move(s));
+                continue;
+            }
+            Sense& kept = merged[it->second];
+            kept.support += s.support;
+            kept.score = std::max(kept.score, s.score);
+            if (kept.pos.empty()) kept.pos = s.pos;
+            if (kept.targetGender == Gender::kNone) kept.targetGender = s.targetGender;
+            if (kept.gender == Gender::kNone) kept.gender = s.gender;
+            // A plain text beats the same translation with notes.
+            if (hasNotes(kept.text) && !hasNotes(s.text)) kept.text = s.text;
+        }
+        h.senses = std::move(merged);
+    }
+}
+
+std::unordered_map<std::string, int> targetBreadth(const Lexicon& lexicon) {
+    std::unordered_map<std::string, int> breadth;
+    for (const Headword& h : lexicon.headwords()) {
+        for (const Sense& s : h.senses) ++breadth[withoutNotes(s.text)];
+    }
+    return breadth;
+}
+
+void rankSenses(Lexicon& lexicon, const Confirmations& confirmations, const RankWeights& w) {
+    mergeDuplicateSenses(lexicon);
+    const auto breadth = targetBreadth(lexicon);
+    for (Headword& h : lexicon.headwords()) {
+        const std::string usual = usualWordClass(h);
+        const std::string head = withoutNotes(h.text);
+        for (Sense& s : h.senses) {
+            const std::string plain = withoutNotes(s.text);
+            double score = 0;
+            if (confirmations.count(plain + '\t' + head)) score += w.confirmed;
+            auto it = breadth.find(plain);
+            score += w.breadth * std::log1p(it == breadth.end() ? 0 : it->second);
+            score += w.support * std::log(std::max(1, s.support));
+            if (!s.pos.empty() && !usual.empty() && s.pos != usual) score -= w.otherWordClass;
+            if (hasNotes(s.text)) score -= w.notes;
+            score -= w.perExtraWord * std::max(0, wordCount(plain) - 1);
+            score -= w.perByte * static_cast<double>(plain.size());
+            s.score = score;
+        }
+    }
+    sortByScore(lexicon);
+}
+
+void sortByScore(Lexicon& lexicon) {
+    for (Headword& h : lexicon.headwords()) {
+        std::stable_sort(h.senses.begin(), h.senses.end(),
+                         [](const Sense& a, const Sense& b) { return a.score > b.score; });
+    }
+}
+
+}  // namespace lexavo::mkdict

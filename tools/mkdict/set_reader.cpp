@@ -1,0 +1,79 @@
+#include "set_reader.h"
+
+#include <fstream>
+#include <sstream>
+
+#include "dictionary/dictionary_store.h"
+#include "text/cp1250.h"
+
+namespace lexavo::mkdict {
+
+std::vector<std::string> splitRecord(const std::string& text) {
+    std::vector<std::string> meanings(1);
+    for (char c : text) {
+        if (c == kMeaningSeparator) {
+            meanings.emplace_back();
+        } else {
+            meanings.back().push_back(c);
+        }
+    }
+    return meanings;
+}
+
+std::vector<std::string> joinGermanArticles(std::vector<std::string> m) {
+    for (size_t k = 0; k < m.size(); ++k) {
+        const std::string next = k + 1 < m.size() ? m[k + 1] : std::string();
+        for (const char* article : {"der", "die", "das"}) {
+            if (m[k] != next + " " + article) continue;
+            m[k] = std::string(article) + " " + next;
+            if (m[k].size() > 4) m[k][4] = upperAscii(m[k][4]);
+            if (k + 1 < m.size()) m.erase(m.begin() + static_cast<std::ptrdiff_t>(k) + 1);
+            break;
+        }
+    }
+    return m;
+}
+
+bool readSetBack(const std::string& dir, const std::string& stem, LoadedSet& out,
+                 std::string& error) {
+    DictionaryStore store;
+    store.fileNames = {stem + ".nfo", stem + ".dt1", stem + ".dt2"};
+    if (store.loadDictionary(dir) != DictionaryStore::LoadResult::kLoaded) {
+        error = "cannot load " + stem + " from " + dir;
+        return false;
+    }
+    out.info = store.dictInfo;
+    out.startIndex = store.firstLetterIndex;
+    out.headwords.clear();
+    for (uint32_t s = 0; s < store.headwordCount; ++s)
+        out.headwords.emplace_back(store.headword(s));
+
+    std::ifstream in(dir + "/" + stem + ".dt2", std::ios::binary);
+    if (!in) {
+        error = "cannot open " + stem + ".dt2";
+        return false;
+    }
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    const std::string data = bytes.str();
+    std::vector<std::string> records;
+    size_t start = 0;
+    for (size_t i = 0; i < data.size(); ++i) {
+        if (data[i] != kRecordTerminator) continue;
+        records.push_back(unscramble(std::string_view(data).substr(start, i - start)));
+        start = i + 1;
+    }
+    out.entryRecords = records.size();
+    const size_t first = isCzechFirstTitle(out.info.title()) ? 1 : 0;
+    out.entries.clear();
+    for (size_t s = 0; s < out.headwords.size(); ++s) {
+        if (first + s >= records.size()) {
+            error = "the entry file ends before the record of slot " + std::to_string(s);
+            return false;
+        }
+        out.entries.push_back(splitRecord(records[first + s]));
+    }
+    return true;
+}
+
+}  // namespace lexavo::mkdict
