@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEvent>
+#include <QScreen>
 
 #include "text/qt_text.h"
 #include "ui_tfrm_main.h"
@@ -15,6 +16,13 @@ TfrmMain::TfrmMain(ProgramState& state, QWidget* parent)
     // The translator's menu is hidden as a whole; its items still take their keys.
     ui->Peklada1->menuAction()->setVisible(false);
     connectCatalogueHandlers();
+    connectLookupHandlers();
+    setUpShell();
+    // Centred on the desktop when first shown; a stored record moves it later.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect desk = screen->availableGeometry();
+        move(desk.x() + (desk.width() - width()) / 2, desk.y() + (desk.height() - height()) / 2);
+    }
     connect(ui->Konecprogramu1, &QAction::triggered, this, &TfrmMain::Konecprogramu1Click);
     FormCreate();
 }
@@ -39,6 +47,8 @@ void TfrmMain::FormCreate() {
     }
     openDictionaryByTitle(wanted);
     state_.inputWord.set("a");
+    searchPrefix(-1);
+    clearEntryCanvas();
 }
 
 void TfrmMain::FormActivate() {
@@ -46,15 +56,17 @@ void TfrmMain::FormActivate() {
     // from the About box or the progress window and must not undo the user's work.
     if (activated_) return;
     activated_ = true;
-    if (ui->gotebookPlocha->currentWidget() == ui->pageSlovnik) ui->editSlovo->setFocus();
+    applyConfigRecord();
+    if (ui->gotebookPlocha->currentWidget() == ui->pageSlovnik) {
+        ui->editSlovo->setFocus(Qt::OtherFocusReason);
+    }
+    loadRunFiles();
 }
 
 void TfrmMain::attachDialogs(TAboutBox* about, TfrmKontakt* kontakt) {
     aboutBox_ = about;
     kontaktDialog_ = kontakt;
 }
-
-bool TfrmMain::FormCloseQuery() { return true; }
 
 void TfrmMain::Konecprogramu1Click() {
     quitWithoutClose_ = true;

@@ -1,0 +1,92 @@
+#include "app/config_record.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
+#include "support/test_dictionaries.h"
+
+namespace lexavo {
+namespace {
+
+using testing::TempProgramDir;
+
+TEST(ConfigRecord, FieldsSitAtTheirOffsets) {
+    ConfigRecord r;
+    r.set(ConfigRecord::kWindowLeft, -8);
+    r.set(ConfigRecord::kWindowHeight, 0x01020304);
+    r.set(ConfigRecord::kActivePage, 3);
+    r.setFlag(ConfigRecord::kShowQuickBar, true);
+    r.setDictionaryTitle(std::string(60, 't'));
+    EXPECT_EQ(std::string(r.bytes.data(), 4), std::string("\xF8\xFF\xFF\xFF", 4));
+    EXPECT_EQ(std::string(r.bytes.data() + 12, 4), std::string("\x04\x03\x02\x01", 4));
+    EXPECT_EQ(r.bytes[20], 3);
+    EXPECT_EQ(r.bytes[75], 1);
+    EXPECT_EQ(r.dictionaryTitle(), std::string(47, 't'));
+    EXPECT_EQ(r.bytes[24 + 47], 0);
+    EXPECT_EQ(r.get(ConfigRecord::kWindowLeft), -8);
+}
+
+TEST(ConfigRecord, FileRoundTripAndShortFile) {
+    TempProgramDir dir;
+    ConfigRecord r;
+    EXPECT_FALSE(readConfigRecord(dir.path(), r));
+    r.set(ConfigRecord::kWindowWidth, 640);
+    r.bytes[78] = 'x';
+    ASSERT_TRUE(writeConfigRecord(dir.path(), r));
+    EXPECT_EQ(dir.readFile("lexavo.ini").size(), kConfigRecordBytes);
+    ConfigRecord back;
+    ASSERT_TRUE(readConfigRecord(dir.path(), back));
+    EXPECT_EQ(back.bytes, r.bytes);
+
+    dir.writeFile("lexavo.ini", std::string("\x05\0\0\0", 4));
+    ConfigRecord shortRead;
+    shortRead.set(ConfigRecord::kWindowTop, 99);
+    ASSERT_TRUE(readConfigRecord(dir.path(), shortRead));
+    EXPECT_EQ(shortRead.get(ConfigRecord::kWindowLeft), 5);
+    EXPECT_EQ(shortRead.get(ConfigRecord::kWindowTop), 99);  // beyond the file: as it was
+}
+
+TEST(ReplaceFileAtomically, FailureLeavesTheOldFileAndNoLitter) {
+    TempProgramDir dir;
+    dir.writeFile("minule.txt", "old");
+    std::filesystem::create_directory(dir.file("blocked"));
+    EXPECT_FALSE(replaceFileAtomically(dir.path(), "blocked", "new"));
+    EXPECT_TRUE(replaceFileAtomically(dir.path(), "minule.txt", "new"));
+    EXPECT_EQ(dir.readFile("minule.txt"), "new");
+    size_t files = 0;
+    for (const auto& e : std::filesystem::directory_iterator(dir.path())) {
+        (void)e;
+        ++files;
+    }
+    EXPECT_EQ(files, 2u);  // minule.txt and the directory: no temporary file left
+    EXPECT_FALSE(replaceFileAtomically(dir.file("missing-dir"), "x", "y"));
+}
+
+// A writer killed at random moments: the file is always one whole version.
+TEST(ReplaceFileAtomically, KilledWriterNeverLeavesATruncatedFile) {
+    TempProgramDir dir;
+    const std::string a(200000, 'a');
+    const std::string b(300000, 'b');
+    ASSERT_TRUE(replaceFileAtomically(dir.path(), "minule.txt", a));
+    for (int round = 0; round < 20; ++round) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (int i = 0;; ++i) replaceFileAtomically(dir.path(), "minule.txt", i % 2 ? a : b);
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(2000 + round * 997));
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+        const std::string now = dir.readFile("minule.txt");
+        EXPECT_TRUE(now == a || now == b) << "round " << round << ": " << now.size() << " bytes";
+    }
+}
+
+}  // namespace
+}  // namespace lexavo

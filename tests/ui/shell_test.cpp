@@ -1,0 +1,324 @@
+// Pages, the mode bar, view options, special letters, the configuration record and
+// the run files, on the real main window.
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+
+#include "text/qt_text.h"
+#include "ui_fixture.h"
+
+using namespace lexavo;
+using namespace lexavo::testing;
+
+namespace {
+
+ConfigRecord recordWith(int left, int top, int width, int height, int state, int page,
+                        const char* titleUtf8, char logo, char bar, char info) {
+    ConfigRecord r;
+    r.set(ConfigRecord::kWindowLeft, left);
+    r.set(ConfigRecord::kWindowTop, top);
+    r.set(ConfigRecord::kWindowWidth, width);
+    r.set(ConfigRecord::kWindowHeight, height);
+    r.set(ConfigRecord::kWindowState, state);
+    r.set(ConfigRecord::kActivePage, page);
+    r.setDictionaryTitle(cp(titleUtf8));
+    r.bytes[ConfigRecord::kShowLogo] = logo;
+    r.bytes[ConfigRecord::kShowQuickBar] = bar;
+    r.bytes[ConfigRecord::kShowInfoLine] = info;
+    return r;
+}
+
+void writeRecord(const TempProgramDir& dir, const ConfigRecord& r) {
+    dir.writeFile("lexavo.ini", std::string(r.bytes.data(), r.bytes.size()));
+}
+
+ConfigRecord readRecord(const TempProgramDir& dir) {
+    ConfigRecord r;
+    const std::string bytes = dir.readFile("lexavo.ini");
+    std::copy_n(bytes.begin(), std::min(bytes.size(), r.bytes.size()), r.bytes.begin());
+    return r;
+}
+
+bool closeByCloseBox(TfrmMain& w) { return w.close(); }
+
+}  // namespace
+
+class ShellTest : public QObject {
+    Q_OBJECT
+private slots:
+    void quickBarFollowsTheDictionaryPage() {
+        WindowFixture f;
+        writeEnglishCzechSet(f.dir());
+        f.start();
+        Ui::TfrmMain& ui = f.ui();
+        QVERIFY(ui.toolBarFast->isVisible());
+        ui.mnuFast->trigger();  // on the dictionary page: hides the bar
+        QVERIFY(!ui.mnuFast->isChecked());
+        QVERIFY(!ui.toolBarFast->isVisible());
+        f.window().btnRezimyPoznamkyClick();
+        f.window().btnRezimySlovnikClick();
+        QVERIFY(ui.toolBarFast->isVisible());  // the page shows it again ...
+        QVERIFY(!ui.mnuFast->isChecked());     // ... and the check stays off
+        f.window().btnRezimyHledaneClick();
+        ui.mnuFast->trigger();  // elsewhere the option does nothing
+        QVERIFY(!ui.mnuFast->isChecked());
+        QVERIFY(!ui.toolBarFast->isVisible());
+    }
+
+    void logoAndInfoLineToggle() {
+        WindowFixture f;
+        f.start();
+        f.ui().mnuLogo->trigger();
+        QVERIFY(!f.ui().panelImg->isVisible());
+        f.ui().mnuLogo->trigger();
+        QVERIFY(f.ui().panelImg->isVisible());
+        f.ui().mnuInfo->trigger();
+        QVERIFY(!f.ui().panelInfo->isVisible());
+        QVERIFY(!f.ui().mnuInfo->isChecked());
+    }
+
+    void modesCheckTheirOwnItemOnly() {
+        WindowFixture f;
+        f.start();
+        Ui::TfrmMain& ui = f.ui();
+        f.window().btnRezimyHledaneClick();
+        QVERIFY(ui.btnRezimyHledane->isChecked());
+        QVERIFY(!ui.btnRezimySlovnik->isChecked());
+        QVERIFY(ui.mnuHledane2->isChecked() && !ui.mnuSlovnik2->isChecked());
+        f.window().Uivatelskslovnk1Click();
+        QCOMPARE(ui.gotebookPlocha->currentWidget(), ui.pageUzivSlovnik);
+        QVERIFY(ui.btnRezimySlovnik->isChecked());
+        for (QAction* a : {ui.mnuSlovnik2, ui.mnuPrekladac2, ui.mnuPoznamky2, ui.mnuHledane2}) {
+            QVERIFY(!a->isChecked());
+        }
+        ui.mnuPoznamky2->trigger();
+        QCOMPARE(ui.gotebookPlocha->currentWidget(), ui.pagePoznamky);
+        QVERIFY(ui.mnuPoznamky2->isChecked());
+    }
+
+    void modeBarSplitsItsWidth() {
+        WindowFixture f;
+        f.start();
+        f.ui().panelRezimy->resize(301, 25);
+        QCOMPARE(f.ui().btnRezimySlovnik->width(), 100);
+        QCOMPARE(f.ui().btnRezimyPoznamky->x(), 101);
+        QCOMPARE(f.ui().btnRezimyPoznamky->width(), 100);
+        QCOMPARE(f.ui().btnRezimyHledane->x(), 202);
+        QCOMPARE(f.ui().btnRezimyHledane->width(), 99);
+    }
+
+    void specialLettersGoToTheEnd() {
+        WindowFixture f;
+        writeEnglishCzechSet(f.dir());
+        f.start();
+        QLineEdit* edit = f.ui().editSlovo;
+        edit->setText(QStringLiteral("gro"));
+        edit->setSelection(0, 2);  // a selection is not replaced
+        f.ui().btnSymbol1->click();
+        QCOMPARE(edit->text(), q("groß"));
+        QCOMPARE(edit->cursorPosition(), 4);
+        QVERIFY(!edit->hasSelectedText());
+        QVERIFY(edit->hasFocus());
+        edit->setCursorPosition(1);
+        f.ui().Pehlasovanu1->trigger();
+        QCOMPARE(edit->text(), q("großü"));
+        edit->clear();
+        f.ui().btnSymbol2->click();
+        QCOMPARE(edit->text(), q("ä"));
+        f.window().btnRezimyPoznamkyClick();
+        f.ui().Pehlasovano1->trigger();
+        QTest::keyClick(&f.window(), Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(edit->text(), q("ä"));  // nothing on the other pages
+    }
+
+    void firstRunKeepsTheCreatedWindow() {
+        WindowFixture f;
+        writeEnglishCzechSet(f.dir());
+        f.start();
+        QCOMPARE(f.window().size(), QSize(569, 375));
+        QVERIFY(f.ui().panelImg->isVisible() && f.ui().toolBarFast->isVisible() &&
+                f.ui().panelInfo->isVisible());
+        QCOMPARE(f.ui().gotebookPlocha->currentWidget(), f.ui().pageSlovnik);
+    }
+
+    void recordIsAppliedAtStart() {
+        WindowFixture f;
+        writeEnglishCzechSet(f.dir());
+        writeRecord(f.dir(), recordWith(40, 30, 640, 420, 0, 3, "Anglicko-český slovník", 0,
+                                        1, 7));
+        f.start();
+        Ui::TfrmMain& ui = f.ui();
+        QCOMPARE(f.window().size(), QSize(640, 420));
+        QCOMPARE(f.window().pos(), QPoint(40, 30));
+        QCOMPARE(ui.gotebookPlocha->currentWidget(), ui.pageHledane);
+        QVERIFY(ui.btnRezimyHledane->isChecked() && ui.mnuHledane2->isChecked());
+        QVERIFY(!ui.panelImg->isVisible() && !ui.mnuLogo->isChecked());
+        QVERIFY(ui.toolBarFast->isVisible() && ui.mnuFast->isChecked());  // not by page
+        QVERIFY(ui.panelInfo->isVisible() && ui.mnuInfo->isChecked());  // 7: as created
+        QCOMPARE(ui.ComboBoxSlovnik->currentText(), q("Anglicko-český slovník"));
+    }
+
+    void pageFourAndUnknownPages() {
+        {
+            WindowFixture f;
+            writeRecord(f.dir(), recordWith(0, 0, 400, 300, 0, 4, "", 1, 1, 1));
+            f.start();
+            QCOMPARE(f.ui().gotebookPlocha->currentWidget(), f.ui().pageUzivSlovnik);
+            for (QAction* a : {f.ui().mnuSlovnik2, f.ui().mnuPrekladac2, f.ui().mnuPoznamky2,
+                               f.ui().mnuHledane2}) {
+                QVERIFY(!a->isChecked());
+            }
+            QVERIFY(f.ui().btnRezimySlovnik->isChecked());
+        }
+        WindowFixture f;
+        writeRecord(f.dir(), recordWith(0, 0, 400, 300, 0, 9, "", 1, 1, 1));
+        f.start();
+        QCOMPARE(f.ui().gotebookPlocha->currentWidget(), f.ui().pageHledane);  // as created
+    }
+
+    void shortRecordFillsOnlyItsBytes() {
+        WindowFixture f;
+        writeEnglishCzechSet(f.dir());
+        const ConfigRecord full = recordWith(10, 20, 500, 350, 0, 2, "X", 1, 1, 1);
+        f.dir().writeFile("lexavo.ini", std::string(full.bytes.data(), 16));
+        f.start();
+        QCOMPARE(f.window().size(), QSize(500, 350));
+        // page 0, no title, all panels 0 from the zero rest of the record
+        QCOMPARE(f.ui().gotebookPlocha->currentWidget(), f.ui().pageSlovnik);
+        QVERIFY(!f.ui().panelImg->isVisible() && !f.ui().panelInfo->isVisible());
+        QCOMPARE(f.state().store.headwordCount, 0u);
+    }
+
+    void closeBoxStoresTheRecord() {
+        TempProgramDir* dirp = nullptr;
+        WindowFixture f;
+        dirp = &f.dir();
+        writeEnglishCzechSet(*dirp);
+        ConfigRecord start = recordWith(15, 25, 600, 400, 0, 0, "Anglicko-český slovník", 1, 1,
+                                        1);
+        start.bytes[77] = 'r';  // reserved bytes are written back as read
+        start.bytes[79] = 's';
+        writeRecord(*dirp, start);
+        f.start();
+        f.window().resize(620, 410);
+        f.window().btnRezimyPoznamkyClick();  // hides the quick-command bar
+        f.ui().mnuLogo->trigger();
+        QVERIFY(closeByCloseBox(f.window()));
+        const ConfigRecord r = readRecord(*dirp);
+        QCOMPARE(r.get(ConfigRecord::kWindowWidth), 620);
+        QCOMPARE(r.get(ConfigRecord::kWindowHeight), 410);
+        QCOMPARE(r.get(ConfigRecord::kActivePage), 2);
+        QCOMPARE(r.get(ConfigRecord::kWindowState), 0);
+        QCOMPARE(r.flag(ConfigRecord::kShowLogo), 0);
+        QCOMPARE(r.flag(ConfigRecord::kShowQuickBar), 0);  // hidden by the notes page
+        QCOMPARE(r.flag(ConfigRecord::kShowInfoLine), 1);
+        QCOMPARE(fromCp1250(r.dictionaryTitle()), q("Anglicko-český slovník"));
+        QCOMPARE(r.bytes[77], 'r');
+        QCOMPARE(r.bytes[79], 's');
+
+        // The next run starts on the notes page with the bar hidden and unchecked.
+        WindowFixture g;
+        writeRecord(g.dir(), r);
+        g.start();
+        QCOMPARE(g.ui().gotebookPlocha->currentWidget(), g.ui().pagePoznamky);
+        QVERIFY(!g.ui().toolBarFast->isVisible() && !g.ui().mnuFast->isChecked());
+        QCOMPARE(g.window().size(), QSize(620, 410));
+    }
+
+    void maximisedCloseKeepsTheStartBounds() {
+        WindowFixture f;
+        writeRecord(f.dir(), recordWith(11, 22, 500, 333, 0, 0, "", 1, 1, 1));
+        f.start();
+        f.window().showMaximized();
+        QTRY_VERIFY(f.window().windowState() & Qt::WindowMaximized);
+        QVERIFY(f.window().close());
+        const ConfigRecord r = readRecord(f.dir());
+        QCOMPARE(r.get(ConfigRecord::kWindowState), 2);
+        QCOMPARE(r.get(ConfigRecord::kWindowLeft), 11);
+        QCOMPARE(r.get(ConfigRecord::kWindowTop), 22);
+        QCOMPARE(r.get(ConfigRecord::kWindowWidth), 500);
+        QCOMPARE(r.get(ConfigRecord::kWindowHeight), 333);
+    }
+
+    void longTitleIsCutAt47() {
+        WindowFixture f;
+        f.start();
+        const QString longTitle = QString(60, QLatin1Char('x'));
+        f.ui().ComboBoxSlovnik->setEditText(longTitle);
+        QVERIFY(f.window().close());
+        const ConfigRecord r = readRecord(f.dir());
+        QCOMPARE(r.dictionaryTitle(), std::string_view(std::string(47, 'x')));
+    }
+
+    void runFilesAreLoadedWhenPresent() {
+        {
+            WindowFixture f;
+            f.dir().writeFile("minule.txt", cp("\"dům\" (1 výrazů):\r\n - house\r\n"));
+            f.dir().writeFile("angcze.use", "one\r\ntwo\r\n");
+            f.dir().writeFile("nemcze.use", cp("drei\r\nvier ü\r\n"));
+            f.start();
+            QCOMPARE(f.ui().editHledaneMinule->toPlainText(), q("\"dům\" (1 výrazů):\n - house"));
+            QCOMPARE(f.ui().editUzivAng->toPlainText(), QStringLiteral("one\ntwo"));
+            QCOMPARE(f.ui().editUzivNem->toPlainText(), q("drei\nvier ü"));
+            QCOMPARE(f.ui().editHledaneDnes->toPlainText(), QString());
+        }
+        WindowFixture f;
+        f.start();
+        QCOMPARE(f.ui().editHledaneMinule->toPlainText(), QString());
+        QCOMPARE(f.ui().editUzivAng->toPlainText(), QString());
+    }
+
+    void closeWritesTheHistoryAndEndLeavesFilesAlone() {
+        WindowFixture f;
+        f.dir().writeFile("minule.txt", "old\r\n");
+        f.start();
+        f.ui().editHledaneDnes->setPlainText(q("\"Dům\" (1 výrazů):\n - house\n====\n"));
+        QVERIFY(f.window().close());
+        QCOMPARE(f.dir().readFile("minule.txt"), cp("\"Dům\" (1 výrazů):\r\n - house\r\n====\r\n\r\n"));
+
+        WindowFixture g;
+        g.dir().writeFile("minule.txt", "old\r\n");
+        g.dir().writeFile("lexavo.ini", std::string(80, '\0'));
+        g.start();
+        g.ui().editHledaneDnes->setPlainText(QStringLiteral("new"));
+        QTimer::singleShot(0, [&] { g.window().Konecprogramu1Click(); });
+        QApplication::exec();  // ended by "Konec programu" without the close step
+        QCOMPARE(g.dir().readFile("minule.txt"), std::string("old\r\n"));
+        QCOMPARE(g.dir().readFile("lexavo.ini"), std::string(80, '\0'));
+    }
+
+    void unwritableHistoryKeepsTheWindowOpen() {
+        WindowFixture f;
+        f.start();
+        // A directory in its place: no file can be created under that name.
+        std::filesystem::create_directory(f.dir().file("minule.txt"));
+        QString shown;
+        QTimer::singleShot(0, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                shown = box->text();
+                box->accept();
+            }
+        });
+        QVERIFY(!f.window().close());
+        QVERIFY(f.window().isVisible());
+        QVERIFY(shown.contains(QStringLiteral("minule.txt")));
+        QVERIFY(f.dir().exists("lexavo.ini"));  // written before the history
+    }
+
+    void laterActivationsKeepThisRunsHistory() {
+        WindowFixture f;
+        f.start();
+        f.ui().editHledaneDnes->setPlainText(QStringLiteral("kept"));
+        f.window().FormActivate();
+        QCOMPARE(f.ui().editHledaneDnes->toPlainText(), QStringLiteral("kept"));
+    }
+};
+
+QTEST_MAIN(ShellTest)
+#include "shell_test.moc"
