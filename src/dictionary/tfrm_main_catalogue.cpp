@@ -95,7 +95,9 @@ void TfrmMain::ComboBoxSlovnikChange() {
         loadDictionary();
         ui->editSlovo->setText(QString());
         ui->editSlovo->setFocus();
+        clearEntryCanvas();
         state_.inputWord.set("a");
+        searchPrefix(-1);
         return;
     }
 }

@@ -1,0 +1,141 @@
+#include "entry/entry_painter.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QStringList>
+#include <algorithm>
+
+#include "text/qt_text.h"
+
+namespace lexavo {
+
+namespace {
+
+const QColor kWhite(255, 255, 255);
+const QColor kSilver(192, 192, 192);
+const QColor kBlack(0, 0, 0);
+constexpr int kInitialWidth = 800;
+constexpr int kInitialHeight = 20;
+constexpr int kInitialNextLineY = 5;
+
+void copyStoreInto(const EntryCanvas& canvas, QImage& image) {
+    const int rows = std::min({image.height(), canvas.canvasHeight, kCanvasRows});
+    const int cols = std::min({image.width(), kCanvasColumns});
+    for (int y = 0; y < rows; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        const size_t at = size_t(y) * kCanvasColumns;
+        const uint8_t* r = canvas.plane(0) + at;
+        const uint8_t* g = canvas.plane(1) + at;
+        const uint8_t* b = canvas.plane(2) + at;
+        for (int x = 0; x < cols; ++x) line[x] = qRgb(r[x], g[x], b[x]);
+    }
+}
+
+}  // namespace
+
+QFont EntryPainter::fontFor(TextKind kind, int pixelHeight) {
+    QFont font;
+    font.setFamilies({QStringLiteral("Liberation Serif"), QStringLiteral("Times New Roman"),
+                      QStringLiteral("Times")});
+    font.setStyleHint(QFont::Serif);
+    font.setPixelSize(pixelHeight);
+    font.setStyleStrategy(
+        QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias));
+    if (kind == TextKind::kHeading) {
+        font.setItalic(true);
+    } else {
+        font.setBold(true);
+    }
+    return font;
+}
+
+QColor EntryPainter::colourFor(TextKind kind) {
+    switch (kind) {
+        case TextKind::kHeading:
+            return {0, 128, 0};
+        case TextKind::kMeaningNumber:
+            return {0, 0, 128};
+        case TextKind::kMeaningText:
+            return {0, 0, 255};
+        case TextKind::kNotFound:
+            return {128, 0, 0};
+    }
+    return kBlack;
+}
+
+void EntryPainter::loadCanvasPicture() {
+    picture_ = QImage(std::max(canvas_.canvasWidth, 0), std::max(canvas_.canvasHeight, 0),
+                      QImage::Format_RGB32);
+    picture_.fill(kWhite);
+    copyStoreInto(canvas_, picture_);
+}
+
+void EntryPainter::storeCanvasPicture() {
+    const int rows = std::min(picture_.height(), kCanvasRows);
+    const int cols = std::min(picture_.width(), kCanvasColumns);
+    for (int y = 0; y < rows; ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(picture_.constScanLine(y));
+        const size_t at = size_t(y) * kCanvasColumns;
+        for (int x = 0; x < cols; ++x) {
+            canvas_.plane(0)[at + x] = static_cast<uint8_t>(qRed(line[x]));
+            canvas_.plane(1)[at + x] = static_cast<uint8_t>(qGreen(line[x]));
+            canvas_.plane(2)[at + x] = static_cast<uint8_t>(qBlue(line[x]));
+        }
+    }
+    canvas_.canvasWidth = cols;
+    canvas_.canvasHeight = rows;
+    picture_ = QImage();
+}
+
+void EntryPainter::clearPicture() {
+    picture_ = QImage(kInitialWidth, kInitialHeight, QImage::Format_RGB32);
+    canvas_.nextLineY = kInitialNextLineY;
+    picture_.fill(kWhite);
+}
+
+void EntryPainter::growTo(int height) {
+    if (height <= picture_.height()) return;
+    QImage taller(picture_.width(), height, QImage::Format_RGB32);
+    taller.fill(kWhite);
+    QPainter p(&taller);
+    p.drawImage(0, 0, picture_);
+    p.end();
+    picture_ = std::move(taller);
+}
+
+void EntryPainter::draw(const EntryLayout& layout) {
+    growTo(layout.height);
+    QPainter p(&picture_);
+    if (layout.hasRule) {
+        const RuleItem& r = layout.rule;
+        const int width = r.x1 - r.x0 + 1;
+        if (width > 0) {
+            p.fillRect(r.x0, r.silverY, width, 1, kSilver);
+            p.fillRect(r.x0, r.silverY + 1, width, 1, kBlack);
+        }
+    }
+    for (size_t i = 0; i < layout.textCount; ++i) {
+        const TextItem& item = layout.texts[i];
+        const QFont font = fontFor(item.kind, item.pixelHeight);
+        const QString text = fromCp1250(item.text);
+        const QFontMetrics metrics(font, &picture_);
+        p.setFont(font);
+        // Every line but the heading is drawn on a white background.
+        if (item.kind != TextKind::kHeading) {
+            p.fillRect(item.x, item.y, metrics.horizontalAdvance(text), metrics.height(), kWhite);
+        }
+        p.setPen(colourFor(item.kind));
+        p.drawText(item.x, item.y + metrics.ascent(), text);
+    }
+    p.end();
+    canvas_.nextLineY = layout.nextLineY;
+}
+
+QImage canvasViewPicture(const EntryCanvas& canvas, int width) {
+    QImage image(std::max(width, 0), std::max(canvas.canvasHeight, 0), QImage::Format_RGB32);
+    image.fill(kWhite);
+    copyStoreInto(canvas, image);
+    return image;
+}
+
+}  // namespace lexavo
