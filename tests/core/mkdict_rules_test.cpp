@@ -1,0 +1,259 @@
+// The dictionary compiler's rules on small inputs: text limits, readers, slot order
+// and reachability, German article patterns, and a compiled set read back through the
+// program's loader.
+#include <gtest/gtest.h>
+#include <zlib.h>
+
+#include <fstream>
+
+#include "compile.h"
+#include "dictd_reader.h"
+#include "ding_reader.h"
+#include "ordering.h"
+#include "set_reader.h"
+#include "support/test_dictionaries.h"
+#include "text/cp1250.h"
+#include "text_rules.h"
+
+namespace lexavo::mkdict {
+namespace {
+
+using lexavo::testing::cp;
+using lexavo::testing::TempProgramDir;
+
+Sense sense(const std::string& text) {
+    Sense s;
+    s.text = text;
+    return s;
+}
+
+TEST(MkdictText, MeaningsFitAtWordBoundariesAfterDroppingNotes) {
+    std::string out;
+    EXPECT_EQ(fitMeaning("za (dobu, kus)", out), FitResult::kFits);
+    EXPECT_EQ(out, "za (dobu, kus)");
+    // Too long with its notes: the notes go first, then it fits.
+    EXPECT_EQ(fitMeaning("[fráz] barový povaleč (osoba chodící často do barů a hospod)", out),
+              FitResult::kShortened);
+    EXPECT_EQ(out, cp("barový povaleč"));
+    // Too long without notes: cut after the last whole word that fits.
+    const std::string longText = "alpha beta gamma delta epsilon zeta eta theta iota kappa lambda";
+    EXPECT_EQ(fitMeaning(longText, out), FitResult::kShortened);
+    EXPECT_LE(out.size(), kMaxMeaningBytes);
+    EXPECT_TRUE(longText.starts_with(out));
+    EXPECT_EQ(longText[out.size()], ' ');
+    EXPECT_EQ(fitMeaning(std::string(50, 'x'), out), FitResult::kTooLong);
+    EXPECT_EQ(fitMeaning("spanende ʃpˈɑːnəndə", out), FitResult::kBadBytes);
+    EXPECT_EQ(fitMeaning("   ", out), FitResult::kEmpty);
+}
+
+TEST(MkdictText, HeadwordsAreNeverShortened) {
+    std::string out;
+    EXPECT_EQ(fitHeadword(std::string(21, 'a'), out), FitResult::kFits);
+    EXPECT_EQ(fitHeadword(std::string(22, 'a'), out), FitResult::kTooLong);
+    // Accented letters count as one byte each in code page 1250.
+    EXPECT_EQ(fitHeadword("žluťoučký kůň úpěl ó", out), FitResult::kFits);
+    EXPECT_EQ(out.size(), 20u);
+    EXPECT_EQ(fitHeadword("'round the clock'", out), FitResult::kFits);
+    EXPECT_EQ(out, "round the clock");
+    EXPECT_EQ(fitHeadword("Crêpe", out), FitResult::kBadBytes);
+}
+
+TEST(MkdictText, ForbiddenBytes) {
+    for (int b : {0x00, 0x03, 0x04, 0xFB, 0xFF}) {
+        EXPECT_TRUE(hasForbiddenBytes(std::string(1, static_cast<char>(b)))) << b;
+    }
+    EXPECT_FALSE(hasForbiddenBytes(cp("příliš žluťoučký kůň")));
+}
+
+TEST(MkdictText, SplitsOnlyOutsideBrackets) {
+    EXPECT_EQ(splitOutsideBrackets("a (b, c), d", ", "),
+              (std::vector<std::string>{"a (b, c)", "d"}));
+    EXPECT_EQ(withoutNotes("[hud] house (styl hudby)"), "house");
+}
+
+TEST(MkdictReaders, FreedictArticle) {
+    const FreedictArticle a = parseFreedictArticle(
+        "Haus /hˈaʊs/ <neut, n, sg>\n"
+        "house <n>, home\n"
+        "   Synonym: {Gebäude}\n"
+        "      \"ein Haus bauen\"  - build a house\n"
+        " see: {Häuser}\n");
+    EXPECT_EQ(a.headword, "Haus");
+    EXPECT_EQ(a.gender, Gender::kNeuter);
+    EXPECT_EQ(a.pos, "n");
+    ASSERT_EQ(a.translations.size(), 2u);
+    EXPECT_EQ(a.translations[0].text, "house");
+    EXPECT_EQ(a.translations[1].text, "home");
+}
+
+TEST(MkdictReaders, DictdDatabaseThroughZlib) {
+    TempProgramDir dir;
+    const std::string body = "dog <n>\npes\ndog\nlump\n";
+    gzFile gz = gzopen(dir.file("t.dict.dz").c_str(), "wb");
+    gzwrite(gz, body.data(), static_cast<unsigned>(body.size()));
+    gzclose(gz);
+    // A pseudo-entry; "dog" at 0, 12 bytes ("M"); "dog" at 12, 9 bytes ("J").
+    dir.writeFile("t.index", "00databaseinfo\tA\tB\ndog\tA\tM\ndog\tM\tJ\n");
+    std::vector<DictdArticle> articles;
+    std::string error;
+    ASSERT_TRUE(readDictd(dir.file("t"), articles, error)) << error;
+    ASSERT_EQ(articles.size(), 2u);
+    EXPECT_EQ(articles[1].body, "dog\nlump\n");
+    Lexicon lexicon;
+    addFreedictArticles(articles, lexicon);
+    ASSERT_NE(lexicon.find("dog"), nullptr);
+    EXPECT_EQ(lexicon.find("dog")->senses.size(), 2u);
+
+    dir.writeFile("t.index", "dog\tA\tZZZ\n");
+    EXPECT_FALSE(readDictd(dir.file("t"), articles, error));
+    uint64_t v = 0;
+    EXPECT_TRUE(decodeDictdNumber("BA", v));
+    EXPECT_EQ(v, 64u);
+}
+
+TEST(MkdictReaders, DingLineTakesBaseFormsAndGender) {
+    DingLine line;
+    ASSERT_TRUE(parseDingLine("Haus {n}; Zuhause {n} | Häuser {pl} :: house; home | houses", line));
+    ASSERT_EQ(line.left.size(), 2u);
+    EXPECT_EQ(line.left[0].text, "Haus");
+    EXPECT_EQ(line.left[0].gender, Gender::kNeuter);
+    ASSERT_EQ(line.right.size(), 2u);
+    EXPECT_EQ(line.right[1].text, "home");
+    ASSERT_TRUE(parseDingLine("gehen {vi} :: to go", line));
+    EXPECT_EQ(line.right[0].text, "go");
+    EXPECT_FALSE(parseDingLine("# comment :: x", line));
+}
+
+std::vector<std::string> slotsOf(const std::vector<Unit>& units) {
+    std::vector<std::string> slots;
+    for (const Unit& u : units) slots.push_back(u.head);
+    return slots;
+}
+
+TEST(MkdictOrdering, MovesAnAnchorInFrontOfTheFirstHeadwordThatNeedsIt) {
+    // "bob" needs a start slot for 'b': only "xbox" has 'b' as its second byte, and it
+    // sorts after "bob".
+    std::vector<Unit> units{{"aa"}, {"ax"}, {"bob"}, {"Bond"}, {"xbox"}};
+    ASSERT_FALSE(findUnreachable(slotsOf(units), false).empty());
+    const ArrangeResult r = arrangeForReachability(units, false);
+    EXPECT_EQ(r.moved, 1u);
+    EXPECT_TRUE(r.unreachable.empty());
+    EXPECT_EQ(slotsOf(units), (std::vector<std::string>{"aa", "ax", "xbox", "bob", "Bond"}));
+    EXPECT_TRUE(findUnreachable(slotsOf(units), false).empty());
+}
+
+TEST(MkdictOrdering, UnreachableHeadwordsAreLeftOutOrGetALetter) {
+    std::vector<Unit> units{{"aa"}, {cp("Čech")}, {cp("Čína")}};
+    std::vector<Unit> copy = units;
+    ArrangeResult r = arrangeForReachability(copy, false);
+    EXPECT_EQ(r.unreachable.size(), 2u);
+    EXPECT_EQ(slotsOf(copy), (std::vector<std::string>{"aa"}));
+
+    r = arrangeForReachability(units, false, [](unsigned char b, Unit& made) {
+        made = Unit{std::string(1, static_cast<char>(b))};
+        return true;
+    });
+    ASSERT_EQ(r.added.size(), 1u);
+    EXPECT_TRUE(r.unreachable.empty());
+    EXPECT_TRUE(findUnreachable(slotsOf(units), false).empty());
+}
+
+TEST(MkdictOrdering, PinnedStartSlotOfA) {
+    // In "Čj->Nj" the loader sets the start slot of 'a' to 1, so slot 0 holds no a-word.
+    std::vector<Unit> units{{"a"}, {"ab"}, {"i"}, {"ib"}};
+    ASSERT_FALSE(findUnreachable(slotsOf(units), true).empty());
+    arrangeForReachability(units, true);
+    EXPECT_EQ(units[0].head, "i");
+    EXPECT_TRUE(findUnreachable(slotsOf(units), true).empty());
+}
+
+TEST(MkdictRecords, RecordLimitsAndGermanArticleMeanings) {
+    Headword h{"x", {}};
+    for (int i = 0; i < 300; ++i) h.senses.push_back(sense("word" + std::to_string(i)));
+    Report report;
+    SetRules rules;
+    std::vector<std::string> record = buildRecord(h, rules, report);
+    size_t bytes = record.size() - 1;
+    for (const auto& m : record) bytes += m.size();
+    EXPECT_LE(record.size(), kMaxMeaningsPerRecord);
+    EXPECT_LE(bytes, kMaxRecordBytes);
+    EXPECT_EQ(report.get("meanings dropped: record full (200 meanings or 999 bytes)"),
+              300 - record.size());
+
+    Sense dog = sense("Hund");
+    dog.targetGender = Gender::kMasculine;
+    rules.germanMeanings = true;
+    record = buildRecord(Headword{"pes", {dog, sense("Köter")}}, rules, report);
+    EXPECT_EQ(record, (std::vector<std::string>{"Hund der", "Hund", cp("Köter")}));
+    EXPECT_EQ(joinGermanArticles(record), (std::vector<std::string>{"der Hund", cp("Köter")}));
+}
+
+SetOptions optionsFor(const TempProgramDir& dir, const char* stem, const char* title,
+                      const char* direction, const char* locale) {
+    return SetOptions{dir.path(), stem, title, direction, "  Slovo:  ", locale, "letter"};
+}
+
+TEST(MkdictCompile, SetReadsBackThroughTheLoaderInCollationOrder) {
+    TempProgramDir dir;
+    Lexicon lexicon;
+    lexicon.add("čaj", sense("tea"));
+    lexicon.add("chata", sense("cottage"));
+    lexicon.add("cukr", sense("sugar"));
+    lexicon.add("hrad", sense("castle"));
+    lexicon.add("dům", sense("house"));
+    lexicon.add("dům", sense("home"));
+    lexicon.add("velmi dlouhé české heslo", sense("too long"));
+    Report report;
+    std::string error;
+    ASSERT_TRUE(compileSet(lexicon,
+                           optionsFor(dir, "czeang", "Česko-anglický slovník", "Čj->Aj", "cs"),
+                           report, error))
+        << error;
+    LoadedSet set;
+    ASSERT_TRUE(readSetBack(dir.path(), "czeang", set, error)) << error;
+    // Czech collation: c < č < d < h < ch. No headword has c, č or d as its second
+    // byte, so one-letter headwords open their start slots; only "chata" has 'h' as
+    // its second byte, so it moves in front of "hrad".
+    EXPECT_EQ(set.headwords, (std::vector<std::string>{"c", "cukr", cp("č"), cp("čaj"), "d",
+                                                       cp("dům"), "chata", "hrad"}));
+    EXPECT_EQ(report.unitsMoved, 1u);
+    EXPECT_EQ(set.entries[0], (std::vector<std::string>{"letter c"}));
+    EXPECT_EQ(set.entryRecords, set.headwords.size() + 1);  // the extra leading record
+    EXPECT_EQ(report.get("headwords dropped: longer than 21 bytes"), 1u);
+    for (size_t s = 0; s < set.headwords.size(); ++s) {
+        const int32_t start = set.startIndex[static_cast<unsigned char>(set.headwords[s][0])];
+        EXPECT_TRUE(start != -1 && static_cast<size_t>(start) <= s) << set.headwords[s];
+        if (set.headwords[s] == cp("dům")) {
+            EXPECT_EQ(set.entries[s], (std::vector<std::string>{"house", "home"}));
+        }
+    }
+}
+
+TEST(MkdictCompile, GermanHeadwordsAreFollowedByTheirArticleForm) {
+    TempProgramDir dir;
+    Lexicon lexicon;
+    Sense house = sense("dům");
+    house.gender = Gender::kNeuter;
+    lexicon.add("Haus", house);
+    lexicon.add("Hausarzt", sense("praktik"));
+    lexicon.add("aal", sense("úhoř"));
+    lexicon.add("ahoj", sense("ahoj"));
+    Report report;
+    std::string error;
+    ASSERT_TRUE(compileSet(
+        lexicon, optionsFor(dir, "nemcze", "Německo-český slovník", "Nj->Čj", "de"), report, error))
+        << error;
+    LoadedSet set;
+    ASSERT_TRUE(readSetBack(dir.path(), "nemcze", set, error)) << error;
+    auto it = std::find(set.headwords.begin(), set.headwords.end(), "Haus");
+    ASSERT_NE(it, set.headwords.end());
+    ASSERT_NE(it + 1, set.headwords.end());
+    EXPECT_EQ(*(it + 1), "Haus das");
+    const size_t s = static_cast<size_t>(it - set.headwords.begin());
+    EXPECT_EQ(set.entries[s], set.entries[s + 1]);
+    EXPECT_EQ(report.headwordsWritten, 4u);
+    EXPECT_EQ(report.slotsWritten, 5u);
+}
+
+}  // namespace
+}  // namespace lexavo::mkdict
