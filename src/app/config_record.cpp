@@ -1,14 +1,14 @@
 #include "app/config_record.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace lexavo {
 
@@ -59,8 +59,10 @@ bool replaceFileAtomically(const std::string& dir, const std::string& name,
     size_t done = 0;
     while (ok && done < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n <= 0) ok = false;
-        else done += static_cast<size_t>(n);
+        if (n <= 0)
+            ok = false;
+        else
+            done += static_cast<size_t>(n);
     }
     // The data must be on disk before the rename makes it the file's content.
     if (ok && ::fsync(fd) != 0) ok = false;

@@ -12,21 +12,21 @@ namespace lexavo {
 
 class TAboutBox : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TAboutBox(QWidget* parent = nullptr);
     ~TAboutBox() override;
 
-private:
+  private:
     Ui::TAboutBox* ui;
 };
 
 class TfrmKontakt : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TfrmKontakt(QWidget* parent = nullptr);
     ~TfrmKontakt() override;
 
-private:
+  private:
     Ui::TfrmKontakt* ui;
 };
 

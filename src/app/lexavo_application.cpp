@@ -3,11 +3,8 @@
 #include <QMessageBox>
 #include <exception>
 
-#include "app/information_dialogs.h"
 #include "app/program_state.h"
-#include "app/tfrm_main.h"
-#include "dictionary/dictionary_store.h"
-#include "text/qt_text.h"
+#include "app/program_windows.h"
 
 namespace lexavo {
 
@@ -31,15 +28,13 @@ int runLexavo(int argc, char** argv) {
     app.setApplicationName(QStringLiteral("Lexavo"));
     const std::string exe = QCoreApplication::applicationFilePath().toStdString();
     auto state = std::make_unique<ProgramState>(programDirFromExecutable(exe));
-    TfrmMain window(*state);
-    TAboutBox about(&window);
-    TfrmKontakt kontakt(&window);
-    window.attachDialogs(&about, &kontakt);
-    window.show();
+    ProgramWindows windows(*state);
+    windows.main.show();
     try {
         app.exec();
     } catch (const std::exception& e) {
-        QMessageBox::critical(nullptr, QStringLiteral("Lexavo 6"), QString::fromLocal8Bit(e.what()));
+        QMessageBox::critical(nullptr, QStringLiteral("Lexavo 6"),
+                              QString::fromLocal8Bit(e.what()));
     }
     return 0;
 }

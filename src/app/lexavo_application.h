@@ -8,7 +8,7 @@ namespace lexavo {
 // Shows an exception that reaches the event loop in the standard error box and
 // lets the run continue.
 class LexavoApplication : public QApplication {
-public:
+  public:
     LexavoApplication(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
 };

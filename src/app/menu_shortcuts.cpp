@@ -73,8 +73,8 @@ bool MenuShortcuts::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     const Qt::KeyboardModifiers mods =
-        keyEvent->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier |
-                                 Qt::MetaModifier);
+        keyEvent->modifiers() &
+        (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     QAction* action = actionFor(QKeySequence(QKeyCombination(mods, Qt::Key(key))));
     if (action == nullptr) return false;
     if (override) {

@@ -21,7 +21,7 @@ namespace lexavo {
 
 class MenuShortcuts : public QObject {
     Q_OBJECT
-public:
+  public:
     // Reads the items of menuBar in menu order; keys pressed anywhere in window
     // (not in its dialogs or open menus) are resolved against them.
     MenuShortcuts(QWidget* window, QMenuBar* menuBar);
@@ -31,10 +31,10 @@ public:
     // carries it, if that item is enabled.
     QAction* actionFor(const QKeySequence& key) const;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     struct Entry {
         QAction* action;
         QKeySequence key;

@@ -37,7 +37,7 @@ class TfrmPreklad;
 
 class TfrmMain : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     // Runs the creation step: the catalogue, the configuration record, the wanted
     // dictionary, the first word list and a blank entry picture.
     explicit TfrmMain(ProgramState& state, QWidget* parent = nullptr);
@@ -157,11 +157,11 @@ public:
     // The printer the history is printed on; tests point it at a PDF file.
     QPrinter& historyPrinter() { return *historyPrinter_; }
 
-protected:
+  protected:
     bool event(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
-private:
+  private:
     void connectCatalogueHandlers();
     void setUpShell();
     void connectShellCommands();

@@ -34,9 +34,15 @@ void TfrmMain::applyConfigRecord() {
         move(r.get(ConfigRecord::kWindowLeft), r.get(ConfigRecord::kWindowTop));
         resize(r.get(ConfigRecord::kWindowWidth), r.get(ConfigRecord::kWindowHeight));
         switch (r.get(ConfigRecord::kWindowState) & 0xFF) {
-            case 1: setWindowState(Qt::WindowMinimized); break;
-            case 2: setWindowState(Qt::WindowMaximized); break;
-            default: setWindowState(Qt::WindowNoState); break;
+            case 1:
+                setWindowState(Qt::WindowMinimized);
+                break;
+            case 2:
+                setWindowState(Qt::WindowMaximized);
+                break;
+            default:
+                setWindowState(Qt::WindowNoState);
+                break;
         }
         const struct {
             ConfigRecord::Flag flag;

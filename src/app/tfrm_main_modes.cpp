@@ -115,8 +115,9 @@ void TfrmMain::setUpShell() {
     ui->ToolButton6->setIcon(arrowIcon(true));
     ui->ToolButton8->setIcon(translateIcon());
     ui->imgLogo->setPixmap(logoPicture());
-    ui->panelInfo->setText(QStringLiteral("Lexavo 6 – anglicko-český a německo-český slovník  "
-                                          "(www.lexavo.example)"));
+    ui->panelInfo->setText(
+        QStringLiteral("Lexavo 6 – anglicko-český a německo-český slovník  "
+                       "(www.lexavo.example)"));
     ui->spliter1->setSizes({140, 400});
 
     // The mode buttons form one radio group: exactly one is down.
@@ -131,8 +132,7 @@ void TfrmMain::setUpShell() {
     connect(ui->btnRezimySlovnik, &QPushButton::clicked, this, &TfrmMain::btnRezimySlovnikClick);
     connect(ui->btnRezimyPrekladac, &QPushButton::clicked, this,
             &TfrmMain::btnRezimyPrekladacClick);
-    connect(ui->btnRezimyPoznamky, &QPushButton::clicked, this,
-            &TfrmMain::btnRezimyPoznamkyClick);
+    connect(ui->btnRezimyPoznamky, &QPushButton::clicked, this, &TfrmMain::btnRezimyPoznamkyClick);
     connect(ui->btnRezimyHledane, &QPushButton::clicked, this, &TfrmMain::btnRezimyHledaneClick);
     connect(ui->Zobrazitslovnk1, &QAction::triggered, this, &TfrmMain::btnRezimySlovnikClick);
     connect(ui->Zobrazitpeklada1, &QAction::triggered, this, &TfrmMain::btnRezimyPrekladacClick);

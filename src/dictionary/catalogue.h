@@ -15,7 +15,7 @@ constexpr size_t kCatalogueEntries = 100;
 constexpr size_t kCatalogueNameChars = 12;
 
 class Catalogue {
-public:
+  public:
     // Rebuilds the list from the regular, non-hidden files of dir whose extension
     // is .nfo in any case, in name order.
     void scan(const std::string& dir);
@@ -23,7 +23,7 @@ public:
     const std::vector<std::string>& names() const { return names_; }
     size_t count() const { return names_.size(); }
 
-private:
+  private:
     std::vector<std::string> names_;
 };
 

@@ -29,7 +29,7 @@ namespace {
 
 // Buffered byte reader over a C stream.
 class ByteReader {
-public:
+  public:
     explicit ByteReader(std::FILE* f) : f_(f) {}
     // Next byte, or -1 at the end of the file.
     int next() {
@@ -41,7 +41,7 @@ public:
         return static_cast<unsigned char>(buf_[pos_++]);
     }
 
-private:
+  private:
     std::FILE* f_;
     char buf_[1 << 16];
     size_t pos_ = 0;

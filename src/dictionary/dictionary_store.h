@@ -30,12 +30,12 @@ struct DictFileNames {
 };
 
 class DictionaryStore {
-public:
+  public:
     DictionaryStore();
 
     enum class LoadResult {
-        kNoInfoFile,       // .nfo did not open: nothing changed
-        kNoHeadwordFile,   // .dt1 did not open: new record, empty index, count 0
+        kNoInfoFile,      // .nfo did not open: nothing changed
+        kNoHeadwordFile,  // .dt1 did not open: new record, empty index, count 0
         kLoaded,
     };
     // Loads the dictionary named by fileNames from programDir. Reading stops at the
@@ -61,7 +61,7 @@ public:
     // without files.
     void setSlotForTesting(uint32_t s, std::string_view headword);
 
-private:
+  private:
     char* mutableSlot(uint32_t s) { return table_.get() + size_t{s} * kSlotBytes; }
     std::unique_ptr<char[]> table_;
 };

@@ -6,10 +6,18 @@ namespace lexavo {
 
 // The literals are written as code page 1250 bytes: 0xE8 č, 0xC8 Č, 0xEC ě, 0xED í,
 // 0xFD ý.
-const char* const kTitleEnglishCzech = "Anglicko-\xE8" "esk\xFD slovn\xEDk";
-const char* const kTitleCzechEnglish = "\xC8" "esko-anglick\xFD slovn\xEDk";
-const char* const kTitleGermanCzech = "N\xECmecko-\xE8" "esk\xFD slovn\xEDk";
-const char* const kTitleCzechGerman = "\xC8" "esko-n\xECmeck\xFD slovn\xEDk";
+const char* const kTitleEnglishCzech =
+    "Anglicko-\xE8"
+    "esk\xFD slovn\xEDk";
+const char* const kTitleCzechEnglish =
+    "\xC8"
+    "esko-anglick\xFD slovn\xEDk";
+const char* const kTitleGermanCzech =
+    "N\xECmecko-\xE8"
+    "esk\xFD slovn\xEDk";
+const char* const kTitleCzechGerman =
+    "\xC8"
+    "esko-n\xECmeck\xFD slovn\xEDk";
 const char* const kDirectionCzechGerman = "\xC8j->Nj";
 const char* const kDirectionGermanCzech = "Nj->\xC8j";
 

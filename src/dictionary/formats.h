@@ -41,12 +41,8 @@ struct DictInfo {
     void setHeadwordCount(uint32_t count);
     // Zero-terminated fields; the views stop at the terminator or at the field end.
     std::string_view title() const { return field(kInfoTitleOffset, kInfoTitleBytes); }
-    std::string_view direction() const {
-        return field(kInfoDirectionOffset, kInfoDirectionBytes);
-    }
-    std::string_view wordLabel() const {
-        return field(kInfoWordLabelOffset, kInfoWordLabelBytes);
-    }
+    std::string_view direction() const { return field(kInfoDirectionOffset, kInfoDirectionBytes); }
+    std::string_view wordLabel() const { return field(kInfoWordLabelOffset, kInfoWordLabelBytes); }
     // Setters cut the text so that the terminator always fits.
     void setTitle(std::string_view t) { setField(kInfoTitleOffset, kInfoTitleBytes, t); }
     void setDirection(std::string_view d) {
@@ -56,7 +52,7 @@ struct DictInfo {
         setField(kInfoWordLabelOffset, kInfoWordLabelBytes, l);
     }
 
-private:
+  private:
     std::string_view field(size_t offset, size_t size) const;
     void setField(size_t offset, size_t size, std::string_view text);
 };
@@ -89,10 +85,10 @@ bool writeDictionarySet(const std::string& dir, const DictionarySetSpec& spec,
 bool isCzechFirstTitle(std::string_view title);
 
 // Titles and codes the program itself names (code page 1250 bytes).
-extern const char* const kTitleEnglishCzech;  // "Anglicko-český slovník"
-extern const char* const kTitleCzechEnglish;  // "Česko-anglický slovník"
-extern const char* const kTitleGermanCzech;   // "Německo-český slovník"
-extern const char* const kTitleCzechGerman;   // "Česko-německý slovník"
+extern const char* const kTitleEnglishCzech;     // "Anglicko-český slovník"
+extern const char* const kTitleCzechEnglish;     // "Česko-anglický slovník"
+extern const char* const kTitleGermanCzech;      // "Německo-český slovník"
+extern const char* const kTitleCzechGerman;      // "Česko-německý slovník"
 extern const char* const kDirectionCzechGerman;  // "Čj->Nj"
 extern const char* const kDirectionGermanCzech;  // "Nj->Čj"
 

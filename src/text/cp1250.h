@@ -24,12 +24,8 @@ std::string cp1250ToUtf8(std::string_view cp1250);
 
 // Case rules: only A-Z and a-z are mapped to each other; every byte from 0x80 up
 // (all accented letters) is left as it is, so 'Č' and 'č' stay different letters.
-constexpr char foldAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
-}
-constexpr char upperAscii(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
-}
+constexpr char foldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
+constexpr char upperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
 // Folds a zero-terminated byte string in place.
 void foldAsciiInPlace(char* text);
 std::string foldAscii(std::string_view text);

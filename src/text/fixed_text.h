@@ -10,7 +10,7 @@ namespace lexavo {
 
 template <size_t N>
 class FixedText {
-public:
+  public:
     static constexpr size_t kCapacity = N;
 
     void clear() { std::memset(data_, 0, N); }
@@ -30,7 +30,7 @@ public:
     char& operator[](size_t i) { return data_[i]; }
     char operator[](size_t i) const { return data_[i]; }
 
-private:
+  private:
     char data_[N] = {};
 };
 

@@ -29,7 +29,7 @@ std::string records(std::initializer_list<const char*> headwords) {
 }
 
 class StoreTest : public ::testing::Test {
-protected:
+  protected:
     DictionaryStore::LoadResult load() {
         store.fileNames = {"t.nfo", "t.dt1", "t.dt2"};
         return store.loadDictionary(dir.path());

@@ -11,8 +11,7 @@
 namespace lexavo::testing {
 
 TempProgramDir::TempProgramDir() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "lexavo-test-XXXXXX").string();
+    std::string pattern = (std::filesystem::temp_directory_path() / "lexavo-test-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
     path_ = pattern;
 }

@@ -12,7 +12,7 @@ namespace lexavo::testing {
 
 // A fresh directory under the system's temporary directory, removed with the object.
 class TempProgramDir {
-public:
+  public:
     TempProgramDir();
     ~TempProgramDir();
     TempProgramDir(const TempProgramDir&) = delete;
@@ -24,7 +24,7 @@ public:
     std::string readFile(const std::string& name) const;
     bool exists(const std::string& name) const;
 
-private:
+  private:
     std::string path_;
 };
 

@@ -51,7 +51,7 @@ bool closeByCloseBox(TfrmMain& w) { return w.close(); }
 
 class ShellTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void quickBarFollowsTheDictionaryPage() {
         WindowFixture f;
         writeEnglishCzechSet(f.dir());
@@ -150,8 +150,7 @@ private slots:
     void recordIsAppliedAtStart() {
         WindowFixture f;
         writeEnglishCzechSet(f.dir());
-        writeRecord(f.dir(), recordWith(40, 30, 640, 420, 0, 3, "Anglicko-český slovník", 0,
-                                        1, 7));
+        writeRecord(f.dir(), recordWith(40, 30, 640, 420, 0, 3, "Anglicko-český slovník", 0, 1, 7));
         f.start();
         Ui::TfrmMain& ui = f.ui();
         QCOMPARE(f.window().size(), QSize(640, 420));
@@ -160,7 +159,7 @@ private slots:
         QVERIFY(ui.btnRezimyHledane->isChecked() && ui.mnuHledane2->isChecked());
         QVERIFY(!ui.panelImg->isVisible() && !ui.mnuLogo->isChecked());
         QVERIFY(ui.toolBarFast->isVisible() && ui.mnuFast->isChecked());  // not by page
-        QVERIFY(ui.panelInfo->isVisible() && ui.mnuInfo->isChecked());  // 7: as created
+        QVERIFY(ui.panelInfo->isVisible() && ui.mnuInfo->isChecked());    // 7: as created
         QCOMPARE(ui.ComboBoxSlovnik->currentText(), q("Anglicko-český slovník"));
     }
 
@@ -200,8 +199,7 @@ private slots:
         WindowFixture f;
         dirp = &f.dir();
         writeEnglishCzechSet(*dirp);
-        ConfigRecord start = recordWith(15, 25, 600, 400, 0, 0, "Anglicko-český slovník", 1, 1,
-                                        1);
+        ConfigRecord start = recordWith(15, 25, 600, 400, 0, 0, "Anglicko-český slovník", 1, 1, 1);
         start.bytes[77] = 'r';  // reserved bytes are written back as read
         start.bytes[79] = 's';
         writeRecord(*dirp, start);
@@ -280,7 +278,8 @@ private slots:
         f.start();
         f.ui().editHledaneDnes->setPlainText(q("\"Dům\" (1 výrazů):\n - house\n====\n"));
         QVERIFY(f.window().close());
-        QCOMPARE(f.dir().readFile("minule.txt"), cp("\"Dům\" (1 výrazů):\r\n - house\r\n====\r\n\r\n"));
+        QCOMPARE(f.dir().readFile("minule.txt"),
+                 cp("\"Dům\" (1 výrazů):\r\n - house\r\n====\r\n\r\n"));
 
         WindowFixture g;
         g.dir().writeFile("minule.txt", "old\r\n");

@@ -18,7 +18,7 @@ namespace {
 // Closes every modal window that a command opens, so that a key test never waits
 // on a dialog.
 class ModalCloser {
-public:
+  public:
     ModalCloser() {
         QObject::connect(&timer_, &QTimer::timeout, [] {
             if (QWidget* w = QApplication::activeModalWidget()) w->close();
@@ -26,7 +26,7 @@ public:
         timer_.start(20);
     }
 
-private:
+  private:
     QTimer timer_;
 };
 
@@ -34,8 +34,10 @@ std::vector<QAction*> allMenuActions(QMenuBar* bar) {
     std::vector<QAction*> out;
     std::function<void(QMenu*)> walk = [&](QMenu* m) {
         for (QAction* a : m->actions()) {
-            if (a->menu()) walk(a->menu());
-            else if (!a->isSeparator()) out.push_back(a);
+            if (a->menu())
+                walk(a->menu());
+            else if (!a->isSeparator())
+                out.push_back(a);
         }
     };
     for (QAction* top : bar->actions()) {
@@ -48,7 +50,7 @@ std::vector<QAction*> allMenuActions(QMenuBar* bar) {
 
 class ShortcutsTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void keyRunsTheFirstEnabledItemInMenuOrder_data() {
         QTest::addColumn<QKeySequence>("key");
         QTest::addColumn<QString>("expected");  // empty: no item runs
@@ -87,7 +89,8 @@ private slots:
         ModalCloser closer;
         std::vector<std::unique_ptr<QSignalSpy>> spies;
         const auto actions = allMenuActions(f.ui().menuBar);
-        for (QAction* a : actions) spies.push_back(std::make_unique<QSignalSpy>(a, &QAction::triggered));
+        for (QAction* a : actions)
+            spies.push_back(std::make_unique<QSignalSpy>(a, &QAction::triggered));
         // The key goes to whatever has the focus; the menu takes it first.
         f.ui().editSlovo->setFocus();
         const QKeyCombination combo = key[0];

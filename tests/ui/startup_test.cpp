@@ -36,7 +36,7 @@ QStringList chooserItems(Ui::TfrmMain& ui) {
 
 class StartupTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void firstRunLoadsEnglishCzechOnTheDictionaryPage() {
         WindowFixture f;
         writeThreeSets(f.dir());
@@ -53,9 +53,9 @@ private slots:
         WindowFixture f;
         writeThreeSets(f.dir());
         f.start();
-        QCOMPARE(chooserItems(f.ui()), (QStringList{q("Anglicko-český slovník"),
-                                                    q("Česko-anglický slovník"),
-                                                    q("Německo-český slovník")}));
+        QCOMPARE(chooserItems(f.ui()),
+                 (QStringList{q("Anglicko-český slovník"), q("Česko-anglický slovník"),
+                              q("Německo-český slovník")}));
     }
 
     void nextAndPreviousStopAtTheEnds() {

@@ -11,15 +11,15 @@ WindowFixture::~WindowFixture() { stop(); }
 
 TfrmMain& WindowFixture::start() {
     state_ = std::make_unique<ProgramState>(dir_.path());
-    window_ = std::make_unique<TfrmMain>(*state_);
-    window_->show();
-    window_->activateWindow();
-    if (!QTest::qWaitForWindowActive(window_.get())) QTest::qWait(50);
-    return *window_;
+    windows_ = std::make_unique<ProgramWindows>(*state_);
+    window().show();
+    window().activateWindow();
+    if (!QTest::qWaitForWindowActive(&window())) QTest::qWait(50);
+    return window();
 }
 
 void WindowFixture::stop() {
-    window_.reset();
+    windows_.reset();
     state_.reset();
 }
 

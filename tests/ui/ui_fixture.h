@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/program_state.h"
+#include "app/program_windows.h"
 #include "app/tfrm_main.h"
 #include "support/test_dictionaries.h"
 #include "ui_tfrm_main.h"
@@ -12,25 +13,27 @@
 namespace lexavo::testing {
 
 class WindowFixture {
-public:
+  public:
     // The directory is filled by the caller before start().
     WindowFixture();
     ~WindowFixture();
 
     TempProgramDir& dir() { return dir_; }
-    // Creates the window (its creation step runs), shows it and waits until it is
-    // active, so that the activation step has run.
+    // Creates the windows as the program entry does (the main window's creation step
+    // runs), shows the main window and waits until it is active, so that the
+    // activation step has run.
     TfrmMain& start();
     // Destroys the window without running its close step.
     void stop();
-    TfrmMain& window() { return *window_; }
-    Ui::TfrmMain& ui() { return *window_->form(); }
+    TfrmMain& window() { return windows_->main; }
+    ProgramWindows& windows() { return *windows_; }
+    Ui::TfrmMain& ui() { return *windows_->main.form(); }
     ProgramState& state() { return *state_; }
 
-private:
+  private:
     TempProgramDir dir_;
     std::unique_ptr<ProgramState> state_;
-    std::unique_ptr<TfrmMain> window_;
+    std::unique_ptr<ProgramWindows> windows_;
 };
 
 // Types text into a widget key by key, with any characters (QTest::keyClicks
