@@ -5,8 +5,9 @@
 // The sources carry no frequencies, so the rank is built from signals they do carry:
 //  - confirmation: a small dictionary of the other direction lists the pair (FreeDict
 //    Czech-English is a basic vocabulary of a few hundred words);
-//  - breadth: how many different source headwords translate to the same target word
-//    (frequent words have many senses, so they are the translation of many words);
+//  - breadth: how many different source headwords translate to the same target word;
+//    measured on the common-words list it hurts (broad words are generic ones such as
+//    "činnost"), so its weight is 0;
 //  - support: how often the sources repeat the pair;
 //  - shape: a sense with a different word class than the headword's usual one, with
 //    bracketed notes or of several words is rarely the plain translation.
@@ -37,7 +38,7 @@ struct RankWeights {
     double otherWordClass = 1.5;
     double notes = 1.5;
     double perExtraWord = 0.8;
-    double perByte = 0.03;
+    double perByte = 0.15;
 };
 
 // Scores and sorts the senses of every headword (stable: equal scores keep source
