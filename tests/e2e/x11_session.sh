@@ -1,0 +1,52 @@
+# Shared steps of the whole-program tests: an Xvfb display of our own, the
+# program started in a program directory, its window found and closed.
+# Sourced by the test scripts; they set $dir before calling start_program.
+
+xvfb_pid=
+app=
+win=
+
+start_display() {
+    display=:$(( 100 + RANDOM % 800 ))
+    Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb_pid=$!
+    export DISPLAY=$display
+    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
+    echo "Xvfb did not start"; return 1
+}
+
+stop_display() {
+    [ -n "$app" ] && kill "$app" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+}
+
+# Starts $dir/lexavo and waits for its main window; sets $app and $win.
+start_program() {
+    QT_QPA_PLATFORM=xcb "$dir/lexavo" 2>>"$dir/stderr.log" &
+    app=$!
+    win=
+    for _ in $(seq 100); do
+        win=$(xdotool search --name 'Lexavo 6' 2>/dev/null | head -n1 || true)
+        [ -n "$win" ] && break
+        sleep 0.1
+    done
+    [ -n "$win" ] || { echo "no window appeared"; return 1; }
+    sleep 0.7
+    # No window manager runs here: give the window the keyboard focus directly.
+    xdotool windowfocus --sync "$win" 2>/dev/null || true
+    sleep 0.3
+}
+
+# Sends the close box's request and expects the program to exit with status 0.
+close_program() {
+    python3 "$here/x11_close.py" "$win"
+    for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+    if kill -0 "$app" 2>/dev/null; then echo "program did not exit on the close request"; return 1; fi
+    local status=0
+    wait "$app" || status=$?
+    app=
+    [ "$status" -eq 0 ] || { echo "exit status $status"; return 1; }
+}
+
+keys() { xdotool key --delay 60 "$@"; sleep 0.3; }
+type_text() { xdotool type --delay 60 "$1"; sleep 0.3; }
