@@ -58,6 +58,35 @@ TEST(MkdictText, HeadwordsAreNeverShortened) {
     EXPECT_EQ(fitHeadword("Crêpe", out), FitResult::kBadBytes);
 }
 
+TEST(MkdictText, TypographicCharactersBecomeTheirCodePageEquivalents) {
+    std::string out;
+    // U+2010 hyphen, U+2011 non-breaking hyphen, U+2012 figure dash, U+2212 minus.
+    EXPECT_EQ(fitMeaning("well\u2010off", out), FitResult::kFits);
+    EXPECT_EQ(out, "well-off");
+    EXPECT_EQ(fitMeaning("a\u2011b\u2012c\u2212d", out), FitResult::kFits);
+    EXPECT_EQ(out, "a-b-c-d");
+    EXPECT_EQ(fitHeadword("book\u2010keeper", out), FitResult::kFits);
+    EXPECT_EQ(out, "book-keeper");
+    // Horizontal bar as em dash (0x97), narrow no-break space as no-break space (0xA0),
+    // a thin space as a blank that collapses with its neighbour, a zero-width space
+    // removed.
+    EXPECT_EQ(fitMeaning("a\u2015b\u202Fc \u2009d\u200Be", out), FitResult::kFits);
+    EXPECT_EQ(out,
+              "a\x97"
+              "b\xA0"
+              "c de");
+    // The shortened path (notes dropped) keeps the replacement too.
+    EXPECT_EQ(
+        fitMeaning("apple\u2010tree (a tree that bears apples, in gardens and orchards)", out),
+        FitResult::kShortened);
+    EXPECT_EQ(out, "apple-tree");
+    // Characters without an equivalent still drop the text; a cut sequence is kept.
+    EXPECT_EQ(fitMeaning("well\u2010off \u0283", out), FitResult::kBadBytes);
+    EXPECT_EQ(typographicToCp1250("ab\xE2\x80"), "ab\xE2\x80");
+    EXPECT_EQ(typographicToCp1250("p\u0159\u00EDli\u0161 \u2013 \u00A0"),
+              "p\u0159\u00EDli\u0161 \u2013 \u00A0");
+}
+
 TEST(MkdictText, ForbiddenBytes) {
     for (int b : {0x00, 0x03, 0x04, 0xFB, 0xFF}) {
         EXPECT_TRUE(hasForbiddenBytes(std::string(1, static_cast<char>(b)))) << b;
@@ -199,6 +228,7 @@ TEST(MkdictCompile, SetReadsBackThroughTheLoaderInCollationOrder) {
     lexicon.add("čaj", sense("tea"));
     lexicon.add("chata", sense("cottage"));
     lexicon.add("cukr", sense("sugar"));
+    lexicon.add("cukr", sense("sugar\u2010lump"));
     lexicon.add("hrad", sense("castle"));
     lexicon.add("dům", sense("house"));
     lexicon.add("dům", sense("home"));
@@ -225,6 +255,9 @@ TEST(MkdictCompile, SetReadsBackThroughTheLoaderInCollationOrder) {
         EXPECT_TRUE(start != -1 && static_cast<size_t>(start) <= s) << set.headwords[s];
         if (set.headwords[s] == cp("dům")) {
             EXPECT_EQ(set.entries[s], (std::vector<std::string>{"house", "home"}));
+        }
+        if (set.headwords[s] == "cukr") {
+            EXPECT_EQ(set.entries[s], (std::vector<std::string>{"sugar", "sugar-lump"}));
         }
     }
 }

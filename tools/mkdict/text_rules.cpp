@@ -38,7 +38,53 @@ bool isTrailingPunctuation(char c) {
     return c == ',' || c == ';' || c == ':' || c == '-' || c == '/' || c == ' ';
 }
 
+// Typographic code points and what stands for them; an empty replacement removes
+// the character.
+struct Typographic {
+    char32_t code;
+    const char* replacement;
+};
+constexpr Typographic kTypographic[] = {
+    {0x2010, "-"},        {0x2011, "-"},        {0x2012, "-"}, {0x2043, "-"},
+    {0x2212, "-"},        {0xFE63, "-"},        {0xFF0D, "-"}, {0x2015, "\xE2\x80\x94"},
+    {0x2007, "\xC2\xA0"}, {0x202F, "\xC2\xA0"}, {0x2002, " "}, {0x2003, " "},
+    {0x2004, " "},        {0x2005, " "},        {0x2006, " "}, {0x2008, " "},
+    {0x2009, " "},        {0x200A, " "},        {0x205F, " "}, {0x3000, " "},
+    {0x200B, ""},         {0x200C, ""},         {0x200D, ""},  {0x2060, ""},
+    {0xFEFF, ""},
+};
+
+// Decodes the UTF-8 sequence at `i` of a lead byte 0xE0-0xEF (every code point of the
+// table is three bytes long); 0 when it is not one.
+char32_t threeByteCode(std::string_view text, size_t i) {
+    if (i + 2 >= text.size()) return 0;
+    const auto b0 = static_cast<unsigned char>(text[i]);
+    const auto b1 = static_cast<unsigned char>(text[i + 1]);
+    const auto b2 = static_cast<unsigned char>(text[i + 2]);
+    if ((b0 & 0xF0) != 0xE0 || (b1 & 0xC0) != 0x80 || (b2 & 0xC0) != 0x80) return 0;
+    return (char32_t{b0} & 0x0F) << 12 | (char32_t{b1} & 0x3F) << 6 | (char32_t{b2} & 0x3F);
+}
+
 }  // namespace
+
+std::string typographicToCp1250(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (size_t i = 0; i < utf8.size(); ++i) {
+        const char32_t code = threeByteCode(utf8, i);
+        const Typographic* match = nullptr;
+        for (const Typographic& t : kTypographic) {
+            if (code != 0 && t.code == code) match = &t;
+        }
+        if (match == nullptr) {
+            out.push_back(utf8[i]);
+            continue;
+        }
+        out += match->replacement;
+        i += 2;
+    }
+    return out;
+}
 
 std::string normalizeSpace(std::string_view text) {
     std::string out;
@@ -137,7 +183,8 @@ bool cutAtWordBoundary(std::string& text, size_t limit) {
     return !text.empty();
 }
 
-FitResult fitMeaning(std::string_view utf8, std::string& out) {
+FitResult fitMeaning(std::string_view source, std::string& out) {
+    const std::string utf8 = typographicToCp1250(source);
     const std::string normalized = normalizeSpace(utf8);
     std::string text = utf8ToCp1250(normalized);
     if (text.empty()) return FitResult::kEmpty;
@@ -153,8 +200,8 @@ FitResult fitMeaning(std::string_view utf8, std::string& out) {
     return FitResult::kShortened;
 }
 
-FitResult fitHeadword(std::string_view utf8, std::string& out) {
-    std::string normalized = normalizeSpace(utf8);
+FitResult fitHeadword(std::string_view source, std::string& out) {
+    std::string normalized = normalizeSpace(typographicToCp1250(source));
     // Quotes around a headword ("'round", "\"hodina H\"") are not typed by a user.
     auto isQuote = [](char c) { return c == '"' || c == '\''; };
     while (!normalized.empty() && isQuote(normalized.front())) normalized.erase(0, 1);

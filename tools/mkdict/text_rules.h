@@ -15,6 +15,13 @@ constexpr size_t kMaxMeaningsPerRecord = 200;
 constexpr size_t kMaxRecordBytes = 999;
 constexpr size_t kMaxHeadwords = 400000;
 
+// Replaces typographic characters that code page 1250 lacks by the ones it has for
+// them: hyphens, figure dash, minus and small or full-width hyphen-minus become '-',
+// horizontal bar becomes an em dash, narrow and figure no-break spaces become U+00A0,
+// other width spaces a blank, and zero-width spaces and joiners are removed. Every
+// other character is kept.
+std::string typographicToCp1250(std::string_view utf8);
+
 // Collapses runs of blanks (and tabs, line breaks) to one blank and trims both ends.
 std::string normalizeSpace(std::string_view text);
 
@@ -42,13 +49,13 @@ enum class FitResult {
 bool isForbiddenByte(unsigned char b);
 bool hasForbiddenBytes(std::string_view cp1250);
 
-// Converts a UTF-8 meaning to code page 1250 and fits it into kMaxMeaningBytes: if it
-// is too long its notes are dropped first, then it is cut after the last whole word
-// that fits (never inside a word), with trailing punctuation removed.
+// Converts a UTF-8 meaning (after typographicToCp1250) to code page 1250 and fits it into
+// kMaxMeaningBytes: if it is too long its notes are dropped first, then it is cut after the last
+// whole word that fits (never inside a word), with trailing punctuation removed.
 FitResult fitMeaning(std::string_view utf8, std::string& out);
 
-// Converts a UTF-8 headword to code page 1250, without quotes around it; headwords are never
-// shortened, since a shortened headword would name a different word.
+// Converts a UTF-8 headword (after typographicToCp1250) to code page 1250, without quotes around
+// it; headwords are never shortened, since a shortened headword would name a different word.
 FitResult fitHeadword(std::string_view utf8, std::string& out);
 
 // Cuts a code page 1250 text to at most `limit` bytes at a word boundary; false when
