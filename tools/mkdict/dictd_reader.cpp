@@ -129,7 +129,14 @@ FreedictArticle parseFreedictArticle(std::string_view body) {
         }
         size_t indent = 0;
         while (indent < line.size() && line[indent] == ' ') ++indent;
-        const std::string_view content = line.substr(indent);
+        std::string_view content = line.substr(indent);
+        // Numbered senses ("1. about, approximately"): the number is not a translation.
+        size_t digits = 0;
+        while (digits < content.size() && content[digits] >= '0' && content[digits] <= '9') {
+            ++digits;
+        }
+        if (digits > 0 && content.substr(digits).starts_with(". "))
+            content.remove_prefix(digits + 2);
         if (indent > 1 || content.empty() || content.starts_with("see:") ||
             content.starts_with("Note:") || content.starts_with("Synonym")) {
             continue;
