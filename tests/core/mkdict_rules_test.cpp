@@ -4,12 +4,15 @@
 #include <gtest/gtest.h>
 #include <zlib.h>
 
+#include <cmath>
 #include <fstream>
 
 #include "compile.h"
 #include "dictd_reader.h"
 #include "ding_reader.h"
 #include "ordering.h"
+#include "pivot.h"
+#include "ranking.h"
 #include "set_reader.h"
 #include "support/test_dictionaries.h"
 #include "text/cp1250.h"
@@ -113,6 +116,12 @@ TEST(MkdictReaders, FreedictArticle) {
     ASSERT_EQ(a.translations.size(), 2u);
     EXPECT_EQ(a.translations[0].text, "house");
     EXPECT_EQ(a.translations[1].text, "home");
+    // Numbered senses lose their numbers.
+    const FreedictArticle b =
+        parseFreedictArticle("asi /ˈasi/\n1. about, approximately\n12. probably\n");
+    ASSERT_EQ(b.translations.size(), 3u);
+    EXPECT_EQ(b.translations[0].text, "about");
+    EXPECT_EQ(b.translations[2].text, "probably");
 }
 
 TEST(MkdictReaders, DictdDatabaseThroughZlib) {
@@ -151,6 +160,100 @@ TEST(MkdictReaders, DingLineTakesBaseFormsAndGender) {
     ASSERT_TRUE(parseDingLine("gehen {vi} :: to go", line));
     EXPECT_EQ(line.right[0].text, "go");
     EXPECT_FALSE(parseDingLine("# comment :: x", line));
+}
+
+TEST(MkdictReaders, DingMainLineOfAWordScoresHighest) {
+    TempProgramDir dir;
+    dir.writeFile("de-en",
+                  "# comment\n"
+                  "Hund {m} (Bergbau) :: tub\n"
+                  "Hund {m} | Hunde {pl} | einen Hund abrichten :: dog | dogs | to train a dog\n");
+    Lexicon lexicon;
+    std::string error;
+    ASSERT_TRUE(readDing(dir.file("de-en"), lexicon, error)) << error;
+    const Headword* hund = lexicon.find("Hund");
+    ASSERT_NE(hund, nullptr);
+    ASSERT_EQ(hund->senses.size(), 2u);
+    EXPECT_EQ(hund->senses[0].text, "tub");
+    EXPECT_EQ(hund->senses[0].score, 0.0);
+    EXPECT_DOUBLE_EQ(hund->senses[1].score, std::log(3.0));
+    EXPECT_DOUBLE_EQ(hund->prior, std::log(3.0));
+    EXPECT_FALSE(readDing(dir.file("missing"), lexicon, error));
+}
+
+Sense tagged(const std::string& text, const std::string& pos, double score = 0) {
+    Sense s = sense(text);
+    s.pos = pos;
+    s.score = score;
+    return s;
+}
+
+std::vector<std::string> textsOf(const Headword* h) {
+    std::vector<std::string> texts;
+    if (h != nullptr) {
+        for (const Sense& s : h->senses) texts.push_back(s.text);
+    }
+    return texts;
+}
+
+TEST(MkdictRanking, ConfirmationIgnoresCaseAndOutweighsShape) {
+    // The Czech-English basic vocabulary capitalises some headwords ("Škola").
+    Lexicon reverse;
+    reverse.add("Škola", sense("school"));
+    const Confirmations confirmations = confirmationsFrom(reverse);
+    EXPECT_TRUE(confirmations.count(confirmationKey("škola", "School")));
+    EXPECT_FALSE(confirmations.count(confirmationKey("školit", "school")));
+
+    Lexicon lexicon;
+    lexicon.add("school", tagged("trénovat", ""));
+    lexicon.add("school", tagged("vyškolit", "v"));
+    lexicon.add("school", tagged("vzdělat", "v"));
+    lexicon.add("school", tagged("vyučovat", "v"));
+    lexicon.add("school", tagged("škola", "n"));
+    lexicon.add("school", tagged("škola (budova)", "n"));
+    Lexicon unconfirmed = lexicon;
+    rankSenses(lexicon, confirmations);
+    rankSenses(unconfirmed, Confirmations{});
+    // Confirmed, so first although it is of the minority word class and shorter
+    // senses of the usual class would win on shape; the duplicate with a note merges
+    // into it.
+    const std::vector<std::string> ranked = textsOf(lexicon.find("school"));
+    ASSERT_EQ(ranked.size(), 5u);
+    EXPECT_EQ(ranked[0], "škola");
+    EXPECT_NE(textsOf(unconfirmed.find("school")).front(), "škola");
+}
+
+TEST(MkdictRanking, PivotStartsFromTheMainSenseAndInversionPrefersCommonWords) {
+    // German -> English in source order, the main sense last but scored by its line.
+    Lexicon left;
+    left.add("Haus", tagged("building", "n"));
+    left.add("Haus", tagged("institution", "n"));
+    left.add("Haus", tagged("house", "n", std::log(15.0)));
+    left.entry("Haus").prior = std::log(15.0);
+    left.add("Klammhaken", tagged("dog", "n"));
+    left.add("Klammhaken", tagged("clamp", "n"));
+    left.add("Hund", tagged("dog", "n", std::log(9.0)));
+    left.entry("Hund").prior = std::log(9.0);
+    Lexicon right;
+    right.add("building", tagged("budova", "n"));
+    right.add("institution", tagged("instituce", "n"));
+    right.add("house", tagged("dům", "n"));
+    right.add("dog", tagged("pes", "n"));
+    right.add("clamp", tagged("svorka", "n"));
+    PivotRules rules;
+    rules.pivotsPerHeadword = 2;
+    const Lexicon pivoted = pivotLexicon(left, right, rules);
+    // Only the first two pivots count: the main one is among them and leads.
+    EXPECT_EQ(textsOf(pivoted.find("Haus")), (std::vector<std::string>{"dům", "budova"}));
+    ASSERT_NE(pivoted.find("Hund"), nullptr);
+    EXPECT_DOUBLE_EQ(pivoted.find("Hund")->prior, std::log(9.0));
+
+    // "pes" is the first meaning of both; the word with the rich Ding line wins, not
+    // the one with more senses.
+    Lexicon inverted = invertLexicon(pivoted);
+    sortByScore(inverted);
+    EXPECT_EQ(textsOf(inverted.find("pes")).front(), "Hund");
+    EXPECT_EQ(textsOf(inverted.find("svorka")), (std::vector<std::string>{"Klammhaken"}));
 }
 
 std::vector<std::string> slotsOf(const std::vector<Unit>& units) {

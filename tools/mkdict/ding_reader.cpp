@@ -1,5 +1,7 @@
 #include "ding_reader.h"
 
+#include <algorithm>
+#include <cmath>
 #include <fstream>
 
 #include "text_rules.h"
@@ -50,6 +52,7 @@ bool parseDingLine(std::string_view line, DingLine& out) {
     const size_t sep = line.find(" :: ");
     if (sep == std::string_view::npos) return false;
     out.left = firstGroupWords(line.substr(0, sep));
+    out.groups = splitOutsideBrackets(line.substr(0, sep), " | ").size();
     out.right = firstGroupWords(line.substr(sep + 4));
     for (DingWord& w : out.right) {
         if (w.text.starts_with("to ")) {
@@ -76,6 +79,9 @@ bool readDing(const std::string& path, Lexicon& lexicon, std::string& error) {
                 s.text = r.text;
                 s.pos = l.pos.empty() ? r.pos : l.pos;
                 s.gender = l.gender;
+                s.score = std::log(static_cast<double>(std::max<size_t>(1, parsed.groups)));
+                Headword& h = lexicon.entry(l.text);
+                h.prior = std::max(h.prior, s.score);
                 lexicon.add(l.text, std::move(s));
             }
         }

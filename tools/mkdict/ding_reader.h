@@ -22,13 +22,17 @@ struct DingWord {
 struct DingLine {
     std::vector<DingWord> left;   // base forms of the first group, left side
     std::vector<DingWord> right;  // base forms of the first group, right side
+    // "|"-groups of the left side: a word's main sense is the line that goes on to
+    // list its inflected forms and examples.
+    size_t groups = 0;
 };
 
 // False for comments and lines without " :: ".
 bool parseDingLine(std::string_view line, DingLine& out);
 
-// Reads a Ding file; every left word gets every right word as a sense, in line order.
-// English verbs lose their "to ". False when the file cannot be opened.
+// Reads a Ding file; every left word gets every right word as a sense, in line order,
+// scored log(groups) so that the main line of a word can be told. English verbs lose
+// their "to ". False when the file cannot be opened.
 bool readDing(const std::string& path, Lexicon& lexicon, std::string& error);
 
 }  // namespace lexavo::mkdict

@@ -24,6 +24,9 @@ struct Sense {
 struct Headword {
     std::string text;
     std::vector<Sense> senses;
+    // How common the source makes the word look (Ding: log of the "|"-groups of its
+    // richest line); 0 when the source tells nothing.
+    double prior = 0;
 };
 
 // Headwords in first-seen order with a lookup by text.

@@ -26,6 +26,8 @@ struct Candidate {
     bool strong = false;  // near the top of a main pivot
 };
 
+constexpr double kPriorWeight = 1.0;
+
 }  // namespace
 
 std::string wordClass(const std::string& pos) {
@@ -36,7 +38,8 @@ std::string wordClass(const std::string& pos) {
 Lexicon invertLexicon(const Lexicon& ranked, int maxWords) {
     Lexicon inverted;
     for (const Headword& h : ranked.headwords()) {
-        const double commonness = 0.5 * std::log1p(static_cast<double>(h.senses.size()));
+        const double commonness =
+            0.5 * std::log1p(static_cast<double>(h.senses.size())) + kPriorWeight * h.prior;
         for (size_t rank = 0; rank < h.senses.size(); ++rank) {
             const Sense& s = h.senses[rank];
             const std::string target = withoutNotes(s.text);
@@ -57,9 +60,8 @@ Lexicon invertLexicon(const Lexicon& ranked, int maxWords) {
 
 void addConfirmationBonus(Lexicon& lexicon, const Confirmations& confirmations, double bonus) {
     for (Headword& h : lexicon.headwords()) {
-        const std::string head = withoutNotes(h.text);
         for (Sense& s : h.senses) {
-            if (confirmations.count(head + '\t' + withoutNotes(s.text))) s.score += bonus;
+            if (confirmations.count(confirmationKey(h.text, s.text))) s.score += bonus;
         }
     }
 }
@@ -70,7 +72,15 @@ Lexicon pivotLexicon(const Lexicon& left, const Lexicon& right, const PivotRules
         std::vector<std::string> seen;
         std::unordered_map<std::string, Candidate> candidates;
         std::vector<std::string> order;
-        for (const Sense& p : h.senses) {
+        // Pivots that several source lines repeat come first: the sources list a
+        // word's senses in no order of importance, but its main sense recurs.
+        std::vector<const Sense*> pivots;
+        for (const Sense& p : h.senses) pivots.push_back(&p);
+        std::stable_sort(pivots.begin(), pivots.end(), [](const Sense* a, const Sense* b) {
+            return std::log(a->support) + a->score > std::log(b->support) + b->score;
+        });
+        for (const Sense* pp : pivots) {
+            const Sense& p = *pp;
             const std::string pivot = withoutNotes(p.text);
             if (pivot.empty() || pivot.find(' ') != std::string::npos) continue;
             if (std::find(seen.begin(), seen.end(), pivot) != seen.end()) continue;
@@ -120,6 +130,7 @@ Lexicon pivotLexicon(const Lexicon& left, const Lexicon& right, const PivotRules
             }
         }
         Headword& out = result.entry(h.text);
+        out.prior = h.prior;
         for (Sense& s : senses) {
             s.gender = gender;
             s.sourceRank = static_cast<int>(out.senses.size());

@@ -1,5 +1,7 @@
 #include "ranking.h"
 
+#include <unicode/unistr.h>
+
 #include <algorithm>
 #include <cmath>
 
@@ -33,11 +35,18 @@ std::string usualWordClass(const Headword& h) {
 
 }  // namespace
 
+std::string confirmationKey(const std::string& source, const std::string& target) {
+    std::string key;
+    icu::UnicodeString::fromUTF8(withoutNotes(source) + '\t' + withoutNotes(target))
+        .foldCase()
+        .toUTF8String(key);
+    return key;
+}
+
 Confirmations confirmationsFrom(const Lexicon& otherDirection) {
     Confirmations pairs;
     for (const Headword& h : otherDirection.headwords()) {
-        const std::string head = withoutNotes(h.text);
-        for (const Sense& s : h.senses) pairs.insert(head + '\t' + withoutNotes(s.text));
+        for (const Sense& s : h.senses) pairs.insert(confirmationKey(h.text, s.text));
     }
     return pairs;
 }
@@ -84,7 +93,7 @@ void rankSenses(Lexicon& lexicon, const Confirmations& confirmations, const Rank
         for (Sense& s : h.senses) {
             const std::string plain = withoutNotes(s.text);
             double score = 0;
-            if (confirmations.count(plain + '\t' + head)) score += w.confirmed;
+            if (confirmations.count(confirmationKey(plain, head))) score += w.confirmed;
             auto it = breadth.find(plain);
             score += w.breadth * std::log1p(it == breadth.end() ? 0 : it->second);
             score += w.support * std::log(std::max(1, s.support));

@@ -20,9 +20,11 @@
 
 namespace lexavo::mkdict {
 
-// Pairs "source\ttarget" confirmed by a dictionary of the other direction.
+// Pairs "source\ttarget" confirmed by a dictionary of the other direction, both texts
+// without notes and case folded (FreeDict Czech-English writes "Škola" for "škola").
 using Confirmations = std::unordered_set<std::string>;
 Confirmations confirmationsFrom(const Lexicon& otherDirection);
+std::string confirmationKey(const std::string& source, const std::string& target);
 
 // Merges senses whose text without notes is equal (keeping the first text, adding up
 // support) and drops empty ones.
@@ -33,7 +35,7 @@ std::unordered_map<std::string, int> targetBreadth(const Lexicon& lexicon);
 
 struct RankWeights {
     double confirmed = 4.0;
-    double breadth = 0.8;  // times log(1 + breadth)
+    double breadth = 0.0;  // times log(1 + breadth)
     double support = 0.6;  // times log(support)
     double otherWordClass = 1.5;
     double notes = 1.5;
