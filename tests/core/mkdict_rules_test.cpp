@@ -122,6 +122,10 @@ TEST(MkdictReaders, FreedictArticle) {
     ASSERT_EQ(b.translations.size(), 3u);
     EXPECT_EQ(b.translations[0].text, "about");
     EXPECT_EQ(b.translations[2].text, "probably");
+    // A note in the headword line is not part of the headword.
+    const FreedictArticle c = parseFreedictArticle("mit /mˈɪt/ ([+ dat]) <prep>\nwith <prep>\n");
+    EXPECT_EQ(c.headword, "mit");
+    EXPECT_EQ(c.pos, "prep");
 }
 
 TEST(MkdictReaders, DictdDatabaseThroughZlib) {
@@ -240,11 +244,18 @@ TEST(MkdictRanking, PivotStartsFromTheMainSenseAndInversionPrefersCommonWords) {
     right.add("house", tagged("dům", "n"));
     right.add("dog", tagged("pes", "n"));
     right.add("clamp", tagged("svorka", "n"));
+    // Ding's preposition tag with its case agrees with FreeDict's.
+    left.add("mit", tagged("with", "prp; +Dat."));
+    right.add("with", tagged("s", "prep"));
+    right.add("with", tagged("spolu", "adv"));
+    EXPECT_EQ(wordClass("prp; +Dat."), "prep");
+    EXPECT_EQ(wordClass("vt"), "v");
     PivotRules rules;
     rules.pivotsPerHeadword = 2;
     const Lexicon pivoted = pivotLexicon(left, right, rules);
     // Only the first two pivots count: the main one is among them and leads.
     EXPECT_EQ(textsOf(pivoted.find("Haus")), (std::vector<std::string>{"dům", "budova"}));
+    EXPECT_EQ(textsOf(pivoted.find("mit")), (std::vector<std::string>{"s"}));
     ASSERT_NE(pivoted.find("Hund"), nullptr);
     EXPECT_DOUBLE_EQ(pivoted.find("Hund")->prior, std::log(9.0));
 

@@ -124,7 +124,8 @@ FreedictArticle parseFreedictArticle(std::string_view body) {
             }
             head = normalizeSpace(head);
             takeGrammar(head, article.pos, article.gender);
-            article.headword = head;
+            // A note such as "([+ dat])" in "mit /mˈɪt/ ([+ dat]) <prep>" is not typed.
+            article.headword = withoutNotes(head).empty() ? head : withoutNotes(head);
             continue;
         }
         size_t indent = 0;

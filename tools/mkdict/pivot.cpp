@@ -31,8 +31,11 @@ constexpr double kPriorWeight = 1.0;
 }  // namespace
 
 std::string wordClass(const std::string& pos) {
-    if (pos == "vt" || pos == "vi" || pos == "vr" || pos == "vt/vi") return "v";
-    return pos;
+    // Ding adds case government after the class ("prp; +Dat.").
+    const std::string tag = pos.substr(0, pos.find(';'));
+    if (tag == "vt" || tag == "vi" || tag == "vr" || tag == "vt/vi") return "v";
+    if (tag == "prp") return "prep";
+    return tag;
 }
 
 Lexicon invertLexicon(const Lexicon& ranked, int maxWords) {

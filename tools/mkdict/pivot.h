@@ -9,7 +9,8 @@
 
 namespace lexavo::mkdict {
 
-// Normalized word class: the verb tags vt, vi, vr become v.
+// Normalized word class: the verb tags vt, vi, vr become v, Ding's prp becomes prep,
+// and what follows a ';' in a tag ("prp; +Dat.") is dropped.
 std::string wordClass(const std::string& pos);
 
 // Every sense "h -> t" of `ranked` becomes "t -> h". A sense high in h's list, and an
