@@ -164,6 +164,14 @@ TEST(MkdictReaders, DingLineTakesBaseFormsAndGender) {
     ASSERT_TRUE(parseDingLine("gehen {vi} :: to go", line));
     EXPECT_EQ(line.right[0].text, "go");
     EXPECT_FALSE(parseDingLine("# comment :: x", line));
+    // Abbreviations between slashes go; a slash inside a word stays.
+    ASSERT_TRUE(parseDingLine("Straße {f} /Str./ | Straßen {pl} :: street /St/; and/or /x", line));
+    EXPECT_EQ(line.left[0].text, "Straße");
+    EXPECT_EQ(line.left[0].gender, Gender::kFeminine);
+    ASSERT_EQ(line.right.size(), 2u);
+    EXPECT_EQ(line.right[0].text, "street");
+    EXPECT_EQ(line.right[1].text, "and/or /x");
+    EXPECT_EQ(line.groups, 2u);
 }
 
 TEST(MkdictReaders, DingMainLineOfAWordScoresHighest) {

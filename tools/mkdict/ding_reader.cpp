@@ -26,6 +26,24 @@ void readGrammar(std::string_view text, DingWord& word) {
     }
 }
 
+// Ding writes abbreviations between slashes after a word ("road /Rd/", "Straße /Str./");
+// they are not part of it.
+std::string withoutAbbreviations(const std::string& text) {
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '/' && (i == 0 || text[i - 1] == ' ')) {
+            const size_t close = text.find('/', i + 1);
+            if (close != std::string::npos && close > i + 1 && text.find(' ', i + 1) > close &&
+                (close + 1 == text.size() || text[close + 1] == ' ')) {
+                i = close;
+                continue;
+            }
+        }
+        out.push_back(text[i]);
+    }
+    return normalizeSpace(out);
+}
+
 std::vector<DingWord> firstGroupWords(std::string_view side) {
     const std::vector<std::string> groups = splitOutsideBrackets(side, " | ");
     std::vector<DingWord> words;
@@ -33,7 +51,7 @@ std::vector<DingWord> firstGroupWords(std::string_view side) {
     for (const std::string& alt : splitOutsideBrackets(groups[0], "; ")) {
         DingWord w;
         readGrammar(alt, w);
-        w.text = withoutNotes(alt);
+        w.text = withoutNotes(withoutAbbreviations(alt));
         if (!w.text.empty()) words.push_back(std::move(w));
     }
     // A word class written once after the last alternative applies to all of them.
