@@ -45,18 +45,18 @@ if(LEXAVO_BUNDLED_DICTIONARIES)
 
   lexavo_bundled_set(angcze "Anglicko-český slovník" "Aj->Čj" "  Anglické slovo:  " en
     "${en_cs_inputs}"
-    --dictd ${eng_ces} --confirm-dictd ${ces_eng} --rank --letter-word písmeno)
+    --dictd ${eng_ces} --confirm-dictd ${ces_eng} --rank --czech-meanings --letter-word písmeno)
   lexavo_bundled_set(czeang "Česko-anglický slovník" "Čj->Aj" "  České slovo:  " cs
     "${en_cs_inputs}"
-    --dictd ${eng_ces} --confirm-dictd ${ces_eng} --rank --invert --add-dictd ${ces_eng} --letter-word letter)
+    --dictd ${eng_ces} --confirm-dictd ${ces_eng} --rank --czech-meanings --invert --add-dictd ${ces_eng} --letter-word letter)
   lexavo_bundled_set(nemcze "Německo-český slovník" "Nj->Čj" "  Německé slovo:  " de
     "${de_inputs}"
     --ding ${LEXAVO_DING_DE_EN} --dictd ${deu_eng} --pivot-dictd ${eng_ces}
-    --confirm-dictd ${ces_eng} --letter-word písmeno)
+    --confirm-dictd ${ces_eng} --czech-meanings --letter-word písmeno)
   lexavo_bundled_set(czenem "Česko-německý slovník" "Čj->Nj" "  České slovo:  " cs
     "${de_inputs}"
     --ding ${LEXAVO_DING_DE_EN} --dictd ${deu_eng} --pivot-dictd ${eng_ces}
-    --confirm-dictd ${ces_eng} --invert --letter-word Buchstabe)
+    --confirm-dictd ${ces_eng} --czech-meanings --invert --letter-word Buchstabe)
 
   set(licence ${LEXAVO_PROGRAM_DIR}/dictionary-data-licence.txt)
   add_custom_command(

@@ -235,6 +235,22 @@ TEST(MkdictRanking, ConfirmationIgnoresCaseAndOutweighsShape) {
     EXPECT_NE(textsOf(unconfirmed.find("school")).front(), "škola");
 }
 
+TEST(MkdictRanking, CzechVerbSensesPreferTheInfinitive) {
+    Lexicon lexicon;
+    lexicon.add("read", tagged("četl", ""));
+    lexicon.add("read", tagged("viz", "v"));
+    lexicon.add("read", tagged("číst", "v"));
+    lexicon.add("read", tagged("přečíst si", "v"));
+    Lexicon plain = lexicon;
+    RankWeights czech;
+    czech.czechMeanings = true;
+    rankSenses(lexicon, Confirmations{}, czech);
+    rankSenses(plain, Confirmations{});
+    EXPECT_EQ(textsOf(lexicon.find("read")).front(), "číst");
+    // Without the rule the shortest sense wins.
+    EXPECT_EQ(textsOf(plain.find("read")).front(), "viz");
+}
+
 TEST(MkdictRanking, PivotStartsFromTheMainSenseAndInversionPrefersCommonWords) {
     // German -> English in source order, the main sense last but scored by its line.
     Lexicon left;

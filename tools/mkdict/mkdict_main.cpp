@@ -5,6 +5,7 @@
 //                 [--pivot-dictd BASE]   pivot the inputs through this dictionary
 //                 [--confirm-dictd BASE] reverse dictionary that confirms pairs for ranking
 //                 [--rank] [--invert] [--add-dictd BASE] [--letter-word WORD]
+//                 [--czech-meanings]     the ranked (or pivot) dictionary is into Czech
 //                 [--report FILE]
 //   lexavo-mkdict --score LIST --out DIR --stem STEM [--verbose]
 
@@ -25,7 +26,8 @@ int usage() {
     std::cerr << "usage: lexavo-mkdict --out DIR --stem STEM --title T --direction D --label L\n"
                  "         --locale cs|de|en [--tsv FILE] [--dictd BASE] [--ding FILE]\n"
                  "         [--pivot-dictd BASE] [--confirm-dictd BASE] [--rank] [--invert]\n"
-                 "         [--add-dictd BASE] [--letter-word WORD] [--report FILE]\n"
+                 "         [--add-dictd BASE] [--letter-word WORD] [--czech-meanings]\n"
+                 "         [--report FILE]\n"
                  "       lexavo-mkdict --score LIST --out DIR --stem STEM [--verbose]\n";
     return 2;
 }
@@ -82,6 +84,8 @@ int main(int argc, char** argv) {
             ok = source(recipe.confirmBy, Source::Kind::kDictd);
         else if (arg == "--add-dictd")
             ok = source(recipe.addAfterInvert, Source::Kind::kDictd);
+        else if (arg == "--czech-meanings")
+            recipe.weights.czechMeanings = true;
         else if (arg == "--rank")
             recipe.rank = true;
         else if (arg == "--invert")

@@ -45,18 +45,18 @@ bool buildLexicon(const Recipe& recipe, Lexicon& result, std::string& error) {
     if (!recipe.pivotThrough.empty()) {
         Lexicon through;
         if (!readAll(recipe.pivotThrough, through, error)) return false;
-        rankSenses(through, confirmations);
+        rankSenses(through, confirmations, recipe.weights);
         mergeDuplicateSenses(input);
         result = pivotLexicon(input, through);
     } else {
         result = std::move(input);
-        if (recipe.rank) rankSenses(result, confirmations);
+        if (recipe.rank) rankSenses(result, confirmations, recipe.weights);
     }
     if (recipe.invert) {
         result = invertLexicon(result);
         if (!readAll(recipe.addAfterInvert, result, error)) return false;
         mergeDuplicateSenses(result);
-        addConfirmationBonus(result, confirmations, RankWeights{}.confirmed);
+        addConfirmationBonus(result, confirmations, recipe.weights.confirmed);
         sortByScore(result);
         for (Headword& h : result.headwords()) {
             if (h.senses.size() > recipe.invertedMeanings) h.senses.resize(recipe.invertedMeanings);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "lexicon.h"
+#include "ranking.h"
 
 namespace lexavo::mkdict {
 
@@ -19,6 +20,7 @@ struct Recipe {
     std::vector<Source> confirmBy;       // reverse dictionaries that confirm pairs
     std::vector<Source> addAfterInvert;  // added forwards after the inversion
     bool rank = false;                   // rank senses (else keep the source order)
+    RankWeights weights;                 // of every ranking the recipe does
     bool invert = false;
     // An inverted headword keeps its best meanings only: a common word is the
     // translation of hundreds of words, most of them far from its own sense.

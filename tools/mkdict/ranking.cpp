@@ -33,6 +33,16 @@ std::string usualWordClass(const Headword& h) {
     return best;
 }
 
+// A Czech verb's dictionary form is the infinitive ("číst", "jít", "moct", "číst si");
+// "četl", "viz", "sen" are not.
+bool looksLikeCzechInfinitive(const std::string& text) {
+    const std::string first = text.substr(0, text.find(' '));
+    for (const char* ending : {"t", "ti", "ct", "ci"}) {
+        if (first.ends_with(ending)) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 std::string confirmationKey(const std::string& source, const std::string& target) {
@@ -97,7 +107,12 @@ void rankSenses(Lexicon& lexicon, const Confirmations& confirmations, const Rank
             auto it = breadth.find(plain);
             score += w.breadth * std::log1p(it == breadth.end() ? 0 : it->second);
             score += w.support * std::log(std::max(1, s.support));
-            if (!s.pos.empty() && !usual.empty() && s.pos != usual) score -= w.otherWordClass;
+            if (!s.pos.empty() && !usual.empty() && s.pos != usual) {
+                score -= w.otherWordClass;
+            } else if (w.czechMeanings && (s.pos.empty() ? usual : s.pos) == "v" &&
+                       !looksLikeCzechInfinitive(plain)) {
+                score -= w.otherWordClass;
+            }
             if (hasNotes(s.text)) score -= w.notes;
             score -= w.perExtraWord * std::max(0, wordCount(plain) - 1);
             score -= w.perByte * static_cast<double>(plain.size());

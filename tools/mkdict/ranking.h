@@ -41,6 +41,9 @@ struct RankWeights {
     double notes = 1.5;
     double perExtraWord = 0.8;
     double perByte = 0.15;
+    // The ranked meanings are Czech: a verb sense that is not an infinitive counts as
+    // one of another word class.
+    bool czechMeanings = false;
 };
 
 // Scores and sorts the senses of every headword (stable: equal scores keep source
