@@ -35,7 +35,7 @@ std::string_view ConfigRecord::dictionaryTitle() const {
 void ConfigRecord::setDictionaryTitle(std::string_view title) {
     std::memset(bytes.data() + kConfigTitleOffset, 0, kConfigTitleBytes);
     const size_t n = title.size() < kConfigTitleMaxChars ? title.size() : kConfigTitleMaxChars;
-    std::memcpy(bytes.data() + kConfigTitleOffset, title.data(), n);
+    if (n != 0) std::memcpy(bytes.data() + kConfigTitleOffset, title.data(), n);
 }
 
 bool readConfigRecord(const std::string& dir, ConfigRecord& record) {

@@ -31,7 +31,7 @@ TfrmMain::~TfrmMain() { delete ui; }
 
 void TfrmMain::FormCreate() {
     ui->ComboBoxSlovnik->setEditText(QStringLiteral("Název slovníku"));
-    state_.catalogue.scan(state_.programDir);
+    state_.catalogue.scanCatalogue(state_.programDir);
     fillDictionaryChooser();
 
     configRecord_.setDictionaryTitle({});

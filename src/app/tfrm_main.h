@@ -190,7 +190,6 @@ class TfrmMain : public QMainWindow {
     void repaintEntryView();
     WordListModel* wordListModel_ = nullptr;
     QTimer* Timer2 = nullptr;
-    QFileDialog* historySaveDialog_ = nullptr;
     QPrintDialog* PrintDialog1 = nullptr;
     std::shared_ptr<QPrinter> historyPrinter_;
     bool muteWordChange_ = false;

@@ -8,7 +8,7 @@
 
 namespace lexavo {
 
-void Catalogue::scan(const std::string& dir) {
+void Catalogue::scanCatalogue(const std::string& dir) {
     namespace fs = std::filesystem;
     names_.clear();
     std::vector<std::string> found;

@@ -18,7 +18,7 @@ class Catalogue {
   public:
     // Rebuilds the list from the regular, non-hidden files of dir whose extension
     // is .nfo in any case, in name order.
-    void scan(const std::string& dir);
+    void scanCatalogue(const std::string& dir);
 
     const std::vector<std::string>& names() const { return names_; }
     size_t count() const { return names_.size(); }

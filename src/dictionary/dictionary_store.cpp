@@ -22,7 +22,9 @@ DictionaryStore::DictionaryStore() : table_(new char[size_t{kHeadwordSlots} * kS
 void DictionaryStore::setSlotForTesting(uint32_t s, std::string_view headword) {
     char* p = mutableSlot(s);
     std::memset(p, 0, kSlotBytes);
-    std::memcpy(p, headword.data(), std::min(headword.size(), kMaxHeadwordBytes));
+    if (!headword.empty()) {
+        std::memcpy(p, headword.data(), std::min(headword.size(), kMaxHeadwordBytes));
+    }
 }
 
 namespace {

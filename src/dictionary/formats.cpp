@@ -40,7 +40,7 @@ std::string_view DictInfo::field(size_t offset, size_t size) const {
 void DictInfo::setField(size_t offset, size_t size, std::string_view text) {
     std::memset(bytes.data() + offset, 0, size);
     const size_t n = text.size() < size - 1 ? text.size() : size - 1;
-    std::memcpy(bytes.data() + offset, text.data(), n);
+    if (n != 0) std::memcpy(bytes.data() + offset, text.data(), n);
 }
 
 std::string scramble(std::string_view text) {

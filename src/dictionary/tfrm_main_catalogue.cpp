@@ -84,7 +84,7 @@ void TfrmMain::openDictionaryByTitle(std::string_view title) {
 }
 
 void TfrmMain::ComboBoxSlovnikChange() {
-    state_.catalogue.scan(state_.programDir);
+    state_.catalogue.scanCatalogue(state_.programDir);
     const std::string typed = toCp1250(ui->ComboBoxSlovnik->currentText()).substr(0, 99);
     for (const auto& name : state_.catalogue.names()) {
         DictInfo& info = state_.store.dictInfo;

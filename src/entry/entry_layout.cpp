@@ -60,7 +60,7 @@ void EntryLayout::addHistoryLine(std::string_view text) {
     if (historyLines_ >= kMaxHistoryLines) return;
     const size_t room = kHistoryBytes - historyUsed_;
     const size_t n = text.size() < room ? text.size() : room;
-    std::memcpy(history_ + historyUsed_, text.data(), n);
+    if (n != 0) std::memcpy(history_ + historyUsed_, text.data(), n);
     historyUsed_ += n;
     historyStart_[++historyLines_] = historyUsed_;
 }
@@ -116,7 +116,7 @@ void EntryLayout::layoutEntry(const EntryReader& reader, char* inputWord, const 
 void EntryLayout::layoutNotFound(std::string_view message, const EntryCanvas& canvas, int32_t dpi) {
     reset(canvas);
     const size_t n = message.size() < sizeof heading_ ? message.size() : sizeof heading_;
-    std::memcpy(heading_, message.data(), n);
+    if (n != 0) std::memcpy(heading_, message.data(), n);
     const int32_t h = fontPixelHeight(kMeaningPoints, dpi);
     if (grow(h + h / 4)) {
         addText(TextKind::kNotFound, kLeftMargin, h, {heading_, n});

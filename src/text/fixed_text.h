@@ -20,7 +20,7 @@ class FixedText {
         size_t n = text.size();
         if (n > maxChars) n = maxChars;
         if (n > N - 1) n = N - 1;
-        std::memcpy(data_, text.data(), n);
+        if (n != 0) std::memcpy(data_, text.data(), n);
     }
     std::string_view view() const { return std::string_view(data_, std::strlen(data_)); }
     size_t size() const { return std::strlen(data_); }

@@ -3,16 +3,25 @@
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QStringList>
+#include <QTextDocument>
 
 #include "text/qt_text.h"
 #include "text/text_lines.h"
 
 namespace lexavo {
 
+QString memoText(const QPlainTextEdit& memo) {
+    QString text = memo.document()->toRawText();
+    for (QChar& c : text) {
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator) c = QLatin1Char('\n');
+    }
+    return text;
+}
+
 std::vector<std::string> memoLines(const QPlainTextEdit& memo) {
-    // Every line break of the memo separates two lines, so a last empty line (the
-    // one after a history block, say) is kept; only an empty memo has no lines.
-    const QString text = memo.toPlainText();
+    // Every line break separates two lines, so a last empty line (the one after a
+    // history block, say) is kept.
+    const QString text = memoText(memo);
     std::vector<std::string> lines;
     if (text.isEmpty()) return lines;
     for (const QString& line : text.split(QLatin1Char('\n'))) lines.push_back(toCp1250(line));
@@ -26,25 +35,26 @@ void setMemoLines(QPlainTextEdit& memo, const std::vector<std::string>& lines) {
     memo.setPlainText(parts.join(QLatin1Char('\n')));
 }
 
-void appendMemoLine(QPlainTextEdit& memo, std::string_view line) {
-    memo.appendPlainText(fromCp1250(line));
-}
-
-bool loadMemoFromFile(QPlainTextEdit& memo, const QString& path) {
+bool loadMemoFromFile(QPlainTextEdit& memo, const QString& path, QString* error) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return false;
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error != nullptr) *error = file.errorString();
+        return false;
+    }
     const QByteArray bytes = file.readAll();
     setMemoLines(memo, splitTextLines(std::string_view(bytes.constData(), bytes.size())));
     return true;
 }
 
-bool saveMemoToFile(const QPlainTextEdit& memo, const QString& path) {
+bool saveMemoToFile(const QPlainTextEdit& memo, const QString& path, QString* error) {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
     const std::string bytes = joinTextLines(memoLines(memo));
-    return file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
-               static_cast<qint64>(bytes.size()) &&
-           file.flush();
+    const bool ok = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+                    file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
+                        static_cast<qint64>(bytes.size()) &&
+                    file.flush();
+    if (!ok && error != nullptr) *error = file.errorString();
+    return ok;
 }
 
 }  // namespace lexavo

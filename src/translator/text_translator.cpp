@@ -85,7 +85,7 @@ TranslationOutcome TextTranslator::translate(const DictionaryStore& store, Entry
         bool splitsRun = false;
         const size_t n = pieceLength(source, splitsRun);
         std::memset(translationSource_.get(), 0, pieceChars_ + 1);
-        std::memcpy(translationSource_.get(), source.data(), n);
+        if (n != 0) std::memcpy(translationSource_.get(), source.data(), n);
         translatePiece(n, continuesRun);
         continuesRun = splitsRun;
         source.remove_prefix(n);

@@ -15,6 +15,7 @@
 #include <QToolButton>
 
 #include "app/tfrm_main.h"
+#include "text/memo_text.h"
 #include "text/qt_text.h"
 #include "text/text_lines.h"
 #include "translator/text_translator.h"
@@ -29,16 +30,6 @@ namespace {
 QString foreignTabCaption(int languageItem) {
     return languageItem == kLanguageGerman ? QStringLiteral("Německý text")
                                            : QStringLiteral("Anglický text");
-}
-
-// The memo's text with every line break as '\n'. The raw text is taken because the
-// plain-text view turns no-break spaces into blanks, which would change the words.
-QString memoText(const QPlainTextEdit& memo) {
-    QString text = memo.document()->toRawText();
-    for (QChar& c : text) {
-        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator) c = QLatin1Char('\n');
-    }
-    return text;
 }
 
 // Code page 1250 bytes of the memo's text, lines separated by CR LF.
@@ -185,39 +176,18 @@ void TfrmMain::openTextInto(QPlainTextEdit* memo) {
     QFileDialog* dialog = openDialog1();
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return;
     const QString path = dialog->selectedFiles().constFirst();
+    // Emptied first: a file that cannot be read leaves the memo empty.
     memo->clear();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        showFileError(this, path, file.errorString());
-        return;
-    }
-    const QByteArray bytes = file.readAll();
-    const auto lines = splitTextLines(std::string_view(bytes.constData(), bytes.size()));
-    std::string text;
-    for (size_t i = 0; i < lines.size(); ++i) {
-        if (i > 0) text += "\r\n";
-        text += lines[i];
-    }
-    setMemoBytes(*memo, text);
+    QString error;
+    if (!loadMemoFromFile(*memo, path, &error)) showFileError(this, path, error);
 }
 
 void TfrmMain::saveTextFrom(QPlainTextEdit* memo) {
     QFileDialog* dialog = saveDialog1();
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return;
     const QString path = dialog->selectedFiles().constFirst();
-    const QString text = memoText(*memo);
-    std::vector<std::string> lines;
-    if (!text.isEmpty()) {
-        for (const QString& line : text.split(QLatin1Char('\n'))) lines.push_back(toCp1250(line));
-    }
-    const std::string bytes = joinTextLines(lines);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
-            static_cast<qint64>(bytes.size()) ||
-        !file.flush()) {
-        showFileError(this, path, file.errorString());
-    }
+    QString error;
+    if (!saveMemoToFile(*memo, path, &error)) showFileError(this, path, error);
 }
 
 void TfrmMain::Otevtanglicknmecktext1Click() { openTextInto(ui->editAnglickyText); }

@@ -22,7 +22,7 @@ TEST(Catalogue, ListsNfoFilesOfAnyCaseAndSkipsWhatDoesNotFit) {
     dir.writeFile("toolongstem.nfo", "");  // 15 characters: no 15-byte name fits it
     std::filesystem::create_directory(dir.file("dir.nfo"));
     Catalogue c;
-    c.scan(dir.path());
+    c.scanCatalogue(dir.path());
     EXPECT_EQ(c.names(), (std::vector<std::string>{"ALPHA.NFO", "mid.Nfo", "zeta.nfo"}));
 }
 
@@ -30,7 +30,7 @@ TEST(Catalogue, KeepsAtMostAHundredNames) {
     TempProgramDir dir;
     for (int i = 0; i < 130; ++i) dir.writeFile("d" + std::to_string(1000 + i) + ".nfo", "");
     Catalogue c;
-    c.scan(dir.path());
+    c.scanCatalogue(dir.path());
     ASSERT_EQ(c.count(), kCatalogueEntries);
     EXPECT_EQ(c.names().front(), "d1000.nfo");
     EXPECT_EQ(c.names().back(), "d1099.nfo");

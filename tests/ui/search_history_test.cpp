@@ -32,12 +32,7 @@ class SearchHistoryTest : public QObject {
         whenModal([path](QWidget* w) {
             auto* dialog = qobject_cast<QFileDialog*>(w);
             QVERIFY(dialog != nullptr);
-            if (path.isEmpty()) {
-                dialog->reject();
-            } else {
-                dialog->selectFile(path);
-                static_cast<QDialog*>(dialog)->accept();
-            }
+            answerFileDialog(dialog, path);
         });
         f_->ui().ToolButton2->click();
     }

@@ -57,12 +57,7 @@ std::function<void(QWidget*)> chooseFile(const QString& path) {
         if (auto* box = qobject_cast<QMessageBox*>(w)) {
             box->button(QMessageBox::Yes)->click();
         } else if (auto* dialog = qobject_cast<QFileDialog*>(w)) {
-            if (path.isEmpty()) {
-                dialog->reject();
-            } else {
-                dialog->selectFile(path);
-                QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
-            }
+            answerFileDialog(dialog, path);
         }
     };
 }

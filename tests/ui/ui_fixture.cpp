@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QTest>
 
 namespace lexavo::testing {
@@ -34,6 +35,19 @@ void typeText(QWidget* widget, const QString& text) {
         QApplication::sendEvent(widget, &press);
         QApplication::sendEvent(widget, &release);
     }
+}
+
+void answerFileDialog(QFileDialog* dialog, const QString& path) {
+    if (path.isEmpty()) {
+        dialog->reject();
+        return;
+    }
+    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    if (name != nullptr)
+        name->setText(path);
+    else
+        dialog->selectFile(path);
+    QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
 }
 
 QString q(const char* utf8) { return QString::fromUtf8(utf8); }

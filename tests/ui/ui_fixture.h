@@ -1,6 +1,7 @@
 #pragma once
 // A real main window over a temporary program directory, for the Qt tests.
 
+#include <QFileDialog>
 #include <QString>
 #include <memory>
 
@@ -39,6 +40,11 @@ class WindowFixture {
 // Types text into a widget key by key, with any characters (QTest::keyClicks
 // takes ASCII only).
 void typeText(QWidget* widget, const QString& text);
+
+// Answers a file dialog with path, typed into its file name field as a user
+// would (selectFile() races with the dialog's reading of the folder); an empty
+// path cancels the dialog.
+void answerFileDialog(QFileDialog* dialog, const QString& path);
 
 // Text of a code page 1250 byte string as the widgets show it.
 QString q(const char* utf8);
