@@ -5,10 +5,7 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/x11_session.sh"
-dir=$(mktemp -d /tmp/lexavo-e2e-XXXXXX)
-trap 'stop_display; rm -rf "$dir"' EXIT
-cp "$1" "$dir/lexavo"
-"$2" "$dir"
+make_program_dir "$1" "$2"
 shot=${3:-}
 
 start_display

@@ -1,10 +1,19 @@
 # Shared steps of the whole-program tests: an Xvfb display of our own, the
 # program started in a program directory, its window found and closed.
-# Sourced by the test scripts; they set $dir before calling start_program.
+# Sourced by the test scripts.
 
 xvfb_pid=
 app=
 win=
+
+# A temporary program directory $dir with the program and the test dictionary
+# set, removed (with the display) when the script ends.
+make_program_dir() {
+    dir=$(mktemp -d /tmp/lexavo-e2e-XXXXXX)
+    trap 'stop_display; rm -rf "$dir"' EXIT
+    cp "$1" "$dir/lexavo"
+    "$2" "$dir"
+}
 
 start_display() {
     display=:$(( 100 + RANDOM % 800 ))
