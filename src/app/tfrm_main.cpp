@@ -5,6 +5,8 @@
 #include <QEvent>
 #include <QScreen>
 
+#include "app/menu_shortcuts.h"
+#include "lookup/event_hook.h"
 #include "text/qt_text.h"
 #include "ui_tfrm_main.h"
 
@@ -27,7 +29,14 @@ TfrmMain::TfrmMain(ProgramState& state, QWidget* parent)
     FormCreate();
 }
 
-TfrmMain::~TfrmMain() { delete ui; }
+TfrmMain::~TfrmMain() {
+    // No handler may run while the window's controls are being destroyed: the
+    // focus changes that their destruction causes would reach a half-destroyed
+    // window.
+    qDeleteAll(findChildren<EventHook*>());
+    delete menuShortcuts_;
+    delete ui;
+}
 
 void TfrmMain::FormCreate() {
     ui->ComboBoxSlovnik->setEditText(QStringLiteral("Název slovníku"));

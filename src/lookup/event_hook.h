@@ -9,6 +9,7 @@
 namespace lexavo {
 
 class EventHook : public QObject {
+    Q_OBJECT
   public:
     // Returns true from handler to stop the event.
     using Handler = std::function<bool(QEvent*)>;
