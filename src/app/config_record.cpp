@@ -1,14 +1,17 @@
 #include "app/config_record.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <system_error>
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace lexavo {
 
@@ -52,27 +55,28 @@ bool writeConfigRecord(const std::string& dir, const ConfigRecord& record) {
 
 bool replaceFileAtomically(const std::string& dir, const std::string& name,
                            std::string_view bytes) {
-    std::string tmp = dir + "/." + name + ".XXXXXX";
-    const int fd = mkstemp(tmp.data());
-    if (fd < 0) return false;
-    bool ok = true;
-    size_t done = 0;
-    while (ok && done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n <= 0)
-            ok = false;
-        else
-            done += static_cast<size_t>(n);
-    }
-    // The data must be on disk before the rename makes it the file's content.
-    if (ok && ::fsync(fd) != 0) ok = false;
-    if (::close(fd) != 0) ok = false;
+    namespace fs = std::filesystem;
+    const fs::path target = fs::path(dir) / name;
+    const fs::path temp =
+        fs::path(dir) / ("." + name + "." + std::to_string(std::random_device{}()) + ".tmp");
+    // "x": the temporary file must be new, never one that someone else is writing.
+    std::FILE* f = std::fopen(temp.string().c_str(), "wbx");
+    if (f == nullptr) return false;
+    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    ok = std::fflush(f) == 0 && ok;
+    // The data must be on the disk before the rename makes it the file's content.
+#ifdef _WIN32
+    ok = ok && _commit(_fileno(f)) == 0;
+#else
+    ok = ok && ::fsync(fileno(f)) == 0;
+#endif
+    ok = std::fclose(f) == 0 && ok;
+    std::error_code ec;
     if (ok) {
-        // mkstemp creates the file readable by its owner only; give it ordinary rights.
-        ::chmod(tmp.c_str(), 0644);
-        ok = std::rename(tmp.c_str(), (dir + "/" + name).c_str()) == 0;
+        fs::rename(temp, target, ec);
+        ok = !ec;
     }
-    if (!ok) std::remove(tmp.c_str());
+    if (!ok) fs::remove(temp, ec);
     return ok;
 }
 
