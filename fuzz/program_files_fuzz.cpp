@@ -1,0 +1,68 @@
+// Feeds arbitrary bytes to every reader of the program's own files: the first byte
+// chooses the split of the rest into a .nfo, .dt1 and .dt2 file (and lexavo.ini);
+// the set is then loaded, searched, looked up and translated.
+
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "app/config_record.h"
+#include "app/program_state.h"
+#include "text/text_lines.h"
+
+namespace {
+
+void writeFile(const std::string& path, const uint8_t* data, size_t size) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+}
+
+const std::string& scratchDir() {
+    static const std::string dir = [] {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "lexavo-fuzz-XXXXXX").string();
+        if (mkdtemp(pattern.data()) == nullptr) std::abort();
+        return pattern;
+    }();
+    return dir;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size < 3) return 0;
+    static lexavo::ProgramState* state = new lexavo::ProgramState(scratchDir());
+    const std::string& dir = state->programDir;
+    // The information record comes first, whole or cut short; the rest is split
+    // between the headword and entry files at a point chosen by the second byte.
+    const size_t nfo = std::min<size_t>(data[0] % 2 ? lexavo::kInfoRecordBytes : data[0], size - 2);
+    const uint8_t* rest = data + 2 + nfo;
+    const size_t restSize = size - 2 - nfo;
+    const size_t dt1 = restSize * data[1] / 255;
+    writeFile(dir + "/f.nfo", data + 2, nfo);
+    writeFile(dir + "/f.dt1", rest, dt1);
+    writeFile(dir + "/f.dt2", rest + dt1, restSize - dt1);
+    writeFile(dir + "/lexavo.ini", data, size);
+
+    state->store.fileNames = {"f.nfo", "f.dt1", "f.dt2"};
+    state->store.loadDictionary(dir);
+    for (uint32_t s = 0; s < state->store.headwordCount && s < 4; ++s) {
+        const std::string word(state->store.headword(s));
+        state->inputWord.set(word);
+        state->prefixSearch.run(state->store, state->inputWord.data(), 0);
+        state->entryReader.collectEntryMeanings(state->store, dir, word);
+    }
+    std::string result;
+    state->translator.translate(state->store, state->entryReader, dir,
+                                std::string(reinterpret_cast<const char*>(rest), restSize),
+                                lexavo::FixedTranslations::kNone, result);
+    lexavo::ConfigRecord record;
+    lexavo::readConfigRecord(dir, record);
+    (void)lexavo::splitTextLines(std::string_view(reinterpret_cast<const char*>(data), size));
+    return 0;
+}
