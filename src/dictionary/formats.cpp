@@ -74,15 +74,15 @@ bool isCzechFirstTitle(std::string_view title) {
     return title == kTitleCzechEnglish || title == kTitleCzechGerman;
 }
 
-bool writeDictionarySet(const std::string& dir, const DictionarySetSpec& spec,
+bool writeDictionarySet(const std::string& dir, const DictionarySetHeader& header,
                         const std::vector<std::string>& headwords,
                         const std::vector<std::vector<std::string>>& entries) {
-    const std::string base = dir + "/" + spec.stem;
+    const std::string base = dir + "/" + header.stem;
     DictInfo info;
     info.setHeadwordCount(static_cast<uint32_t>(headwords.size()));
-    info.setTitle(spec.title);
-    info.setDirection(spec.direction);
-    info.setWordLabel(spec.wordLabel);
+    info.setTitle(header.title);
+    info.setDirection(header.direction);
+    info.setWordLabel(header.wordLabel);
     {
         std::ofstream nfo(base + ".nfo", std::ios::binary | std::ios::trunc);
         nfo.write(info.bytes.data(), info.bytes.size());
@@ -94,7 +94,7 @@ bool writeDictionarySet(const std::string& dir, const DictionarySetSpec& spec,
         if (!dt1) return false;
     }
     std::ofstream dt2(base + ".dt2", std::ios::binary | std::ios::trunc);
-    if (spec.extraLeadingRecord) dt2 << kRecordTerminator;
+    if (header.extraLeadingRecord) dt2 << kRecordTerminator;
     for (size_t i = 0; i < headwords.size(); ++i) {
         dt2 << encodeEntryRecord(i < entries.size() ? entries[i] : std::vector<std::string>{});
     }

@@ -70,14 +70,14 @@ std::string encodeEntryRecord(const std::vector<std::string>& meanings);
 // Writes <dir>/<stem>.nfo, .dt1 and .dt2. entries[i] is the record of headword i;
 // extraLeadingRecord writes one empty record before them (the Czech-first titles
 // number their entry records from 1). Returns false when a file cannot be written.
-struct DictionarySetSpec {
+struct DictionarySetHeader {
     std::string stem;
     std::string title;      // code page 1250
     std::string direction;  // code page 1250
     std::string wordLabel;  // code page 1250
     bool extraLeadingRecord = false;
 };
-bool writeDictionarySet(const std::string& dir, const DictionarySetSpec& spec,
+bool writeDictionarySet(const std::string& dir, const DictionarySetHeader& header,
                         const std::vector<std::string>& headwords,
                         const std::vector<std::vector<std::string>>& entries);
 

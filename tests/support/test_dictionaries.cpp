@@ -40,14 +40,14 @@ bool TempProgramDir::exists(const std::string& name) const {
 void writeTestSet(const TempProgramDir& dir, const std::string& stem, const std::string& title,
                   const std::string& direction, const std::string& wordLabel,
                   const std::vector<TestEntry>& entries) {
-    DictionarySetSpec spec{stem, title, direction, wordLabel, isCzechFirstTitle(title)};
+    DictionarySetHeader header{stem, title, direction, wordLabel, isCzechFirstTitle(title)};
     std::vector<std::string> headwords;
     std::vector<std::vector<std::string>> records;
     for (const auto& e : entries) {
         headwords.push_back(e.headword);
         records.push_back(e.meanings);
     }
-    if (!writeDictionarySet(dir.path(), spec, headwords, records)) {
+    if (!writeDictionarySet(dir.path(), header, headwords, records)) {
         throw std::runtime_error("cannot write test set " + stem);
     }
 }

@@ -251,9 +251,9 @@ bool compileSet(const Lexicon& lexicon, const SetOptions& options, Report& repor
     }
     report.slotsWritten = slots.size();
 
-    DictionarySetSpec spec{options.stem, titleCp, utf8ToCp1250(options.direction),
+    DictionarySetHeader header{options.stem, titleCp, utf8ToCp1250(options.direction),
                            utf8ToCp1250(options.wordLabel), rules.extraLeadingRecord};
-    if (!writeDictionarySet(options.outputDir, spec, slots, records)) {
+    if (!writeDictionarySet(options.outputDir, header, slots, records)) {
         error = "cannot write the set " + options.stem + " into " + options.outputDir;
         return false;
     }
