@@ -13,6 +13,10 @@
 namespace lexavo {
 
 void TfrmMain::connectCatalogueHandlers() {
+    // The chooser's field is plain text: no completion from the titles, and Enter
+    // neither adds the typed text as an item nor picks a title that differs in
+    // case (the layout turns off insertion and the duplicate check that does it).
+    ui->ComboBoxSlovnik->setCompleter(nullptr);
     // Only the user's own choices run the change handler: activated() comes from a
     // selection in the list, textEdited() from typing; selections made in code
     // raise neither.

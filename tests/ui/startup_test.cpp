@@ -110,6 +110,23 @@ class StartupTest : public QObject {
         QCOMPARE(f.window().windowTitle(), q("[Nj->Čj] Lexavo 6  (www.lexavo.example)"));
     }
 
+    void enterInTheChooserAddsNoItem() {
+        WindowFixture f;
+        writeThreeSets(f.dir());
+        f.start();
+        QLineEdit* edit = f.ui().ComboBoxSlovnik->lineEdit();
+        edit->selectAll();
+        typeText(edit, q("Moje slova"));
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(chooserItems(f.ui()).size(), 3);
+        QVERIFY(!chooserItems(f.ui()).contains(q("Moje slova")));
+        // Nor does Enter pick a title that differs in case only.
+        edit->selectAll();
+        typeText(edit, q("německo-český slovník"));
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(f.state().store.headword(1), std::string_view("accc"));
+    }
+
     void missingWantedDictionaryLoadsNothing() {
         WindowFixture f;
         writeNamedSet(f.dir(), "nem", "Německo-český slovník", "Nj->Čj", "  Německé slovo:  ");
