@@ -207,6 +207,15 @@ class TranslatorPageTest : public QObject {
         QCOMPARE(ui().editSlovo->text(), q("hou"));
     }
 
+    void memosShowBothScrollBarsAndKeepLongLines() {
+        start();
+        for (QPlainTextEdit* memo : {ui().editAnglickyText, ui().editCeskyText}) {
+            QCOMPARE(memo->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+            QCOMPARE(memo->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+            QCOMPARE(memo->lineWrapMode(), QPlainTextEdit::NoWrap);
+        }
+    }
+
     void languageCommands() {
         start();
         QCOMPARE(ui().comboBoxJazyk->currentIndex(), -1);
