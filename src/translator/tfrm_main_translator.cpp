@@ -154,6 +154,8 @@ QFileDialog* TfrmMain::openDialog1() {
         OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
         OpenDialog1->setFileMode(QFileDialog::ExistingFile);
         OpenDialog1->setNameFilter(QStringLiteral("Textové soubory (*.txt)"));
+        // The filter list names the kind of file only, without its pattern.
+        OpenDialog1->setOption(QFileDialog::HideNameFilterDetails);
     }
     return OpenDialog1;
 }
@@ -167,6 +169,8 @@ QFileDialog* TfrmMain::saveDialog1() {
         SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
         SaveDialog1->setFileMode(QFileDialog::AnyFile);
         SaveDialog1->setNameFilter(QStringLiteral("Textové soubory (*.txt)"));
+        // The filter list names the kind of file only, without its pattern.
+        SaveDialog1->setOption(QFileDialog::HideNameFilterDetails);
         SaveDialog1->setDefaultSuffix(QStringLiteral("txt"));
     }
     return SaveDialog1;

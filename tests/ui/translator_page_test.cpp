@@ -326,6 +326,11 @@ class TranslatorPageTest : public QObject {
         }
         QVERIFY(ui().editAnglickyText->toPlainText().endsWith(QStringLiteral("\nmore")));
         QCOMPARE(f->dir().readFile("out.txt"), bytes + "more\r\n");
+        for (const char* name : {"OpenDialog1", "SaveDialog1"}) {
+            const auto* dialog = f->window().findChild<QFileDialog*>(QLatin1String(name));
+            QVERIFY(dialog->testOption(QFileDialog::HideNameFilterDetails));
+            QCOMPARE(dialog->nameFilters(), QStringList{q("Textové soubory (*.txt)")});
+        }
     }
 
     void emptyMemoSavesAnEmptyFile() {
