@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QTableView>
 #include <QTimer>
 
@@ -58,8 +59,16 @@ void TfrmMain::setUpWordList() {
             });
     connect(list, &QTableView::clicked, this,
             [this](const QModelIndex&) { stringGridSeznamClick(); });
-    connect(list, &QTableView::doubleClicked, this,
-            [this](const QModelIndex&) { stringGridSeznamDblClick(); });
+    // A double click anywhere on the list, also below its last row, opens the
+    // current row; the list does not treat its second press as a new click.
+    EventHook::install(list->viewport(), [this](QEvent* e) {
+        if (e->type() != QEvent::MouseButtonDblClick ||
+            static_cast<QMouseEvent*>(e)->button() != Qt::LeftButton) {
+            return false;
+        }
+        stringGridSeznamDblClick();
+        return true;
+    });
     EventHook::install(list, [this](QEvent* e) {
         switch (e->type()) {
             case QEvent::FocusIn:

@@ -105,10 +105,18 @@ void WordListTest::enterAndDoubleClickOpenTheEntry() {
     const QRect row = list()->visualRect(list()->model()->index(0, 0));
     QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, row.center());
     QCOMPARE(field()->text(), q("about"));
+    // The second press of a double click and its release, as a real mouse gives them.
     QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, row.center());
+    QTest::mouseRelease(list()->viewport(), Qt::LeftButton, {}, row.center());
     QCOMPARE(historyLines(*f_).at(4), q("\"About\" (2 výrazů):"));
     QCOMPARE(f_->state().entryCanvas.canvasHeight, 90);
     QVERIFY(field()->hasFocus());
+    // Below the last row a double click opens the current row as well.
+    const QPoint below(row.center().x(), list()->viewport()->height() - 2);
+    QVERIFY(!list()->indexAt(below).isValid());
+    QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, below);
+    QCOMPARE(historyLines(*f_).at(9), q("\"About\" (2 výrazů):"));
+    QCOMPARE(field()->selectedText(), q("about"));
 }
 
 void WordListTest::enteringTheEmptyRowEmptiesTheField() {
