@@ -16,12 +16,24 @@ make_program_dir() {
 }
 
 start_display() {
-    display=:$(( 100 + RANDOM % 800 ))
-    Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    # Xvfb picks a free display itself and writes its number to fd 3, so that
+    # runs side by side never share a display.
+    local numfile
+    numfile=$(mktemp /tmp/lexavo-display-XXXXXX)
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$numfile" >/dev/null 2>&1 &
     xvfb_pid=$!
-    export DISPLAY=$display
+    for _ in $(seq 100); do
+        [ -s "$numfile" ] && break
+        kill -0 "$xvfb_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    local number
+    number=$(tr -dc '0-9' <"$numfile")
+    rm -f "$numfile"
+    [ -n "$number" ] || { echo "Xvfb did not start"; return 1; }
+    export DISPLAY=:$number
     for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
-    echo "Xvfb did not start"; return 1
+    echo "Xvfb did not answer"; return 1
 }
 
 stop_display() {
