@@ -41,17 +41,32 @@ stop_display() {
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
 }
 
-# Starts $dir/lexavo and waits for its main window; sets $app and $win.
+# Starts $dir/lexavo and waits for its main window; sets $app and $win. A start
+# whose process ends without a window (a fresh X server that refused the
+# connection, seen on a loaded machine) is tried again, at most three times; its
+# messages are kept in stderr.log.
 start_program() {
-    QT_QPA_PLATFORM=xcb "$dir/lexavo" 2>>"$dir/stderr.log" &
-    app=$!
-    win=
-    for _ in $(seq 100); do
-        win=$(xdotool search --name 'Lexavo 6' 2>/dev/null | head -n1 || true)
+    local attempt
+    for attempt in 1 2 3; do
+        QT_QPA_PLATFORM=xcb "$dir/lexavo" 2>>"$dir/stderr.log" &
+        app=$!
+        win=
+        # A sanitizer build on a busy machine can take many seconds to show its window.
+        for _ in $(seq 600); do
+            win=$(xdotool search --name 'Lexavo 6' 2>/dev/null | head -n1 || true)
+            [ -n "$win" ] && break
+            kill -0 "$app" 2>/dev/null || break
+            sleep 0.1
+        done
         [ -n "$win" ] && break
-        sleep 0.1
+        kill -0 "$app" 2>/dev/null && break  # alive without a window: no retry
+        echo "attempt $attempt: the program ended without a window" >>"$dir/stderr.log"
     done
-    [ -n "$win" ] || { echo "no window appeared"; return 1; }
+    if [ -z "$win" ]; then
+        echo "no window appeared"
+        cat "$dir/stderr.log" 2>/dev/null
+        return 1
+    fi
     sleep 0.7
     # No window manager runs here: give the window the keyboard focus directly.
     xdotool windowfocus --sync "$win" 2>/dev/null || true
@@ -61,7 +76,7 @@ start_program() {
 # Sends the close box's request and expects the program to exit with status 0.
 close_program() {
     python3 "$here/x11_close.py" "$win"
-    for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+    for _ in $(seq 600); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
     if kill -0 "$app" 2>/dev/null; then echo "program did not exit on the close request"; return 1; fi
     local status=0
     wait "$app" || status=$?
