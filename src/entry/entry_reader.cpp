@@ -245,12 +245,16 @@ CollectStatus EntryReader::readHomographs(const DictionaryStore& store,
             c.valid = false;
             fd = ::open(c.path.c_str(), O_RDONLY | O_CLOEXEC);
         }
+        struct stat st {};
+        // Only a regular file is an entry file, as for every other program file.
+        if (fd >= 0 && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
+            ::close(fd);
+            fd = -1;
+        }
         if (fd < 0) {
             entryMeanings.clear();
             return CollectStatus::kEntryFileMissing;
         }
-        struct stat st {};
-        if (::fstat(fd, &st) != 0) st = {};
         if (!c.matches(st)) c.build(fd, st);
         c.read(fd, homographSlots.records[h], entryRecordBuffer_);
         ::close(fd);
@@ -267,10 +271,9 @@ CollectStatus collectEntryMeaningsReference(const DictionaryStore& store,
     entryMeanings.clear();
     findHomographs(store, word, homographs);
     if (homographs.count == 0) return CollectStatus::kOk;
-    const std::string path = resolveInDir(programDir, store.fileNames.dt2);
     char buffer[kEntryRecordBytes];
     for (int32_t h = 0; h < homographs.count; ++h) {
-        std::FILE* f = std::fopen(path.c_str(), "rb");
+        std::FILE* f = openInDir(programDir, store.fileNames.dt2);
         if (f == nullptr) {
             entryMeanings.clear();
             return CollectStatus::kEntryFileMissing;
