@@ -22,6 +22,15 @@ if(LEXAVO_BUNDLED_DICTIONARIES)
     endif()
   endforeach()
 
+  # Word frequencies and classes derived from Debian's packages by
+  # scripts/derive-word-tables.py, and the reviewed orders of the commonest headwords.
+  set(words ${PROJECT_SOURCE_DIR}/data/wordtables CACHE PATH "")
+  set(reviewed ${PROJECT_SOURCE_DIR}/data/reviewed)
+  set(word_tables)
+  foreach(lang cs de en)
+    list(APPEND word_tables ${words}/${lang}.freq ${words}/${lang}.pos)
+  endforeach()
+
   set(reports ${PROJECT_BINARY_DIR}/mkdict-reports)
   file(MAKE_DIRECTORY ${reports} ${LEXAVO_PROGRAM_DIR})
   set(bundled_outputs)
@@ -33,8 +42,8 @@ if(LEXAVO_BUNDLED_DICTIONARIES)
       OUTPUT ${out}.nfo ${out}.dt1 ${out}.dt2
       COMMAND lexavo-mkdict --out ${LEXAVO_PROGRAM_DIR} --stem ${stem} --title ${title}
               --direction ${direction} --label ${label} --locale ${locale}
-              --report ${reports}/${stem}.txt ${ARGN}
-      DEPENDS lexavo-mkdict ${inputs}
+              --report ${reports}/${stem}.txt --reviewed ${reviewed}/${stem}.tsv ${ARGN}
+      DEPENDS lexavo-mkdict ${inputs} ${word_tables} ${reviewed}/${stem}.tsv
       COMMENT "Building the dictionary set ${stem}"
       VERBATIM)
     set(bundled_outputs ${bundled_outputs} ${out}.nfo ${out}.dt1 ${out}.dt2 PARENT_SCOPE)
@@ -45,18 +54,22 @@ if(LEXAVO_BUNDLED_DICTIONARIES)
 
   lexavo_bundled_set(angcze "Anglicko-český slovník" "Aj->Čj" "  Anglické slovo:  " en
     "${en_cs_inputs}"
-    --dictd ${eng_ces} --confirm-dictd ${ces_eng} --rank --czech-meanings --letter-word písmeno)
+    --dictd ${eng_ces} --confirm-dictd ${ces_eng} --rank --czech-meanings --letter-word písmeno
+    --head-words ${words}/en --meaning-words ${words}/cs)
   lexavo_bundled_set(czeang "Česko-anglický slovník" "Čj->Aj" "  České slovo:  " cs
     "${en_cs_inputs}"
-    --dictd ${eng_ces} --confirm-dictd ${ces_eng} --rank --czech-meanings --invert --add-dictd ${ces_eng} --letter-word letter)
+    --dictd ${eng_ces} --confirm-dictd ${ces_eng} --rank --czech-meanings --invert --add-dictd ${ces_eng} --letter-word letter
+    --head-words ${words}/en --meaning-words ${words}/cs)
   lexavo_bundled_set(nemcze "Německo-český slovník" "Nj->Čj" "  Německé slovo:  " de
     "${de_inputs}"
     --ding ${LEXAVO_DING_DE_EN} --dictd ${deu_eng} --pivot-dictd ${eng_ces}
-    --confirm-dictd ${ces_eng} --czech-meanings --letter-word písmeno)
+    --confirm-dictd ${ces_eng} --czech-meanings --letter-word písmeno
+    --head-words ${words}/de --meaning-words ${words}/cs --pivot-words ${words}/en)
   lexavo_bundled_set(czenem "Česko-německý slovník" "Čj->Nj" "  České slovo:  " cs
     "${de_inputs}"
     --ding ${LEXAVO_DING_DE_EN} --dictd ${deu_eng} --pivot-dictd ${eng_ces}
-    --confirm-dictd ${ces_eng} --czech-meanings --invert --letter-word Buchstabe)
+    --confirm-dictd ${ces_eng} --czech-meanings --invert --letter-word Buchstabe
+    --head-words ${words}/de --meaning-words ${words}/cs --pivot-words ${words}/en)
 
   set(licence ${LEXAVO_PROGRAM_DIR}/dictionary-data-licence.txt)
   add_custom_command(

@@ -86,6 +86,20 @@ SetRules rulesFor(const std::string& titleCp1250, const std::string& directionCp
     return r;
 }
 
+bool endsWithArticle(const std::string& text) {
+    const size_t blank = text.rfind(' ');
+    if (blank == std::string::npos) return false;
+    const std::string_view last = std::string_view(text).substr(blank + 1);
+    return last == "der" || last == "die" || last == "das";
+}
+
+bool isGermanNoun(const std::string& cp1250) {
+    if (cp1250.empty() || cp1250.find(' ') != std::string::npos) return false;
+    const UChar32 first =
+        static_cast<UChar32>(cp1250ToUnicode(static_cast<unsigned char>(cp1250[0])));
+    return u_isupper(first);
+}
+
 const char* articleFor(Gender gender) {
     switch (gender) {
         case Gender::kMasculine:
@@ -118,8 +132,16 @@ std::vector<std::string> buildRecord(const Headword& h, const SetRules& rules, R
         }
         // In "Čj->Nj" a German noun is written with its article and then bare, which
         // the program joins into "der Hund".
+        if (rules.germanMeanings && endsWithArticle(text)) {
+            // A cut definition ending in "der", "die" or "das" would be read as an
+            // article form by the program: the article word goes.
+            while (endsWithArticle(text)) text.erase(text.rfind(' '));
+            report.count("meanings shortened: ending in an article word", s.text);
+            if (present.count(text)) continue;
+        }
         std::vector<std::string> add;
-        const char* article = rules.germanMeanings ? articleFor(s.targetGender) : "";
+        const char* article =
+            rules.germanMeanings && isGermanNoun(text) ? articleFor(s.targetGender) : "";
         if (*article != 0 && text.size() + 4 <= kMaxMeaningBytes && !present.count(text)) {
             add.push_back(text + " " + article);
         }
@@ -174,7 +196,7 @@ bool compileSet(const Lexicon& lexicon, const SetOptions& options, Report& repor
             continue;
         }
         Compiled c{head, std::move(record), {}};
-        if (rules.germanHeadwords) {
+        if (rules.germanHeadwords && isGermanNoun(head)) {
             for (const Sense& s : h.senses) {
                 if (s.gender == Gender::kNone) continue;
                 const std::string form = head + " " + articleFor(s.gender);
@@ -252,7 +274,7 @@ bool compileSet(const Lexicon& lexicon, const SetOptions& options, Report& repor
     report.slotsWritten = slots.size();
 
     DictionarySetHeader header{options.stem, titleCp, utf8ToCp1250(options.direction),
-                           utf8ToCp1250(options.wordLabel), rules.extraLeadingRecord};
+                               utf8ToCp1250(options.wordLabel), rules.extraLeadingRecord};
     if (!writeDictionarySet(options.outputDir, header, slots, records)) {
         error = "cannot write the set " + options.stem + " into " + options.outputDir;
         return false;

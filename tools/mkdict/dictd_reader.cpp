@@ -142,7 +142,13 @@ FreedictArticle parseFreedictArticle(std::string_view body) {
             content.starts_with("Note:") || content.starts_with("Synonym")) {
             continue;
         }
-        for (std::string part : splitOutsideBrackets(content, ", ")) {
+        // A glossary line ("costs, time" -> "[eko] náklady, čas") pairs two lists term by
+        // term; its translation is one phrase, not a list of separate meanings.
+        const bool glossary = article.headword.find(',') != std::string::npos;
+        const std::vector<std::string> parts =
+            glossary ? std::vector<std::string>{normalizeSpace(content)}
+                     : splitOutsideBrackets(content, ", ");
+        for (std::string part : parts) {
             FreedictArticle::Translation t;
             Gender ignored = Gender::kNone;
             takeGrammar(part, t.pos, ignored);

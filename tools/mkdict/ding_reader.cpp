@@ -44,6 +44,24 @@ std::string withoutAbbreviations(const std::string& text) {
     return normalizeSpace(out);
 }
 
+// Placeholders for an object in a phrase ("etw. nehmen", "to take sth."): the word a
+// user looks up is the rest of it ("nehmen", "take").
+std::string withoutPlaceholders(const std::string& text) {
+    static const char* const kPlaceholders[] = {
+        "etw.",      "jdn.",      "jdm.",   "jds.",  "jdn./etw.", "etw./jdn.",
+        "jdm./etw.", "etw./jdm.", "sth.",   "sb.",   "sb./sth.",  "sth./sb.",
+        "so.",       "sb.'s",     "sth.'s", "one's", "oneself"};
+    std::string out;
+    for (const std::string& word : splitOutsideBrackets(text, " ")) {
+        bool placeholder = false;
+        for (const char* p : kPlaceholders) placeholder = placeholder || word == p;
+        if (placeholder) continue;
+        if (!out.empty()) out.push_back(' ');
+        out += word;
+    }
+    return out;
+}
+
 std::vector<DingWord> firstGroupWords(std::string_view side) {
     const std::vector<std::string> groups = splitOutsideBrackets(side, " | ");
     std::vector<DingWord> words;
@@ -51,7 +69,7 @@ std::vector<DingWord> firstGroupWords(std::string_view side) {
     for (const std::string& alt : splitOutsideBrackets(groups[0], "; ")) {
         DingWord w;
         readGrammar(alt, w);
-        w.text = withoutNotes(withoutAbbreviations(alt));
+        w.text = withoutPlaceholders(withoutNotes(withoutAbbreviations(alt)));
         if (!w.text.empty()) words.push_back(std::move(w));
     }
     // A word class written once after the last alternative applies to all of them.

@@ -6,8 +6,14 @@
 //                 [--confirm-dictd BASE] reverse dictionary that confirms pairs for ranking
 //                 [--rank] [--invert] [--add-dictd BASE] [--letter-word WORD]
 //                 [--czech-meanings]     the ranked (or pivot) dictionary is into Czech
+//                 [--head-words P] [--meaning-words P] [--pivot-words P]
+//                                        word tables (data/wordtables/<lang>) of the
+//                                        input's headwords, meanings and pivots
+//                 [--reviewed FILE]      reviewed order of the commonest headwords
 //                 [--report FILE]
 //   lexavo-mkdict --score LIST --out DIR --stem STEM [--verbose]
+//   lexavo-mkdict --judged FILE --out DIR --stem STEM [--verbose]
+//   lexavo-mkdict --commonest N --head-words P --out DIR --stem STEM [--sample K --seed S]
 
 #include <cstring>
 #include <fstream>
@@ -27,8 +33,12 @@ int usage() {
                  "         --locale cs|de|en [--tsv FILE] [--dictd BASE] [--ding FILE]\n"
                  "         [--pivot-dictd BASE] [--confirm-dictd BASE] [--rank] [--invert]\n"
                  "         [--add-dictd BASE] [--letter-word WORD] [--czech-meanings]\n"
-                 "         [--report FILE]\n"
-                 "       lexavo-mkdict --score LIST --out DIR --stem STEM [--verbose]\n";
+                 "         [--head-words P] [--meaning-words P] [--pivot-words P]\n"
+                 "         [--reviewed FILE] [--report FILE]\n"
+                 "       lexavo-mkdict --score LIST --out DIR --stem STEM [--verbose]\n"
+                 "       lexavo-mkdict --judged FILE --out DIR --stem STEM [--verbose]\n"
+                 "       lexavo-mkdict --commonest N --head-words P --out DIR --stem STEM\n"
+                 "         [--sample K --seed S]\n";
     return 2;
 }
 
@@ -39,6 +49,8 @@ int main(int argc, char** argv) {
     Recipe recipe;
     std::string reportPath;
     std::string scoreList;
+    std::string judgedList;
+    std::string commonest, sample = "0", seed = "1";
     bool verbose = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -72,6 +84,22 @@ int main(int argc, char** argv) {
             ok = value(options.letterWord);
         else if (arg == "--score")
             ok = value(scoreList);
+        else if (arg == "--judged")
+            ok = value(judgedList);
+        else if (arg == "--commonest")
+            ok = value(commonest);
+        else if (arg == "--sample")
+            ok = value(sample);
+        else if (arg == "--seed")
+            ok = value(seed);
+        else if (arg == "--head-words")
+            ok = value(recipe.headwordWords);
+        else if (arg == "--meaning-words")
+            ok = value(recipe.meaningWords);
+        else if (arg == "--pivot-words")
+            ok = value(recipe.pivotWords);
+        else if (arg == "--reviewed")
+            ok = value(recipe.reviewed);
         else if (arg == "--tsv")
             ok = source(recipe.inputs, Source::Kind::kTsv);
         else if (arg == "--dictd")
@@ -109,13 +137,34 @@ int main(int argc, char** argv) {
         return 0;
     }
 
+    if (!judgedList.empty()) {
+        Judged judged;
+        if (!tallyJudged(options.outputDir, options.stem, judgedList, verbose, std::cout, judged,
+                         error)) {
+            std::cerr << "lexavo-mkdict: " << error << "\n";
+            return 1;
+        }
+        return 0;
+    }
+    if (!commonest.empty()) {
+        WordTable words;
+        if (!words.read(recipe.headwordWords, error) ||
+            !listCommonest(options.outputDir, options.stem, words, std::stoul(commonest),
+                           std::stoul(sample), static_cast<unsigned>(std::stoul(seed)), std::cout,
+                           error)) {
+            std::cerr << "lexavo-mkdict: " << error << "\n";
+            return 1;
+        }
+        return 0;
+    }
+
     if (options.locale.empty() || recipe.inputs.empty()) return usage();
     Lexicon lexicon;
-    if (!buildLexicon(recipe, lexicon, error)) {
+    Report report;
+    if (!buildLexicon(recipe, lexicon, report, error)) {
         std::cerr << "lexavo-mkdict: " << error << "\n";
         return 1;
     }
-    Report report;
     const bool ok = compileSet(lexicon, options, report, error);
     report.print(std::cout);
     if (!reportPath.empty()) {

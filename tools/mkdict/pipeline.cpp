@@ -4,6 +4,7 @@
 #include "ding_reader.h"
 #include "pivot.h"
 #include "ranking.h"
+#include "reviewed.h"
 #include "tsv_reader.h"
 
 namespace lexavo::mkdict {
@@ -15,6 +16,10 @@ bool readAll(const std::vector<Source>& sources, Lexicon& lexicon, std::string& 
         if (!readSource(s, lexicon, error)) return false;
     }
     return true;
+}
+
+bool readTable(const std::string& prefix, WordTable& table, std::string& error) {
+    return prefix.empty() || table.read(prefix, error);
 }
 
 }  // namespace
@@ -35,7 +40,14 @@ bool readSource(const Source& source, Lexicon& lexicon, std::string& error) {
     return false;
 }
 
-bool buildLexicon(const Recipe& recipe, Lexicon& result, std::string& error) {
+bool buildLexicon(const Recipe& recipe, Lexicon& result, Report& report, std::string& error) {
+    WordTable headTable, meaningTable, pivotTable;
+    if (!readTable(recipe.headwordWords, headTable, error) ||
+        !readTable(recipe.meaningWords, meaningTable, error) ||
+        !readTable(recipe.pivotWords, pivotTable, error)) {
+        return false;
+    }
+    auto table = [](const WordTable& t) { return t.empty() ? nullptr : &t; };
     Lexicon confirming;
     if (!readAll(recipe.confirmBy, confirming, error)) return false;
     const Confirmations confirmations = confirmationsFrom(confirming);
@@ -45,15 +57,20 @@ bool buildLexicon(const Recipe& recipe, Lexicon& result, std::string& error) {
     if (!recipe.pivotThrough.empty()) {
         Lexicon through;
         if (!readAll(recipe.pivotThrough, through, error)) return false;
-        rankSenses(through, confirmations, recipe.weights);
+        rankSenses(through, confirmations, recipe.weights,
+                   Evidence{table(pivotTable), table(meaningTable)});
         mergeDuplicateSenses(input);
-        result = pivotLexicon(input, through);
+        result = pivotLexicon(input, through, PivotRules{},
+                              Evidence{table(headTable), table(meaningTable)}, recipe.weights);
     } else {
         result = std::move(input);
-        if (recipe.rank) rankSenses(result, confirmations, recipe.weights);
+        if (recipe.rank)
+            rankSenses(result, confirmations, recipe.weights,
+                       Evidence{table(headTable), table(meaningTable)});
     }
     if (recipe.invert) {
-        result = invertLexicon(result);
+        result = invertLexicon(result, 3, Evidence{table(meaningTable), table(headTable)},
+                               recipe.weights);
         if (!readAll(recipe.addAfterInvert, result, error)) return false;
         mergeDuplicateSenses(result);
         addConfirmationBonus(result, confirmations, recipe.weights.confirmed);
@@ -61,6 +78,11 @@ bool buildLexicon(const Recipe& recipe, Lexicon& result, std::string& error) {
         for (Headword& h : result.headwords()) {
             if (h.senses.size() > recipe.invertedMeanings) h.senses.resize(recipe.invertedMeanings);
         }
+    }
+    if (!recipe.reviewed.empty()) {
+        ReviewedList list;
+        if (!list.read(recipe.reviewed, error)) return false;
+        list.apply(result, report);
     }
     return true;
 }

@@ -6,6 +6,7 @@
 
 #include "lexicon.h"
 #include "ranking.h"
+#include "report.h"
 
 namespace lexavo::mkdict {
 
@@ -21,6 +22,13 @@ struct Recipe {
     std::vector<Source> addAfterInvert;  // added forwards after the inversion
     bool rank = false;                   // rank senses (else keep the source order)
     RankWeights weights;                 // of every ranking the recipe does
+    // Word tables (data/wordtables/<lang>) of the input's headword language, of its
+    // meanings' language and, for a pivot, of the pivot language; empty: none.
+    std::string headwordWords;
+    std::string meaningWords;
+    std::string pivotWords;
+    // A reviewed order of the commonest headwords' meanings, applied last.
+    std::string reviewed;
     bool invert = false;
     // An inverted headword keeps its best meanings only: a common word is the
     // translation of hundreds of words, most of them far from its own sense.
@@ -29,6 +37,7 @@ struct Recipe {
 
 bool readSource(const Source& source, Lexicon& lexicon, std::string& error);
 
-bool buildLexicon(const Recipe& recipe, Lexicon& result, std::string& error);
+// `report` receives what the reviewed list changed.
+bool buildLexicon(const Recipe& recipe, Lexicon& result, Report& report, std::string& error);
 
 }  // namespace lexavo::mkdict

@@ -35,12 +35,16 @@ std::string wordClass(const std::string& pos) {
     const std::string tag = pos.substr(0, pos.find(';'));
     if (tag == "vt" || tag == "vi" || tag == "vr" || tag == "vt/vi") return "v";
     if (tag == "prp") return "prep";
+    if (tag == "ppron") return "pron";
     return tag;
 }
 
-Lexicon invertLexicon(const Lexicon& ranked, int maxWords) {
+Lexicon invertLexicon(const Lexicon& ranked, int maxWords, const Evidence& evidence,
+                      const RankWeights& weights) {
     Lexicon inverted;
     for (const Headword& h : ranked.headwords()) {
+        // A glossary line or list ("costs, time") is no meaning of another word.
+        if (h.text.find_first_of(",;") != std::string::npos) continue;
         const double commonness =
             0.5 * std::log1p(static_cast<double>(h.senses.size())) + kPriorWeight * h.prior;
         for (size_t rank = 0; rank < h.senses.size(); ++rank) {
@@ -54,7 +58,8 @@ Lexicon invertLexicon(const Lexicon& ranked, int maxWords) {
             back.targetGender = s.gender;
             back.support = s.support;
             back.score = 2.0 / (1.0 + static_cast<double>(rank)) + commonness -
-                         0.8 * (wordCount(withoutNotes(h.text)) - 1);
+                         0.8 * (wordCount(withoutNotes(h.text)) - 1) +
+                         evidenceScore(h.text, classLetter(s.pos), evidence, weights);
             inverted.add(target, std::move(back));
         }
     }
@@ -69,9 +74,11 @@ void addConfirmationBonus(Lexicon& lexicon, const Confirmations& confirmations, 
     }
 }
 
-Lexicon pivotLexicon(const Lexicon& left, const Lexicon& right, const PivotRules& rules) {
+Lexicon pivotLexicon(const Lexicon& left, const Lexicon& right, const PivotRules& rules,
+                     const Evidence& evidence, const RankWeights& weights) {
     Lexicon result;
     for (const Headword& h : left.headwords()) {
+        const char headClass = headwordClass(h, evidence.headwords);
         std::vector<std::string> seen;
         std::unordered_map<std::string, Candidate> candidates;
         std::vector<std::string> order;
@@ -118,18 +125,23 @@ Lexicon pivotLexicon(const Lexicon& left, const Lexicon& right, const PivotRules
             s.text = c.sense->text;
             s.pos = h.senses.empty() ? c.sense->pos : h.senses.front().pos;
             s.support = static_cast<int>(c.pivots.size());
-            s.score = c.weight + 1.0 * static_cast<double>(c.pivots.size() - 1);
+            s.score = c.weight + 1.0 * static_cast<double>(c.pivots.size() - 1) +
+                      evidenceScore(s.text, headClass, evidence, weights);
             senses.push_back(std::move(s));
         }
         if (senses.empty()) continue;
         std::stable_sort(senses.begin(), senses.end(),
                          [](const Sense& a, const Sense& b) { return a.score > b.score; });
         if (senses.size() > rules.meaningsPerHeadword) senses.resize(rules.meaningsPerHeadword);
+        // The gender of the noun's main sense: "Tag {m}" (day) has a rich Ding line,
+        // "Tag {n}" (a markup tag) a poor one.
         Gender gender = Gender::kNone;
+        double genderWeight = 0;
         for (const Sense& s : h.senses) {
-            if (s.gender != Gender::kNone) {
+            const double weight = s.score + std::log(std::max(1, s.support));
+            if (s.gender != Gender::kNone && (gender == Gender::kNone || weight > genderWeight)) {
                 gender = s.gender;
-                break;
+                genderWeight = weight;
             }
         }
         Headword& out = result.entry(h.text);

@@ -16,7 +16,10 @@ std::string wordClass(const std::string& pos);
 // Every sense "h -> t" of `ranked` becomes "t -> h". A sense high in h's list, and an
 // h with many senses (a common word), score higher. Translations longer than
 // `maxWords` words are not turned into headwords.
-Lexicon invertLexicon(const Lexicon& ranked, int maxWords = 3);
+// `evidence` holds the word tables of the inverted lexicon (headwords: the former
+// meanings' language).
+Lexicon invertLexicon(const Lexicon& ranked, int maxWords = 3, const Evidence& evidence = {},
+                      const RankWeights& weights = {});
 
 // Adds `bonus` to every sense whose pair "headword\ttext" is confirmed.
 void addConfirmationBonus(Lexicon& lexicon, const Confirmations& confirmations, double bonus);
@@ -33,6 +36,8 @@ struct PivotRules {
 // target reached through one pivot only is kept when it is among the first two of a
 // first or second pivot; a target that several pivots agree on is always kept and
 // ranks higher.
-Lexicon pivotLexicon(const Lexicon& left, const Lexicon& right, const PivotRules& rules = {});
+// `evidence` holds the tables of the result's languages (source and target).
+Lexicon pivotLexicon(const Lexicon& left, const Lexicon& right, const PivotRules& rules = {},
+                     const Evidence& evidence = {}, const RankWeights& weights = {});
 
 }  // namespace lexavo::mkdict

@@ -45,6 +45,23 @@ bool looksLikeCzechInfinitive(const std::string& text) {
 
 }  // namespace
 
+char headwordClass(const Headword& h, const WordTable* table) {
+    const char tagged = classLetter(usualWordClass(h));
+    if (tagged != 0 || table == nullptr) return tagged;
+    const std::string known = table->classes(h.text);
+    return known.size() == 1 ? known[0] : 0;
+}
+
+double evidenceScore(const std::string& meaning, char head, const Evidence& evidence,
+                     const RankWeights& w) {
+    if (evidence.meanings == nullptr) return 0;
+    double score = w.frequency * std::log1p(evidence.meanings->frequency(meaning));
+    const std::string known = evidence.meanings->classes(meaning);
+    if (head != 0 && head != 'o' && !known.empty() && known.find(head) == std::string::npos)
+        score -= w.classMismatch;
+    return score;
+}
+
 std::string confirmationKey(const std::string& source, const std::string& target) {
     std::string key;
     icu::UnicodeString::fromUTF8(withoutNotes(source) + '\t' + withoutNotes(target))
@@ -94,12 +111,14 @@ std::unordered_map<std::string, int> targetBreadth(const Lexicon& lexicon) {
     return breadth;
 }
 
-void rankSenses(Lexicon& lexicon, const Confirmations& confirmations, const RankWeights& w) {
+void rankSenses(Lexicon& lexicon, const Confirmations& confirmations, const RankWeights& w,
+                const Evidence& evidence) {
     mergeDuplicateSenses(lexicon);
     const auto breadth = targetBreadth(lexicon);
     for (Headword& h : lexicon.headwords()) {
         const std::string usual = usualWordClass(h);
         const std::string head = withoutNotes(h.text);
+        const char headClass = headwordClass(h, evidence.headwords);
         for (Sense& s : h.senses) {
             const std::string plain = withoutNotes(s.text);
             double score = 0;
@@ -116,6 +135,7 @@ void rankSenses(Lexicon& lexicon, const Confirmations& confirmations, const Rank
             if (hasNotes(s.text)) score -= w.notes;
             score -= w.perExtraWord * std::max(0, wordCount(plain) - 1);
             score -= w.perByte * static_cast<double>(plain.size());
+            score += evidenceScore(plain, headClass, evidence, w);
             s.score = score;
         }
     }

@@ -10,13 +10,17 @@
 //    "činnost"), so its weight is 0;
 //  - support: how often the sources repeat the pair;
 //  - shape: a sense with a different word class than the headword's usual one, with
-//    bracketed notes or of several words is rarely the plain translation.
+//    bracketed notes or of several words is rarely the plain translation;
+//  - commonness: how often the translation occurs in real text of its language, and
+//    whether a thesaurus knows it in the headword's word class ("island" is "ostrov",
+//    a noun, before "ostrovní").
 
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
 
 #include "lexicon.h"
+#include "word_tables.h"
 
 namespace lexavo::mkdict {
 
@@ -41,15 +45,31 @@ struct RankWeights {
     double notes = 1.5;
     double perExtraWord = 0.8;
     double perByte = 0.15;
+    double frequency = 0.6;      // times log(1 + occurrences per million) of the meaning
+    double classMismatch = 1.5;  // the meaning's known classes exclude the headword's
     // The ranked meanings are Czech: a verb sense that is not an infinitive counts as
     // one of another word class.
     bool czechMeanings = false;
 };
 
+// Word tables of a lexicon's two languages; either may be absent.
+struct Evidence {
+    const WordTable* headwords = nullptr;
+    const WordTable* meanings = nullptr;
+};
+
+// The headword's word class as a class letter (see classLetter): the class most of its
+// tagged senses have, else the only class the headword table knows; 0 when unknown.
+char headwordClass(const Headword& h, const WordTable* table);
+
+// Commonness and class agreement of one meaning of a headword of class `head`.
+double evidenceScore(const std::string& meaning, char head, const Evidence& evidence,
+                     const RankWeights& weights);
+
 // Scores and sorts the senses of every headword (stable: equal scores keep source
 // order). `confirmations` holds "target\tsource" pairs of the reverse dictionary.
 void rankSenses(Lexicon& lexicon, const Confirmations& confirmations,
-                const RankWeights& weights = {});
+                const RankWeights& weights = {}, const Evidence& evidence = {});
 
 // Sorts by the scores already set (stable).
 void sortByScore(Lexicon& lexicon);

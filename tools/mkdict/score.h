@@ -7,6 +7,10 @@
 
 #include <ostream>
 #include <string>
+#include <utility>
+#include <vector>
+
+#include "word_tables.h"
 
 namespace lexavo::mkdict {
 
@@ -19,5 +23,27 @@ struct Score {
 bool scoreFirstMeanings(const std::string& dir, const std::string& stem,
                         const std::string& listPath, bool verbose, std::ostream& out, Score& score,
                         std::string& error);
+
+// The first meaning of every headword of a written set, as the program would show it
+// (German article joined), by headword; article forms and letter headwords left out.
+bool firstMeanings(const std::string& dir, const std::string& stem,
+                   std::vector<std::pair<std::string, std::vector<std::string>>>& out,
+                   std::string& error);
+
+// Writes "headword TAB meaning | meaning ..." (UTF-8) for the `count` commonest headwords
+// of a written set by their rank in `words`; with `sample` > 0, for that many of them
+// drawn at random with `seed`, in order of commonness.
+bool listCommonest(const std::string& dir, const std::string& stem, const WordTable& words,
+                   size_t count, size_t sample, unsigned seed, std::ostream& out,
+                   std::string& error);
+
+// Tallies a judged sample, "headword TAB first meaning TAB right|acceptable|wrong", and
+// checks that each judged first meaning is still the set's.
+struct Judged {
+    size_t right = 0, acceptable = 0, wrong = 0;
+    size_t stale = 0;  // the set's first meaning is no longer the judged one
+};
+bool tallyJudged(const std::string& dir, const std::string& stem, const std::string& path,
+                 bool verbose, std::ostream& out, Judged& judged, std::string& error);
 
 }  // namespace lexavo::mkdict

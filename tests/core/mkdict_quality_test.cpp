@@ -1,0 +1,169 @@
+// The compiler's rules for the content of the sets, on small inputs: glossary lines,
+// phrase pivots, commonness from the word tables, genders of pivoted nouns, article
+// pairs only for nouns, and the reviewed list.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "compile.h"
+#include "dictd_reader.h"
+#include "ding_reader.h"
+#include "pivot.h"
+#include "ranking.h"
+#include "reviewed.h"
+#include "support/test_dictionaries.h"
+#include "text/cp1250.h"
+#include "word_tables.h"
+
+namespace lexavo::mkdict {
+namespace {
+
+using lexavo::testing::cp;
+using lexavo::testing::TempProgramDir;
+
+Sense sense(const std::string& text, const std::string& pos = {}) {
+    Sense s;
+    s.text = text;
+    s.pos = pos;
+    return s;
+}
+
+std::vector<std::string> textsOf(const Headword* h) {
+    std::vector<std::string> texts;
+    if (h != nullptr)
+        for (const Sense& s : h->senses) texts.push_back(s.text);
+    return texts;
+}
+
+// Word tables written into a temporary folder, read back through WordTable.
+WordTable table(const TempProgramDir& dir, const std::string& name, const std::string& freq,
+                const std::string& pos) {
+    std::ofstream(dir.path() + "/" + name + ".freq") << freq;
+    std::ofstream(dir.path() + "/" + name + ".pos") << pos;
+    WordTable t;
+    std::string error;
+    EXPECT_TRUE(t.read(dir.path() + "/" + name, error)) << error;
+    return t;
+}
+
+TEST(MkdictQuality, GlossaryLinesStayWholeAndAreNeverInverted) {
+    const FreedictArticle glossary = parseFreedictArticle("costs, time\n [eko] náklady, čas\n");
+    ASSERT_EQ(glossary.translations.size(), 1u);
+    EXPECT_EQ(glossary.translations[0].text, "[eko] náklady, čas");
+
+    Lexicon english;
+    english.add("costs, time", sense("[eko] náklady, čas"));
+    english.add("time", sense("čas"));
+    english.add("water; riparian rights", sense("voda"));
+    const Lexicon czech = invertLexicon(english);
+    EXPECT_EQ(textsOf(czech.find("čas")), (std::vector<std::string>{"time"}));
+    EXPECT_EQ(czech.find("voda"), nullptr);
+}
+
+TEST(MkdictQuality, PhrasePivotsAreReducedToTheirWord) {
+    DingLine line;
+    ASSERT_TRUE(parseDingLine("etw. nehmen {vt} | nehmend :: to take sth. | taking", line));
+    EXPECT_EQ(line.left.front().text, "nehmen");
+    EXPECT_EQ(line.right.front().text, "take");
+    ASSERT_TRUE(parseDingLine("jdm. etw. geben {vt} :: to give sb. sth.", line));
+    EXPECT_EQ(line.left.front().text, "geben");
+    EXPECT_EQ(line.right.front().text, "give");
+    // A personal pronoun agrees with FreeDict's pronoun class.
+    ASSERT_TRUE(
+        parseDingLine("wir {ppron} {pl} (unser; uns; uns) | wir sind :: we (us)  | we are", line));
+    EXPECT_EQ(line.right.front().text, "we");
+    EXPECT_EQ(wordClass(line.left.front().pos), "pron");
+}
+
+TEST(MkdictQuality, CommonTranslationsOfTheHeadwordsClassComeFirst) {
+    TempProgramDir dir;
+    const WordTable english = table(dir, "en", "time\t900\nisland\t40\n", "island\tn\n");
+    const WordTable czech = table(dir, "cs", "čas\t500\nostrov\t30\ntempo\t8\nostrovní\t35\n",
+                                  "ostrov\tn\nostrovní\tadj\n");
+    Lexicon lexicon;
+    lexicon.add("time", sense("tempo"));
+    lexicon.add("time", sense("čas"));
+    lexicon.add("island", sense("ostrovní"));
+    lexicon.add("island", sense("ostrov"));
+    rankSenses(lexicon, Confirmations{}, RankWeights{}, Evidence{&english, &czech});
+    EXPECT_EQ(textsOf(lexicon.find("time")).front(), "čas");
+    // "ostrovní" is as common, but an adjective for a noun.
+    EXPECT_EQ(textsOf(lexicon.find("island")).front(), "ostrov");
+
+    EXPECT_EQ(english.rank("TIME"), 1u);
+    EXPECT_EQ(czech.rank("koks"), 0u);
+    EXPECT_DOUBLE_EQ(czech.frequency("čas (doba)"), 500);
+    EXPECT_DOUBLE_EQ(czech.frequency("čas tempo"), 8);  // as common as its rarest word
+}
+
+TEST(MkdictQuality, APivotedNounTakesTheGenderOfItsMainSense) {
+    Lexicon left;
+    Sense tag = sense("tag", "n");
+    tag.gender = Gender::kNeuter;
+    Sense day = sense("day", "n");
+    day.gender = Gender::kMasculine;
+    day.score = 3;  // the rich Ding line
+    left.add("Tag", tag);
+    left.add("Tag", day);
+    Lexicon right;
+    right.add("day", sense("den", "n"));
+    right.add("tag", sense("štítek", "n"));
+    const Lexicon pivoted = pivotLexicon(left, right);
+    ASSERT_NE(pivoted.find("Tag"), nullptr);
+    for (const Sense& s : pivoted.find("Tag")->senses) EXPECT_EQ(s.gender, Gender::kMasculine);
+}
+
+TEST(MkdictQuality, ArticlePairsOnlyForNounsAndNeverFromACutEnd) {
+    SetRules rules;
+    rules.germanMeanings = true;
+    Report report;
+    Sense phrase = sense("zeitlicher Spielraum");
+    phrase.targetGender = Gender::kMasculine;
+    Sense cut = sense("Strickdecke mit einem der");
+    Sense noun = sense("Zeit");
+    noun.targetGender = Gender::kFeminine;
+    const std::vector<std::string> record =
+        buildRecord(Headword{"čas", {noun, phrase, cut}}, rules, report);
+    EXPECT_EQ(record, (std::vector<std::string>{"Zeit die", "Zeit", "zeitlicher Spielraum",
+                                                "Strickdecke mit einem"}));
+    EXPECT_TRUE(isGermanNoun(cp("Übung")));
+    EXPECT_FALSE(isGermanNoun("gehen"));
+}
+
+TEST(MkdictQuality, ReviewedListReordersDropsAndAddsSayingSo) {
+    TempProgramDir dir;
+    const std::string path = dir.path() + "/reviewed.tsv";
+    std::ofstream(path) << "# comment\n"
+                           "time\tčas | doba | -tempo\n"
+                           "snow\tsníh | nonsense\n"
+                           "wir\t+my\n"
+                           "Zeit {f}\t+doba\n"
+                           "ghost\tduch\n";
+    ReviewedList list;
+    std::string error;
+    ASSERT_TRUE(list.read(path, error)) << error;
+    ASSERT_EQ(list.lines().size(), 5u);
+    EXPECT_EQ(list.lines()[3].gender, Gender::kFeminine);
+
+    Lexicon lexicon;
+    for (const char* t : {"tempo", "epocha", "doba", "čas"}) lexicon.add("time", sense(t));
+    lexicon.add("snow", sense("koks"));
+    lexicon.add("snow", sense("Sníh (n)"));
+    lexicon.add("Zeit", sense("čas"));
+    Report report;
+    list.apply(lexicon, report);
+    EXPECT_EQ(textsOf(lexicon.find("time")), (std::vector<std::string>{"čas", "doba", "epocha"}));
+    EXPECT_EQ(textsOf(lexicon.find("snow")), (std::vector<std::string>{"Sníh (n)", "koks"}));
+    EXPECT_EQ(textsOf(lexicon.find("wir")), (std::vector<std::string>{"my"}));
+    EXPECT_EQ(textsOf(lexicon.find("Zeit")), (std::vector<std::string>{"doba", "čas"}));
+    EXPECT_EQ(lexicon.find("Zeit")->senses.back().gender, Gender::kFeminine);
+    EXPECT_EQ(lexicon.find("ghost"), nullptr);
+    EXPECT_EQ(report.get("reviewed: meanings dropped"), 1u);
+    EXPECT_EQ(report.get("reviewed: meanings added"), 2u);
+    EXPECT_EQ(report.get("reviewed: headwords added"), 1u);
+    EXPECT_EQ(report.get("reviewed: meaning not in the sources (ignored)"), 1u);
+    EXPECT_EQ(report.get("reviewed: headword not in the sources"), 1u);
+}
+
+}  // namespace
+}  // namespace lexavo::mkdict

@@ -1,0 +1,106 @@
+#include "word_tables.h"
+
+#include <unicode/unistr.h>
+
+#include <fstream>
+#include <functional>
+#include <limits>
+
+#include "text_rules.h"
+
+namespace lexavo::mkdict {
+
+namespace {
+
+bool readLines(const std::string& path,
+               const std::function<bool(const std::string&, const std::string&)>& take) {
+    std::ifstream in(path);
+    if (!in) return false;
+    std::string line;
+    while (std::getline(in, line)) {
+        const size_t tab = line.find('\t');
+        if (tab == std::string::npos || tab == 0) continue;
+        if (!take(line.substr(0, tab), line.substr(tab + 1))) return false;
+    }
+    return true;
+}
+
+// The words of a text without notes, "to " of an English infinitive and punctuation
+// around words.
+std::vector<std::string> wordsOf(const std::string& text) {
+    std::string plain = withoutNotes(text);
+    if (plain.starts_with("to ")) plain.erase(0, 3);
+    std::vector<std::string> words;
+    for (std::string w : splitOutsideBrackets(plain, " ")) {
+        while (!w.empty() && std::string_view(",.;:!?\"").find(w.back()) != std::string::npos)
+            w.pop_back();
+        if (!w.empty()) words.push_back(foldCase(w));
+    }
+    return words;
+}
+
+}  // namespace
+
+std::string foldCase(const std::string& utf8) {
+    std::string out;
+    icu::UnicodeString::fromUTF8(utf8).foldCase().toUTF8String(out);
+    return out;
+}
+
+char classLetter(const std::string& pos) {
+    const std::string tag = pos.substr(0, pos.find(';'));
+    if (tag.empty()) return 0;
+    if (tag == "n" || tag == "noun" || tag == "m" || tag == "f") return 'n';
+    if (tag[0] == 'v') return 'v';  // v, vt, vi, vr, vt/vi
+    if (tag == "adj" || tag == "a") return 'a';
+    if (tag == "adv") return 'd';
+    return 'o';
+}
+
+bool WordTable::read(const std::string& prefix, std::string& error) {
+    size_t rank = 0;
+    const bool ok = readLines(prefix + ".freq", [&](const std::string& w, const std::string& v) {
+        char* end = nullptr;
+        const double f = std::strtod(v.c_str(), &end);
+        if (end == v.c_str()) return false;
+        frequency_.try_emplace(foldCase(w), f, ++rank);
+        return true;
+    });
+    if (!ok || frequency_.empty()) {
+        error = "cannot read the word table " + prefix + ".freq";
+        return false;
+    }
+    readLines(prefix + ".pos", [&](const std::string& w, const std::string& tags) {
+        std::string letters;
+        for (const std::string& t : splitOutsideBrackets(tags, ",")) {
+            const char c = classLetter(t);
+            if (c != 0 && letters.find(c) == std::string::npos) letters.push_back(c);
+        }
+        classes_[foldCase(w)] += letters;
+        return true;
+    });
+    return true;
+}
+
+double WordTable::frequency(const std::string& text) const {
+    double lowest = std::numeric_limits<double>::infinity();
+    for (const std::string& w : wordsOf(text)) {
+        auto it = frequency_.find(w);
+        lowest = std::min(lowest, it == frequency_.end() ? 0.0 : it->second.first);
+    }
+    return lowest == std::numeric_limits<double>::infinity() ? 0.0 : lowest;
+}
+
+size_t WordTable::rank(const std::string& word) const {
+    auto it = frequency_.find(foldCase(withoutNotes(word)));
+    return it == frequency_.end() ? 0 : it->second.second;
+}
+
+std::string WordTable::classes(const std::string& word) const {
+    const std::vector<std::string> words = wordsOf(word);
+    if (words.size() != 1) return {};
+    auto it = classes_.find(words.front());
+    return it == classes_.end() ? std::string() : it->second;
+}
+
+}  // namespace lexavo::mkdict
