@@ -24,7 +24,9 @@ if(LEXAVO_BUNDLED_DICTIONARIES)
 
   # Word frequencies and classes derived from Debian's packages by
   # scripts/derive-word-tables.py, and the reviewed orders of the commonest headwords.
-  set(words ${PROJECT_SOURCE_DIR}/data/wordtables CACHE PATH "")
+  set(LEXAVO_WORD_TABLES ${PROJECT_SOURCE_DIR}/data/wordtables CACHE PATH
+    "Folder of the word tables (scripts/derive-word-tables.py)")
+  set(words ${LEXAVO_WORD_TABLES})
   set(reviewed ${PROJECT_SOURCE_DIR}/data/reviewed)
   set(word_tables)
   foreach(lang cs de en)

@@ -138,11 +138,12 @@ TEST(MkdictQuality, ReviewedListReordersDropsAndAddsSayingSo) {
                            "snow\tsníh | nonsense\n"
                            "wir\t+my\n"
                            "Zeit {f}\t+doba\n"
+                           "čas\tdie Zeit | +der Zeitraum\n"
                            "ghost\tduch\n";
     ReviewedList list;
     std::string error;
     ASSERT_TRUE(list.read(path, error)) << error;
-    ASSERT_EQ(list.lines().size(), 5u);
+    ASSERT_EQ(list.lines().size(), 6u);
     EXPECT_EQ(list.lines()[3].gender, Gender::kFeminine);
 
     Lexicon lexicon;
@@ -150,6 +151,8 @@ TEST(MkdictQuality, ReviewedListReordersDropsAndAddsSayingSo) {
     lexicon.add("snow", sense("koks"));
     lexicon.add("snow", sense("Sníh (n)"));
     lexicon.add("Zeit", sense("čas"));
+    lexicon.add("čas", sense("Weile"));
+    lexicon.add("čas", sense("Zeit"));
     Report report;
     list.apply(lexicon, report);
     EXPECT_EQ(textsOf(lexicon.find("time")), (std::vector<std::string>{"čas", "doba", "epocha"}));
@@ -158,8 +161,10 @@ TEST(MkdictQuality, ReviewedListReordersDropsAndAddsSayingSo) {
     EXPECT_EQ(textsOf(lexicon.find("Zeit")), (std::vector<std::string>{"doba", "čas"}));
     EXPECT_EQ(lexicon.find("Zeit")->senses.back().gender, Gender::kFeminine);
     EXPECT_EQ(lexicon.find("ghost"), nullptr);
+    EXPECT_EQ(textsOf(lexicon.find("čas")), (std::vector<std::string>{"Zeit", "Zeitraum", "Weile"}));
+    EXPECT_EQ(lexicon.find("čas")->senses[1].targetGender, Gender::kMasculine);
     EXPECT_EQ(report.get("reviewed: meanings dropped"), 1u);
-    EXPECT_EQ(report.get("reviewed: meanings added"), 2u);
+    EXPECT_EQ(report.get("reviewed: meanings added"), 3u);
     EXPECT_EQ(report.get("reviewed: headwords added"), 1u);
     EXPECT_EQ(report.get("reviewed: meaning not in the sources (ignored)"), 1u);
     EXPECT_EQ(report.get("reviewed: headword not in the sources"), 1u);

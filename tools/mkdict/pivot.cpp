@@ -76,6 +76,8 @@ void addConfirmationBonus(Lexicon& lexicon, const Confirmations& confirmations, 
 
 Lexicon pivotLexicon(const Lexicon& left, const Lexicon& right, const PivotRules& rules,
                      const Evidence& evidence, const RankWeights& weights) {
+    RankWeights pivotWeights = weights;
+    pivotWeights.frequency = weights.pivotFrequency;
     Lexicon result;
     for (const Headword& h : left.headwords()) {
         const char headClass = headwordClass(h, evidence.headwords);
@@ -126,7 +128,7 @@ Lexicon pivotLexicon(const Lexicon& left, const Lexicon& right, const PivotRules
             s.pos = h.senses.empty() ? c.sense->pos : h.senses.front().pos;
             s.support = static_cast<int>(c.pivots.size());
             s.score = c.weight + 1.0 * static_cast<double>(c.pivots.size() - 1) +
-                      evidenceScore(s.text, headClass, evidence, weights);
+                      evidenceScore(s.text, headClass, evidence, pivotWeights);
             senses.push_back(std::move(s));
         }
         if (senses.empty()) continue;

@@ -44,6 +44,15 @@ bool parseReviewedLine(const std::string& line, ReviewedLine& out) {
             part.erase(0, 1);
         }
         item.gender = takeGender(part);
+        // "die Zeit" names a German noun with its gender, as the program shows it.
+        for (const auto& [article, gender] : {std::pair{"der ", Gender::kMasculine},
+                                              std::pair{"die ", Gender::kFeminine},
+                                              std::pair{"das ", Gender::kNeuter}}) {
+            if (part.starts_with(article) && part.size() > 4 && part[4] >= 'A' && part[4] <= 'Z') {
+                part.erase(0, 4);
+                if (item.gender == Gender::kNone) item.gender = gender;
+            }
+        }
         item.text = part;
         if (!item.text.empty()) out.items.push_back(std::move(item));
     }
@@ -98,9 +107,14 @@ void ReviewedList::apply(Lexicon& lexicon, Report& report) const {
         for (const auto& item : line.items) {
             switch (item.kind) {
                 case Kind::kKeep:
-                    if (!take(item.text))
+                    if (!take(item.text)) {
                         report.count("reviewed: meaning not in the sources (ignored)",
                                      line.headword + " -> " + item.text);
+                    } else if (item.gender != Gender::kNone &&
+                               front.back().targetGender != item.gender) {
+                        front.back().targetGender = item.gender;
+                        report.count("reviewed: genders corrected", line.headword + " -> " + item.text);
+                    }
                     break;
                 case Kind::kDrop:
                     if (take(item.text)) {

@@ -9,7 +9,8 @@
 //  - "-meaning" drops a translation the sources give wrongly;
 //  - "+meaning" adds a translation the sources lack, at that place: the file says so.
 // A German noun may carry its gender as a Ding-style note, "Zeit {f}", on the headword
-// (German headwords) or on an added meaning (German meanings). A headword the sources
+// (German headwords) or on an added meaning (German meanings); a German meaning may also
+// be written with its article, as the program shows it ("die Zeit"). A headword the sources
 // lack is added when its line adds meanings. Lines starting with '#' are comments.
 
 #include <string>

@@ -79,9 +79,17 @@ bool firstMeanings(const std::string& dir, const std::string& stem,
     std::unordered_map<std::string, bool> seen;
     for (size_t s = 0; s < set.headwords.size(); ++s) {
         const std::string& head = set.headwords[s];
-        if (head.size() == 1 || set.entries[s].empty()) continue;
-        if (articleForms && s > 0 && head == set.headwords[s - 1] + head.substr(head.size() - 4) &&
-            (head.ends_with(" der") || head.ends_with(" die") || head.ends_with(" das"))) {
+        if (set.entries[s].empty()) continue;
+        // A letter headword the compiler added as a start slot ("Č" -> "písmeno Č").
+        const std::string& first = set.entries[s].front();
+        if (head.size() == 1 && set.entries[s].size() == 1 && first.ends_with(" " + head) &&
+            std::count(first.begin(), first.end(), ' ') == 1) {
+            continue;
+        }
+        // "Haus das" after "Haus" is the article form of the same entry.
+        if (articleForms && s > 0 && head.size() > 4 &&
+            (head.ends_with(" der") || head.ends_with(" die") || head.ends_with(" das")) &&
+            head.substr(0, head.size() - 4) == set.headwords[s - 1]) {
             continue;
         }
         if (!seen.try_emplace(head, true).second) continue;
