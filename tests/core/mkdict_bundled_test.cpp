@@ -2,6 +2,13 @@
 // program's files, read back through the program's loader.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <map>
+#include <set>
+
+#include "compile.h"
+#include "dictd_reader.h"
+#include "ding_reader.h"
 #include "set_reader.h"
 #include "support/test_dictionaries.h"
 #include "text/cp1250.h"
@@ -94,6 +101,143 @@ TEST(MkdictBundled, HouseIsDumFirst) {
     auto it = std::find(set.headwords.begin(), set.headwords.end(), "house");
     ASSERT_NE(it, set.headwords.end());
     EXPECT_EQ(set.entries[static_cast<size_t>(it - set.headwords.begin())].front(), cp("dům"));
+}
+
+const std::vector<std::string>* entryOf(const LoadedSet& set, const std::string& utf8) {
+    auto it = std::find(set.headwords.begin(), set.headwords.end(), utf8ToCp1250(utf8));
+    if (it == set.headwords.end()) return nullptr;
+    return &set.entries[static_cast<size_t>(it - set.headwords.begin())];
+}
+
+// Genders Ding gives each German noun standing alone ("Tag {m}", "Tag {n}",
+// "Unbill {f,m,n}").
+std::map<std::string, std::set<char>> dingGenders() {
+    std::map<std::string, std::set<char>> genders;
+    std::ifstream in(LEXAVO_DING_DE_EN);
+    std::string line;
+    DingLine parsed;
+    while (std::getline(in, line)) {
+        if (!parseDingLine(line, parsed)) continue;
+        const std::string left = line.substr(0, line.find(" :: "));
+        const std::string firstGroup = left.substr(0, left.find(" | "));
+        for (const std::string& alt : splitOutsideBrackets(firstGroup, "; ")) {
+            const size_t open = alt.find(" {");
+            if (open == std::string::npos) continue;
+            const size_t close = alt.find('}', open);
+            const std::string tag = alt.substr(open + 2, close - open - 2);
+            if (tag.find_first_not_of("mfn,") != std::string::npos) continue;
+            for (char g : tag) {
+                if (g != ',') genders[alt.substr(0, open)].insert(g);
+            }
+        }
+    }
+    // FreeDict German-English, the other source.
+    std::vector<DictdArticle> articles;
+    std::string error;
+    EXPECT_TRUE(readDictd(LEXAVO_FREEDICT_DIR "/freedict-deu-eng", articles, error)) << error;
+    for (const DictdArticle& a : articles) {
+        const FreedictArticle article = parseFreedictArticle(a.body);
+        const std::string grammar = a.body.substr(0, a.body.find('\n'));
+        for (const auto& [name, g] :
+             {std::pair{"masc", 'm'}, std::pair{"fem", 'f'}, std::pair{"neut", 'n'}}) {
+            if (grammar.find(name) != std::string::npos) genders[article.headword].insert(g);
+        }
+    }
+    return genders;
+}
+
+char genderOfArticle(std::string_view article) {
+    return article == "der" ? 'm' : article == "die" ? 'f' : 'n';
+}
+
+// The garbage an automatic build makes and no source author wrote.
+TEST(MkdictBundled, NoCompilerGarbage) {
+    // Glossary lines ("costs, time" -> "náklady, čas") are never inverted into meanings.
+    for (const char* stem : {"czeang", "czenem"}) {
+        SCOPED_TRACE(stem);
+        const LoadedSet set = load(stem);
+        size_t lists = 0;
+        std::string example;
+        for (const auto& meanings : set.entries) {
+            for (const std::string& m : meanings) {
+                if (m.find(", ") != std::string::npos && ++lists == 1) example = cp1250ToUtf8(m);
+            }
+        }
+        EXPECT_EQ(lists, 0u) << "e.g. " << example;
+    }
+
+    // Article pairs only for nouns, with a gender the noun itself has; a cut definition
+    // never ends in an article word.
+    const auto genders = dingGenders();
+    ASSERT_GT(genders.size(), 50000u);
+    const LoadedSet cz = load("czenem");
+    size_t pairs = 0, notNouns = 0, otherGender = 0, danglingArticles = 0;
+    std::string example;
+    for (size_t s = 0; s < cz.entries.size(); ++s) {
+        const auto& meanings = cz.entries[s];
+        for (size_t i = 0; i < meanings.size(); ++i) {
+            const std::string& m = meanings[i];
+            const size_t blank = m.rfind(' ');
+            if (blank == std::string::npos || !endsWithArticle(m)) continue;
+            const std::string noun = m.substr(0, blank);
+            if (i + 1 == meanings.size() || meanings[i + 1] != noun) {
+                ++danglingArticles;
+                continue;
+            }
+            ++pairs;
+            if (!isGermanNoun(noun)) {
+                ++notNouns;
+                continue;
+            }
+            auto it = genders.find(cp1250ToUtf8(noun));
+            if (it != genders.end() && !it->second.count(genderOfArticle(m.substr(blank + 1)))) {
+                if (++otherGender <= 20) {
+                    example += cp1250ToUtf8(cz.headwords[s] + " -> " + m) + " (";
+                    for (char g : it->second) example += g;
+                    example += "); ";
+                }
+            }
+        }
+    }
+    EXPECT_GT(pairs, 10000u);
+    EXPECT_EQ(notNouns, 0u);
+    EXPECT_EQ(danglingArticles, 0u);
+    EXPECT_EQ(otherGender, 0u) << "e.g. " << example;
+
+    // The article forms of German headwords likewise.
+    const LoadedSet de = load("nemcze");
+    size_t headForms = 0, headOtherGender = 0;
+    for (size_t s = 1; s < de.headwords.size(); ++s) {
+        const std::string& h = de.headwords[s];
+        if (!endsWithArticle(h) || h.substr(0, h.size() - 4) != de.headwords[s - 1]) continue;
+        ++headForms;
+        EXPECT_TRUE(isGermanNoun(de.headwords[s - 1])) << cp1250ToUtf8(h);
+        auto it = genders.find(cp1250ToUtf8(de.headwords[s - 1]));
+        if (it != genders.end() && !it->second.count(genderOfArticle(h.substr(h.size() - 3)))) {
+            ++headOtherGender;
+            ADD_FAILURE() << cp1250ToUtf8(h);
+        }
+    }
+    EXPECT_GT(headForms, 10000u);
+    EXPECT_EQ(headOtherGender, 0u);
+}
+
+// Words that once came out wrong through a homonym of the pivot or another noun's gender.
+TEST(MkdictBundled, PivotHomonymsDoNotLead) {
+    const LoadedSet de = load("nemcze");
+    for (const auto& [word, first] : {std::pair{"Schnee", "sníh"}, std::pair{"Golf", "golf"},
+                                      std::pair{"Name", "jméno"}, std::pair{"warum", "proč"}}) {
+        const auto* entry = entryOf(de, word);
+        ASSERT_NE(entry, nullptr) << word;
+        EXPECT_EQ(cp1250ToUtf8(entry->front()), first) << word;
+    }
+    const LoadedSet cz = load("czenem");
+    for (const auto& [word, first] : {std::pair{"den", "der Tag"}, std::pair{"muž", "der Mann"},
+                                      std::pair{"dům", "das Haus"}, std::pair{"modrý", "blau"}}) {
+        const auto* entry = entryOf(cz, word);
+        ASSERT_NE(entry, nullptr) << word;
+        EXPECT_EQ(cp1250ToUtf8(joinGermanArticles(*entry).front()), first) << word;
+    }
 }
 
 }  // namespace

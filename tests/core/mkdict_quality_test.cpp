@@ -113,6 +113,36 @@ TEST(MkdictQuality, APivotedNounTakesTheGenderOfItsMainSense) {
     for (const Sense& s : pivoted.find("Tag")->senses) EXPECT_EQ(s.gender, Gender::kMasculine);
 }
 
+TEST(MkdictQuality, PivotsSkipMarkedSensesAndKeepTheLoanWord) {
+    Lexicon german;
+    std::string error;
+    TempProgramDir dir;
+    const std::string ding = dir.path() + "/de-en";
+    std::ofstream(ding) << "Schnee {m} [meteo.] | pappiger Schnee :: snow | cloggy snow\n"
+                           "Kokain {n}; Schnee {m} [slang] :: cocaine; coke [coll.]; snow [slang]\n"
+                           "(grobes) Leinen {f}; Leinwand {f} :: canvas\n"
+                           "Golf {m}; Meerbusen {m} :: gulf\n"
+                           "Golf {n}; Golfsport {m} [sport] :: golf; golfing\n";
+    ASSERT_TRUE(readDing(ding, german, error)) << error;
+    // The qualified noun keeps neither its gender nor a plain sense.
+    ASSERT_NE(german.find("Leinen"), nullptr);
+    EXPECT_EQ(german.find("Leinen")->senses.front().gender, Gender::kNone);
+    EXPECT_LT(german.find("Leinen")->senses.front().score, 0);
+
+    Lexicon english;
+    english.add("snow", sense("sníh", "n"));
+    english.add("snow", sense("koks", "n"));
+    english.add("coke", sense("koks", "n"));
+    english.add("cocaine", sense("kokain", "n"));
+    english.add("gulf", sense("propast", "n"));
+    english.add("gulf", sense("záliv", "n"));
+    english.add("golf", sense("golf", "n"));
+    mergeDuplicateSenses(german);
+    const Lexicon czech = pivotLexicon(german, english);
+    EXPECT_EQ(textsOf(czech.find("Schnee")), (std::vector<std::string>{"sníh", "koks"}));
+    EXPECT_EQ(textsOf(czech.find("Golf")).front(), "golf");
+}
+
 TEST(MkdictQuality, ArticlePairsOnlyForNounsAndNeverFromACutEnd) {
     SetRules rules;
     rules.germanMeanings = true;
@@ -161,7 +191,8 @@ TEST(MkdictQuality, ReviewedListReordersDropsAndAddsSayingSo) {
     EXPECT_EQ(textsOf(lexicon.find("Zeit")), (std::vector<std::string>{"doba", "čas"}));
     EXPECT_EQ(lexicon.find("Zeit")->senses.back().gender, Gender::kFeminine);
     EXPECT_EQ(lexicon.find("ghost"), nullptr);
-    EXPECT_EQ(textsOf(lexicon.find("čas")), (std::vector<std::string>{"Zeit", "Zeitraum", "Weile"}));
+    EXPECT_EQ(textsOf(lexicon.find("čas")),
+              (std::vector<std::string>{"Zeit", "Zeitraum", "Weile"}));
     EXPECT_EQ(lexicon.find("čas")->senses[1].targetGender, Gender::kMasculine);
     EXPECT_EQ(report.get("reviewed: meanings dropped"), 1u);
     EXPECT_EQ(report.get("reviewed: meanings added"), 3u);

@@ -148,10 +148,21 @@ FreedictArticle parseFreedictArticle(std::string_view body) {
         const std::vector<std::string> parts =
             glossary ? std::vector<std::string>{normalizeSpace(content)}
                      : splitOutsideBrackets(content, ", ");
+        // A label before the first translation ("[slang]  [pharm.] cocaine, coke") is
+        // the whole line's.
+        size_t labels = 0;
+        while (labels < content.size() && content[labels] == '[') {
+            const size_t close = content.find(']', labels);
+            if (close == std::string_view::npos) break;
+            labels = content.find_first_not_of(' ', close + 1);
+            if (labels == std::string_view::npos) labels = content.size();
+        }
+        const bool lineMarked = hasUsageLabel(content.substr(0, labels));
         for (std::string part : parts) {
             FreedictArticle::Translation t;
             Gender ignored = Gender::kNone;
             takeGrammar(part, t.pos, ignored);
+            t.marked = lineMarked || hasUsageLabel(part);
             t.text = part;
             if (!t.text.empty()) article.translations.push_back(std::move(t));
         }
@@ -168,6 +179,7 @@ void addFreedictArticles(const std::vector<DictdArticle>& articles, Lexicon& lex
             s.text = std::move(t.text);
             s.pos = t.pos.empty() ? article.pos : t.pos;
             s.gender = article.gender;
+            if (t.marked) s.score = -1;
             lexicon.add(article.headword, std::move(s));
         }
     }

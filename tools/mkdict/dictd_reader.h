@@ -37,6 +37,7 @@ struct FreedictArticle {
     struct Translation {
         std::string text;
         std::string pos;
+        bool marked = false;  // under a usage label ("[slang] cocaine, coke")
     };
     std::vector<Translation> translations;
 };

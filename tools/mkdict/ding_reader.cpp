@@ -16,7 +16,9 @@ void readGrammar(std::string_view text, DingWord& word) {
         const size_t close = text.find('}', pos);
         if (close == std::string_view::npos) break;
         const std::string_view tag = text.substr(pos + 1, close - pos - 1);
-        if (tag == "m" || tag == "f" || tag == "n") {
+        if (tag == "m" || tag == "f" || tag == "n" || tag == "m,n" || tag == "m,f" ||
+            tag == "f,n" || tag == "n,m" || tag == "f,m" || tag == "n,f") {
+            // "{m,n}": either gender; the first is taken.
             word.pos = "n";
             if (word.gender == Gender::kNone) word.gender = static_cast<Gender>(tag[0]);
         } else if (word.pos.empty() && tag != "pl" && tag != "sing") {
@@ -69,7 +71,15 @@ std::vector<DingWord> firstGroupWords(std::string_view side) {
     for (const std::string& alt : splitOutsideBrackets(groups[0], "; ")) {
         DingWord w;
         readGrammar(alt, w);
-        w.text = withoutPlaceholders(withoutNotes(withoutAbbreviations(alt)));
+        const std::string plain = withoutNotes(withoutAbbreviations(alt));
+        w.text = withoutPlaceholders(plain);
+        w.marked = hasUsageLabel(alt);
+        // A qualified noun ("(grobes) Leinen {f}" for canvas, "jds. Spezialgebiet {f}")
+        // is a phrase: its gender and sense are not the bare word's.
+        if (w.gender != Gender::kNone && (alt.starts_with("(") || w.text != plain)) {
+            w.gender = Gender::kNone;
+            w.marked = true;
+        }
         if (!w.text.empty()) words.push_back(std::move(w));
     }
     // A word class written once after the last alternative applies to all of them.
@@ -118,6 +128,7 @@ bool readDing(const std::string& path, Lexicon& lexicon, std::string& error) {
                 s.score = std::log(static_cast<double>(std::max<size_t>(1, parsed.groups)));
                 Headword& h = lexicon.entry(l.text);
                 h.prior = std::max(h.prior, s.score);
+                if (l.marked || r.marked) s.score = -1;
                 lexicon.add(l.text, std::move(s));
             }
         }

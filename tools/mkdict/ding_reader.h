@@ -17,6 +17,9 @@ struct DingWord {
     std::string text;  // notes removed
     std::string pos;   // "n" for nouns (gender braces), else the brace's word class
     Gender gender = Gender::kNone;
+    // Labelled as slang, colloquial, figurative, dated, rare, ... ("Schnee {m} [slang]"
+    // for cocaine): not the word's plain sense.
+    bool marked = false;
 };
 
 struct DingLine {
@@ -31,8 +34,9 @@ struct DingLine {
 bool parseDingLine(std::string_view line, DingLine& out);
 
 // Reads a Ding file; every left word gets every right word as a sense, in line order,
-// scored log(groups) so that the main line of a word can be told. English verbs lose
-// their "to ". False when the file cannot be opened.
+// scored log(groups) so that the main line of a word can be told; a pair with a marked
+// word scores -1, below every plain one. English verbs lose their "to ". False when the file cannot
+// be opened.
 bool readDing(const std::string& path, Lexicon& lexicon, std::string& error);
 
 }  // namespace lexavo::mkdict

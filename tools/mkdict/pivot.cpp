@@ -27,6 +27,7 @@ struct Candidate {
 };
 
 constexpr double kPriorWeight = 1.0;
+constexpr double kSameWordBonus = 1.0;
 
 }  // namespace
 
@@ -81,6 +82,7 @@ Lexicon pivotLexicon(const Lexicon& left, const Lexicon& right, const PivotRules
     Lexicon result;
     for (const Headword& h : left.headwords()) {
         const char headClass = headwordClass(h, evidence.headwords);
+        const std::string foldedHead = foldCase(h.text);
         std::vector<std::string> seen;
         std::unordered_map<std::string, Candidate> candidates;
         std::vector<std::string> order;
@@ -91,8 +93,13 @@ Lexicon pivotLexicon(const Lexicon& left, const Lexicon& right, const PivotRules
         std::stable_sort(pivots.begin(), pivots.end(), [](const Sense* a, const Sense* b) {
             return std::log(a->support) + a->score > std::log(b->support) + b->score;
         });
+        // A marked pair (slang, figurative, dated) pivots only when nothing plain does:
+        // "Schnee [slang] :: coke" must not bring "koks".
+        const bool anyPlain =
+            std::any_of(pivots.begin(), pivots.end(), [](const Sense* p) { return p->score >= 0; });
         for (const Sense* pp : pivots) {
             const Sense& p = *pp;
+            if (anyPlain && p.score < 0) continue;
             const std::string pivot = withoutNotes(p.text);
             if (pivot.empty() || pivot.find(' ') != std::string::npos) continue;
             if (std::find(seen.begin(), seen.end(), pivot) != seen.end()) continue;
@@ -129,21 +136,29 @@ Lexicon pivotLexicon(const Lexicon& left, const Lexicon& right, const PivotRules
             s.support = static_cast<int>(c.pivots.size());
             s.score = c.weight + 1.0 * static_cast<double>(c.pivots.size() - 1) +
                       evidenceScore(s.text, headClass, evidence, pivotWeights);
+            // The same word in both languages (Golf, golf; Hotel, hotel) is the loan
+            // word, not a homonym met on the way through English ("gulf": "propast").
+            if (foldCase(withoutNotes(s.text)) == foldedHead) s.score += kSameWordBonus;
             senses.push_back(std::move(s));
         }
         if (senses.empty()) continue;
         std::stable_sort(senses.begin(), senses.end(),
                          [](const Sense& a, const Sense& b) { return a.score > b.score; });
         if (senses.size() > rules.meaningsPerHeadword) senses.resize(rules.meaningsPerHeadword);
-        // The gender of the noun's main sense: "Tag {m}" (day) has a rich Ding line,
-        // "Tag {n}" (a markup tag) a poor one.
-        Gender gender = Gender::kNone;
-        double genderWeight = 0;
+        // The gender most of the noun's senses give, a sense from a rich Ding line
+        // counting more: "Tag {m}" (day) over "Tag {n}" (a markup tag), and one source
+        // line's slip ("jds. Spezialgebiet {f}") does not outvote the others.
+        std::unordered_map<char, double> votes;
         for (const Sense& s : h.senses) {
-            const double weight = s.score + std::log(std::max(1, s.support));
-            if (s.gender != Gender::kNone && (gender == Gender::kNone || weight > genderWeight)) {
-                gender = s.gender;
-                genderWeight = weight;
+            if (s.gender != Gender::kNone)
+                votes[static_cast<char>(s.gender)] += 1.0 + std::max(0.0, s.score);
+        }
+        Gender gender = Gender::kNone;
+        double best = 0;
+        for (char g : {'m', 'f', 'n'}) {
+            if (votes[g] > best) {
+                best = votes[g];
+                gender = static_cast<Gender>(g);
             }
         }
         Headword& out = result.entry(h.text);

@@ -45,9 +45,9 @@ struct RankWeights {
     double notes = 1.5;
     double perExtraWord = 0.8;
     double perByte = 0.15;
-    double frequency = 0.6;      // times log(1 + occurrences per million) of the meaning
+    double frequency = 0.6;       // times log(1 + occurrences per million) of the meaning
     double pivotFrequency = 0.3;  // the same in a pivot, whose other weights are smaller
-    double classMismatch = 1.5;  // the meaning's known classes exclude the headword's
+    double classMismatch = 1.5;   // the meaning's known classes exclude the headword's
     // The ranked meanings are Czech: a verb sense that is not an infinitive counts as
     // one of another word class.
     bool czechMeanings = false;

@@ -45,9 +45,9 @@ bool parseReviewedLine(const std::string& line, ReviewedLine& out) {
         }
         item.gender = takeGender(part);
         // "die Zeit" names a German noun with its gender, as the program shows it.
-        for (const auto& [article, gender] : {std::pair{"der ", Gender::kMasculine},
-                                              std::pair{"die ", Gender::kFeminine},
-                                              std::pair{"das ", Gender::kNeuter}}) {
+        for (const auto& [article, gender] :
+             {std::pair{"der ", Gender::kMasculine}, std::pair{"die ", Gender::kFeminine},
+              std::pair{"das ", Gender::kNeuter}}) {
             if (part.starts_with(article) && part.size() > 4 && part[4] >= 'A' && part[4] <= 'Z') {
                 part.erase(0, 4);
                 if (item.gender == Gender::kNone) item.gender = gender;
@@ -113,7 +113,8 @@ void ReviewedList::apply(Lexicon& lexicon, Report& report) const {
                     } else if (item.gender != Gender::kNone &&
                                front.back().targetGender != item.gender) {
                         front.back().targetGender = item.gender;
-                        report.count("reviewed: genders corrected", line.headword + " -> " + item.text);
+                        report.count("reviewed: genders corrected",
+                                     line.headword + " -> " + item.text);
                     }
                     break;
                 case Kind::kDrop:

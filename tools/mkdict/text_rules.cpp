@@ -215,4 +215,15 @@ FitResult fitHeadword(std::string_view source, std::string& out) {
     return FitResult::kFits;
 }
 
+bool hasUsageLabel(std::string_view text) {
+    static const char* const kLabels[] = {
+        "[slang]",  "[vulg.]",   "[humor.]", "[pej.]",    "[übtr.]",   "[fig.]",  "[veraltet]",
+        "[obs.]",   "[alt]",     "[old]",    "[selten]",  "[rare]",    "[poet.]", "[derb]",
+        "[Jargon]", "[euphem.]", "[iron.]",  "[dialect]", "[Dialekt]", "[hist.]", "[archaic]"};
+    for (const char* label : kLabels) {
+        if (text.find(label) != std::string_view::npos) return true;
+    }
+    return false;
+}
+
 }  // namespace lexavo::mkdict

@@ -62,4 +62,8 @@ FitResult fitHeadword(std::string_view utf8, std::string& out);
 // the first word alone is longer.
 bool cutAtWordBoundary(std::string& text, size_t limit);
 
+// True when the text holds a usage label that marks a sense as not the word's plain one:
+// slang, colloquial, vulgar, figurative, dated, rare, poetic ("[slang]", "[ugs.]", ...).
+bool hasUsageLabel(std::string_view text);
+
 }  // namespace lexavo::mkdict
