@@ -9,6 +9,7 @@
 #include "compile.h"
 #include "dictd_reader.h"
 #include "ding_reader.h"
+#include "reviewed.h"
 #include "set_reader.h"
 #include "support/test_dictionaries.h"
 #include "text/cp1250.h"
@@ -141,6 +142,17 @@ std::map<std::string, std::set<char>> dingGenders() {
         for (const auto& [name, g] :
              {std::pair{"masc", 'm'}, std::pair{"fem", 'f'}, std::pair{"neut", 'n'}}) {
             if (grammar.find(name) != std::string::npos) genders[article.headword].insert(g);
+        }
+    }
+    // A reviewer's article is a person's word, not the compiler's: "das Antlitz", or
+    // "die Fehler" for the Czech plural "chyby".
+    std::ifstream reviewed(LEXAVO_DATA_DIR "/reviewed/czenem.tsv");
+    ReviewedLine review;
+    while (std::getline(reviewed, line)) {
+        if (!parseReviewedLine(line, review)) continue;
+        for (const auto& item : review.items) {
+            if (item.gender != Gender::kNone)
+                genders[item.text].insert(static_cast<char>(item.gender));
         }
     }
     return genders;

@@ -58,7 +58,7 @@ Lexicon invertLexicon(const Lexicon& ranked, int maxWords, const Evidence& evide
             back.gender = s.targetGender;
             back.targetGender = s.gender;
             back.support = s.support;
-            back.score = 2.0 / (1.0 + static_cast<double>(rank)) + commonness -
+            back.score = 3.0 / (1.0 + static_cast<double>(rank)) + commonness -
                          0.8 * (wordCount(withoutNotes(h.text)) - 1) +
                          evidenceScore(h.text, classLetter(s.pos), evidence, weights);
             inverted.add(target, std::move(back));

@@ -108,7 +108,15 @@ void ReviewedList::apply(Lexicon& lexicon, Report& report) const {
             switch (item.kind) {
                 case Kind::kKeep:
                     if (!take(item.text)) {
-                        report.count("reviewed: meaning not in the sources (ignored)",
+                        // The compiler gave it when the list was reviewed; a later change
+                        // of the ranking or the pivot no longer does.
+                        Sense s;
+                        s.text = item.text;
+                        s.targetGender = item.gender;
+                        s.gender = headGender;
+                        s.pos = rest.empty() ? "" : rest.front().pos;
+                        front.push_back(std::move(s));
+                        report.count("reviewed: meanings the compiler no longer gives, kept",
                                      line.headword + " -> " + item.text);
                     } else if (item.gender != Gender::kNone &&
                                front.back().targetGender != item.gender) {

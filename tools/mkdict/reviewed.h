@@ -4,8 +4,10 @@
 //
 //   headword TAB meaning | meaning | -meaning | +meaning
 //
-//  - a plain meaning is one the sources give (compared without notes and case); the
-//    listed ones come first, in the listed order, the others follow in ranked order;
+//  - a plain meaning is one the compiler gave from the sources when the list was
+//    reviewed (compared without notes and case); the listed ones come first, in the
+//    listed order, the others follow in ranked order. One that a later change of the
+//    ranking no longer gives is kept, and counted;
 //  - "-meaning" drops a translation the sources give wrongly;
 //  - "+meaning" adds a translation the sources lack, at that place: the file says so.
 // A German noun may carry its gender as a Ding-style note, "Zeit {f}", on the headword

@@ -39,6 +39,8 @@ std::vector<std::string> wordsOf(const std::string& text) {
     return words;
 }
 
+constexpr double kPhraseDivisor = 20;
+
 }  // namespace
 
 std::string foldCase(const std::string& utf8) {
@@ -84,11 +86,17 @@ bool WordTable::read(const std::string& prefix, std::string& error) {
 
 double WordTable::frequency(const std::string& text) const {
     double lowest = std::numeric_limits<double>::infinity();
+    int words = 0;
     for (const std::string& w : wordsOf(text)) {
+        // A reflexive pronoun is part of the verb ("líbit se", "sich freuen").
+        if (w == "se" || w == "si" || w == "sich") continue;
         auto it = frequency_.find(w);
         lowest = std::min(lowest, it == frequency_.end() ? 0.0 : it->second.first);
+        ++words;
     }
-    return lowest == std::numeric_limits<double>::infinity() ? 0.0 : lowest;
+    if (words == 0) return 0;
+    // A phrase is far rarer than its rarest word ("all in" for tired).
+    return words == 1 ? lowest : lowest / kPhraseDivisor;
 }
 
 size_t WordTable::rank(const std::string& word) const {
