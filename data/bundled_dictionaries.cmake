@@ -28,6 +28,10 @@ if(LEXAVO_BUNDLED_DICTIONARIES)
     "Folder of the word tables (scripts/derive-word-tables.py)")
   set(words ${LEXAVO_WORD_TABLES})
   set(reviewed ${PROJECT_SOURCE_DIR}/data/reviewed)
+  set(reviewed_lists)
+  foreach(stem angcze czeang nemcze czenem)
+    list(APPEND reviewed_lists ${reviewed}/${stem}.tsv)
+  endforeach()
   set(word_tables)
   foreach(lang cs de en)
     list(APPEND word_tables ${words}/${lang}.freq ${words}/${lang}.pos)
@@ -45,7 +49,7 @@ if(LEXAVO_BUNDLED_DICTIONARIES)
       COMMAND lexavo-mkdict --out ${LEXAVO_PROGRAM_DIR} --stem ${stem} --title ${title}
               --direction ${direction} --label ${label} --locale ${locale}
               --report ${reports}/${stem}.txt --reviewed ${reviewed}/${stem}.tsv ${ARGN}
-      DEPENDS lexavo-mkdict ${inputs} ${word_tables} ${reviewed}/${stem}.tsv
+      DEPENDS lexavo-mkdict ${inputs} ${word_tables} ${reviewed_lists}
       COMMENT "Building the dictionary set ${stem}"
       VERBATIM)
     set(bundled_outputs ${bundled_outputs} ${out}.nfo ${out}.dt1 ${out}.dt2 PARENT_SCOPE)
@@ -61,7 +65,8 @@ if(LEXAVO_BUNDLED_DICTIONARIES)
   lexavo_bundled_set(czeang "Česko-anglický slovník" "Čj->Aj" "  České slovo:  " cs
     "${en_cs_inputs}"
     --dictd ${eng_ces} --confirm-dictd ${ces_eng} --rank --czech-meanings --invert --add-dictd ${ces_eng} --letter-word letter
-    --head-words ${words}/en --meaning-words ${words}/cs)
+    --head-words ${words}/en --meaning-words ${words}/cs
+    --reviewed-before-invert ${reviewed}/angcze.tsv)
   lexavo_bundled_set(nemcze "Německo-český slovník" "Nj->Čj" "  Německé slovo:  " de
     "${de_inputs}"
     --ding ${LEXAVO_DING_DE_EN} --dictd ${deu_eng} --pivot-dictd ${eng_ces}
@@ -71,7 +76,8 @@ if(LEXAVO_BUNDLED_DICTIONARIES)
     "${de_inputs}"
     --ding ${LEXAVO_DING_DE_EN} --dictd ${deu_eng} --pivot-dictd ${eng_ces}
     --confirm-dictd ${ces_eng} --czech-meanings --invert --letter-word Buchstabe
-    --head-words ${words}/de --meaning-words ${words}/cs --pivot-words ${words}/en)
+    --head-words ${words}/de --meaning-words ${words}/cs --pivot-words ${words}/en
+    --reviewed-before-invert ${reviewed}/nemcze.tsv)
 
   set(licence ${LEXAVO_PROGRAM_DIR}/dictionary-data-licence.txt)
   add_custom_command(

@@ -10,6 +10,7 @@
 //                                        word tables (data/wordtables/<lang>) of the
 //                                        input's headwords, meanings and pivots
 //                 [--reviewed FILE]      reviewed order of the commonest headwords
+//                 [--reviewed-before-invert FILE]  the other direction's, before --invert
 //                 [--report FILE]
 //   lexavo-mkdict --score LIST --out DIR --stem STEM [--verbose]
 //   lexavo-mkdict --judged FILE --out DIR --stem STEM [--verbose]
@@ -34,7 +35,7 @@ int usage() {
                  "         [--pivot-dictd BASE] [--confirm-dictd BASE] [--rank] [--invert]\n"
                  "         [--add-dictd BASE] [--letter-word WORD] [--czech-meanings]\n"
                  "         [--head-words P] [--meaning-words P] [--pivot-words P]\n"
-                 "         [--reviewed FILE] [--report FILE]\n"
+                 "         [--reviewed FILE] [--reviewed-before-invert FILE] [--report FILE]\n"
                  "       lexavo-mkdict --score LIST --out DIR --stem STEM [--verbose]\n"
                  "       lexavo-mkdict --judged FILE --out DIR --stem STEM [--verbose]\n"
                  "       lexavo-mkdict --commonest N --head-words P --out DIR --stem STEM\n"
@@ -100,6 +101,8 @@ int main(int argc, char** argv) {
             ok = value(recipe.pivotWords);
         else if (arg == "--reviewed")
             ok = value(recipe.reviewed);
+        else if (arg == "--reviewed-before-invert")
+            ok = value(recipe.reviewedBeforeInvert);
         else if (arg == "--tsv")
             ok = source(recipe.inputs, Source::Kind::kTsv);
         else if (arg == "--dictd")

@@ -18,6 +18,14 @@ bool readAll(const std::vector<Source>& sources, Lexicon& lexicon, std::string& 
     return true;
 }
 
+bool applyReviewed(const std::string& path, Lexicon& lexicon, Report& report,
+                   std::string& error) {
+    ReviewedList list;
+    if (!list.read(path, error)) return false;
+    list.apply(lexicon, report);
+    return true;
+}
+
 bool readTable(const std::string& prefix, WordTable& table, std::string& error) {
     return prefix.empty() || table.read(prefix, error);
 }
@@ -69,6 +77,10 @@ bool buildLexicon(const Recipe& recipe, Lexicon& result, Report& report, std::st
                        Evidence{table(headTable), table(meaningTable)});
     }
     if (recipe.invert) {
+        if (!recipe.reviewedBeforeInvert.empty()) {
+            Report ignored;
+            if (!applyReviewed(recipe.reviewedBeforeInvert, result, ignored, error)) return false;
+        }
         result = invertLexicon(result, 3, Evidence{table(meaningTable), table(headTable)},
                                recipe.weights);
         if (!readAll(recipe.addAfterInvert, result, error)) return false;
@@ -79,12 +91,7 @@ bool buildLexicon(const Recipe& recipe, Lexicon& result, Report& report, std::st
             if (h.senses.size() > recipe.invertedMeanings) h.senses.resize(recipe.invertedMeanings);
         }
     }
-    if (!recipe.reviewed.empty()) {
-        ReviewedList list;
-        if (!list.read(recipe.reviewed, error)) return false;
-        list.apply(result, report);
-    }
-    return true;
+    return recipe.reviewed.empty() || applyReviewed(recipe.reviewed, result, report, error);
 }
 
 }  // namespace lexavo::mkdict

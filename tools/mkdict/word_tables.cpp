@@ -39,7 +39,7 @@ std::vector<std::string> wordsOf(const std::string& text) {
     return words;
 }
 
-constexpr double kPhraseDivisor = 20;
+constexpr double kPhraseDivisor = 1000;
 
 }  // namespace
 
@@ -95,7 +95,7 @@ double WordTable::frequency(const std::string& text) const {
         ++words;
     }
     if (words == 0) return 0;
-    // A phrase is far rarer than its rarest word ("all in" for tired).
+    // A phrase is far rarer than its rarest word: "all in" is no common word for tired.
     return words == 1 ? lowest : lowest / kPhraseDivisor;
 }
 

@@ -4,7 +4,7 @@
 //  - <lang>.freq: "word TAB occurrences per million", counted over real text;
 //  - <lang>.pos:  "word TAB n,v,adj,adv,other", the word classes a thesaurus (and for
 //    English WordNet) gives the word.
-// Words are kept case folded; a text of several words counts as a twentieth of its
+// Words are kept case folded; a text of several words counts as a thousandth of its
 // rarest word, a reflexive pronoun ("se", "si", "sich") not counted as a word.
 
 #include <string>
