@@ -7,11 +7,13 @@ for stem in "$@"; do
   {
     cat <<HEADER
 # Reviewed order of the meanings of the commonest headwords of ${stem} (lexavo-mkdict --reviewed).
-# The 1,500 commonest headwords (by data/wordtables frequency) were reviewed as the compiler
-# ranked them, each line naming the chosen order: a plain meaning is one the sources give,
-# "-meaning" drops one the sources give wrongly, "+meaning" is a translation the sources
-# lack, ADDED BY THE REVIEWER (nothing else is added). Lines after the 1,500 add missing
-# base forms that are frequent in real text; every one of their meanings is a '+'.
+# Reviewed as the compiler ranked them, by frequency in data/wordtables: parts 1 and 2
+# name the chosen order of every one of the 1,500 commonest headwords, then add missing
+# base forms that are frequent in real text; parts 3 and 4 change only those of the
+# commonest 1,501 to 5,000 whose first meaning was wrong; part 5, where present, adds
+# basic words found missing by the tests. A plain meaning is one the compiler gave from
+# the sources, "-meaning" drops one the sources give wrongly, and "+meaning" is a
+# translation the sources lack, ADDED BY THE REVIEWER (nothing else is added).
 # A German noun carries its gender as {m}/{f}/{n} or its article (der/die/das).
 HEADER
     cat data/reviewed/parts/"$stem".*.tsv

@@ -234,6 +234,36 @@ TEST(MkdictBundled, NoCompilerGarbage) {
     EXPECT_EQ(headOtherGender, 0u);
 }
 
+// Pronouns, auxiliaries and the everyday verbs are headwords of every set of their
+// language.
+TEST(MkdictBundled, BasicWordsArePresentInEveryDirection) {
+    const auto missing = [](const char* stem, std::initializer_list<const char*> words) {
+        const LoadedSet set = load(stem);
+        std::string absent;
+        for (const char* w : words) {
+            if (entryOf(set, w) == nullptr) absent += std::string(w) + " ";
+        }
+        return absent;
+    };
+    EXPECT_EQ(missing("angcze", {"i", "you", "he", "she", "it", "we", "they", "be", "have", "do",
+                                 "will", "can", "must", "want", "know", "go", "come", "make",
+                                 "take", "give", "my", "your", "our"}),
+              "");
+    EXPECT_EQ(missing("nemcze", {"ich", "du", "er", "sie", "es", "wir", "ihr", "sein", "haben",
+                                 "werden", "können", "müssen", "wollen", "sollen", "dürfen",
+                                 "wissen", "gehen", "kommen", "machen", "kaufen", "nehmen",
+                                 "geben", "mein", "unser", "nicht", "auch", "noch", "warum"}),
+              "");
+    for (const char* stem : {"czeang", "czenem"}) {
+        EXPECT_EQ(missing(stem, {"já", "ty", "on", "ona", "ono", "my", "vy", "oni", "být", "mít",
+                                 "moci", "muset", "chtít", "vědět", "jít", "přijít", "dělat",
+                                 "můj", "moje", "náš", "domů", "zase", "jsme", "jméno", "ten",
+                                 "který", "kdo", "co", "proč", "kde", "kdy", "jak"}),
+                  "")
+            << stem;
+    }
+}
+
 // Words that once came out wrong through a homonym of the pivot or another noun's gender.
 TEST(MkdictBundled, PivotHomonymsDoNotLead) {
     const LoadedSet de = load("nemcze");
