@@ -83,7 +83,7 @@ TEST(MkdictQuality, CommonTranslationsOfTheHeadwordsClassComeFirst) {
     Lexicon lexicon;
     lexicon.add("time", sense("tempo"));
     lexicon.add("time", sense("čas"));
-    lexicon.add("island", sense("ostrovní"));
+    lexicon.add("island", sense("ostrovní", "adj"));  // the source tags the attributive use
     lexicon.add("island", sense("ostrov"));
     rankSenses(lexicon, Confirmations{}, RankWeights{}, Evidence{&english, &czech});
     EXPECT_EQ(textsOf(lexicon.find("time")).front(), "čas");

@@ -46,10 +46,13 @@ bool looksLikeCzechInfinitive(const std::string& text) {
 }  // namespace
 
 char headwordClass(const Headword& h, const WordTable* table) {
-    const char tagged = classLetter(usualWordClass(h));
-    if (tagged != 0 || table == nullptr) return tagged;
-    const std::string known = table->classes(h.text);
-    return known.size() == 1 ? known[0] : 0;
+    // A word with one class in the table has that class, whatever the source tags of
+    // its attributive uses say ("island <adj>" for "ostrovní").
+    if (table != nullptr) {
+        const std::string known = table->classes(h.text);
+        if (known.size() == 1) return known[0];
+    }
+    return classLetter(usualWordClass(h));
 }
 
 double evidenceScore(const std::string& meaning, char head, const Evidence& evidence,

@@ -59,8 +59,8 @@ struct Evidence {
     const WordTable* meanings = nullptr;
 };
 
-// The headword's word class as a class letter (see classLetter): the class most of its
-// tagged senses have, else the only class the headword table knows; 0 when unknown.
+// The headword's word class as a class letter (see classLetter): the only class the
+// headword table knows, else the class most of its tagged senses have; 0 when unknown.
 char headwordClass(const Headword& h, const WordTable* table);
 
 // Commonness and class agreement of one meaning of a headword of class `head`.
