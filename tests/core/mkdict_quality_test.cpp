@@ -3,7 +3,9 @@
 // pairs only for nouns, and the reviewed list.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
+#include <sstream>
 
 #include "compile.h"
 #include "dictd_reader.h"
@@ -11,6 +13,7 @@
 #include "pivot.h"
 #include "ranking.h"
 #include "reviewed.h"
+#include "score.h"
 #include "support/test_dictionaries.h"
 #include "text/cp1250.h"
 #include "word_tables.h"
@@ -94,7 +97,7 @@ TEST(MkdictQuality, CommonTranslationsOfTheHeadwordsClassComeFirst) {
     EXPECT_EQ(czech.rank("koks"), 0u);
     EXPECT_DOUBLE_EQ(czech.frequency("čas (doba)"), 500);
     EXPECT_DOUBLE_EQ(czech.frequency("čas tempo"), 8.0 / 1000);  // a phrase: far rarer
-    EXPECT_DOUBLE_EQ(czech.frequency("tempo se"), 8);         // a reflexive verb
+    EXPECT_DOUBLE_EQ(czech.frequency("tempo se"), 8);            // a reflexive verb
 }
 
 TEST(MkdictQuality, APivotedNounTakesTheGenderOfItsMainSense) {
@@ -201,6 +204,53 @@ TEST(MkdictQuality, ReviewedListReordersDropsAndAddsSayingSo) {
     EXPECT_EQ(report.get("reviewed: headwords added"), 1u);
     EXPECT_EQ(report.get("reviewed: meanings the compiler no longer gives, kept"), 1u);
     EXPECT_EQ(report.get("reviewed: headword not in the sources"), 1u);
+}
+
+TEST(MkdictQuality, CommonestHeadwordsAndJudgedSamplesComeFromTheWrittenSet) {
+    TempProgramDir dir;
+    Lexicon lexicon;
+    const char* words[] = {"be", "have", "time", "house", "dog", "cat", "sun", "tree"};
+    for (const char* w : words) lexicon.add(w, sense(std::string(w) + "-cs"));
+    Report report;
+    std::string error;
+    ASSERT_TRUE(compileSet(lexicon,
+                           SetOptions{dir.path(), "angcze", "Anglicko-český slovník", "Aj->Čj",
+                                      "  Slovo:  ", "en", "letter"},
+                           report, error))
+        << error;
+    // "tree" has no frequency, so it is never among the commonest; the letters the
+    // compiler added are not headwords of the language.
+    const WordTable english = table(dir, "en",
+                                    "be\t9000\nhave\t8000\ntime\t900\nhouse\t300\ndog\t80\n"
+                                    "cat\t70\nsun\t60\nb\t50\n",
+                                    "");
+    std::ostringstream top;
+    ASSERT_TRUE(listCommonest(dir.path(), "angcze", english, 3, 0, 1, top, error)) << error;
+    EXPECT_EQ(top.str(), "be\tbe-cs\nhave\thave-cs\ntime\ttime-cs\n");
+    std::ostringstream a, b, c;
+    ASSERT_TRUE(listCommonest(dir.path(), "angcze", english, 100, 3, 7, a, error));
+    ASSERT_TRUE(listCommonest(dir.path(), "angcze", english, 100, 3, 7, b, error));
+    ASSERT_TRUE(listCommonest(dir.path(), "angcze", english, 100, 7, 7, c, error));
+    EXPECT_EQ(a.str(), b.str());  // the same seed draws the same sample
+    const std::string sample = a.str();
+    EXPECT_EQ(std::count(sample.begin(), sample.end(), '\n'), 3);
+    EXPECT_EQ(c.str().find("tree"), std::string::npos);
+    EXPECT_EQ(c.str().find("\nb\t"), std::string::npos);
+
+    const std::string judgedPath = dir.path() + "/sample.tsv";
+    std::ofstream(judgedPath) << "# judged\n"
+                                 "be\tbe-cs\tright\n"
+                                 "dog\tdog-cs\tacceptable\n"
+                                 "cat\tkočka\tright\n"  // no longer the set's first meaning
+                                 "sun\tsun-cs\twrong\n";
+    Judged judged;
+    std::ostringstream out;
+    ASSERT_TRUE(tallyJudged(dir.path(), "angcze", judgedPath, true, out, judged, error)) << error;
+    EXPECT_EQ(judged.right, 2u);
+    EXPECT_EQ(judged.acceptable, 1u);
+    EXPECT_EQ(judged.wrong, 1u);
+    EXPECT_EQ(judged.stale, 1u);
+    EXPECT_NE(out.str().find("stale: cat"), std::string::npos);
 }
 
 }  // namespace

@@ -104,18 +104,21 @@ void ReviewedList::apply(Lexicon& lexicon, Report& report) const {
             rest.erase(it);
             return true;
         };
+        auto addSense = [&](const ReviewedLine::Item& item) {
+            Sense s;
+            s.text = item.text;
+            s.targetGender = item.gender;
+            s.gender = headGender;
+            s.pos = !rest.empty() ? rest.front().pos : front.empty() ? "" : front.back().pos;
+            front.push_back(std::move(s));
+        };
         for (const auto& item : line.items) {
             switch (item.kind) {
                 case Kind::kKeep:
                     if (!take(item.text)) {
                         // The compiler gave it when the list was reviewed; a later change
                         // of the ranking or the pivot no longer does.
-                        Sense s;
-                        s.text = item.text;
-                        s.targetGender = item.gender;
-                        s.gender = headGender;
-                        s.pos = rest.empty() ? "" : rest.front().pos;
-                        front.push_back(std::move(s));
+                        addSense(item);
                         report.count("reviewed: meanings the compiler no longer gives, kept",
                                      line.headword + " -> " + item.text);
                     } else if (item.gender != Gender::kNone &&
@@ -134,13 +137,7 @@ void ReviewedList::apply(Lexicon& lexicon, Report& report) const {
                     break;
                 case Kind::kAdd:
                     if (!take(item.text)) {
-                        Sense s;
-                        s.text = item.text;
-                        s.targetGender = item.gender;
-                        s.gender = headGender;
-                        s.pos = rest.empty() ? (front.empty() ? "" : front.back().pos)
-                                             : rest.front().pos;
-                        front.push_back(std::move(s));
+                        addSense(item);
                         report.count("reviewed: meanings added",
                                      line.headword + " -> " + item.text);
                     } else if (item.gender != Gender::kNone) {

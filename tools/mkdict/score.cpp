@@ -142,15 +142,7 @@ bool tallyJudged(const std::string& dir, const std::string& stem, const std::str
     std::string line;
     while (std::getline(in, line)) {
         if (line.empty() || line[0] == '#') continue;
-        const std::vector<std::string> fields = [&] {
-            std::vector<std::string> f;
-            for (size_t start = 0;;) {
-                const size_t tab = line.find('\t', start);
-                f.push_back(line.substr(start, tab - start));
-                if (tab == std::string::npos) return f;
-                start = tab + 1;
-            }
-        }();
+        const std::vector<std::string> fields = splitOutsideBrackets(line, "\t");
         if (fields.size() < 3) continue;
         const std::string& verdict = fields[2];
         if (verdict == "right")
