@@ -12,9 +12,7 @@
 namespace lexavo {
 
 constexpr uint32_t kHeadwordSlots = 400000;
-constexpr size_t kSlotBytes = 40;
-// A slot keeps at most this many bytes of a headword; longer ones lose their tail.
-constexpr size_t kMaxHeadwordBytes = 21;
+constexpr size_t kSlotBytes = 40;  // a slot keeps kMaxHeadwordBytes; longer ones lose their tail
 
 // The maker's web address shown in the window caption and the information line.
 extern const char* const kMakerAddress;

@@ -31,6 +31,12 @@ constexpr size_t kInfoDirectionBytes = 20;
 constexpr size_t kInfoWordLabelOffset = 124;
 constexpr size_t kInfoWordLabelBytes = 52;
 constexpr char kRecordTerminator = 0x04;
+
+// What the program's fixed storage keeps of a set; the compiler writes nothing beyond:
+constexpr size_t kMaxHeadwordBytes = 21;       // of a headword, in its 40-byte slot
+constexpr size_t kMaxMeaningBytes = 49;        // of a meaning (its table slot adds a zero)
+constexpr size_t kMaxMeaningsPerRecord = 200;  // meanings read from one entry record
+constexpr size_t kMaxRecordBytes = 999;        // of an entry record's text
 constexpr char kMeaningSeparator = 0x03;
 
 // The information record held byte for byte as stored.

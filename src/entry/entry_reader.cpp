@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "dictionary/formats.h"
+#include "dictionary/german_articles.h"
 #include "dictionary/program_files.h"
 #include "text/cp1250.h"
 
@@ -19,9 +20,6 @@ namespace {
 constexpr size_t kRecordTextBytes = kEntryRecordBytes - 1;
 constexpr size_t kScanChunkBytes = 1 << 16;
 constexpr unsigned char kTerminator = static_cast<unsigned char>(kRecordTerminator);
-// The article suffixes tried in this order; each is a blank and three letters.
-constexpr const char* kArticleSuffixes[] = {" der", " die", " das"};
-constexpr size_t kSuffixBytes = 4;
 
 void decodeSplitMerge(const DictionaryStore& store, char* buffer, MeaningTable& record,
                       MeaningTable& entry) {
@@ -92,23 +90,13 @@ void mergeGermanArticles(MeaningTable& meanings) {
     // turn a lone " der" into an uncounted "der ".
     for (int32_t k = 0; k + 1 < meanings.count; ++k) {
         char* cur = meanings.text[k];
-        const char* next = meanings.text[k + 1];
-        const size_t curLen = strnlen(cur, kMeaningBytes);
-        const size_t nextLen = strnlen(next, kMeaningBytes);
-        if (curLen != nextLen + kSuffixBytes || std::memcmp(cur, next, nextLen) != 0) continue;
-        for (const char* suffix : kArticleSuffixes) {
-            if (std::memcmp(cur + nextLen, suffix, kSuffixBytes) != 0) continue;
-            // "Hund der" becomes "der Hund": the article, a blank, the noun.
-            std::memmove(cur + kSuffixBytes, next, nextLen);
-            std::memcpy(cur, suffix + 1, kSuffixBytes - 1);
-            cur[kSuffixBytes - 1] = ' ';
-            cur[kSuffixBytes] = upperAscii(cur[kSuffixBytes]);
-            const size_t after = kMeaningSlots - static_cast<size_t>(k) - 2;
-            std::memmove(meanings.text[k + 1], meanings.text[k + 2], after * kMeaningBytes);
-            std::memset(meanings.text[kMeaningSlots - 1], 0, kMeaningBytes);
-            --meanings.count;
-            break;
-        }
+        const std::string_view form(cur, strnlen(cur, kMeaningBytes));
+        if (!isGermanArticleFormOf(form, meanings.at(static_cast<size_t>(k) + 1))) continue;
+        joinGermanArticleInPlace(cur, form.size());
+        const size_t after = kMeaningSlots - static_cast<size_t>(k) - 2;
+        std::memmove(meanings.text[k + 1], meanings.text[k + 2], after * kMeaningBytes);
+        std::memset(meanings.text[kMeaningSlots - 1], 0, kMeaningBytes);
+        --meanings.count;
     }
 }
 

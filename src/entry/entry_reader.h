@@ -14,10 +14,10 @@
 
 namespace lexavo {
 
-constexpr size_t kMeaningSlots = 200;
-constexpr size_t kMeaningBytes = 50;
+constexpr size_t kMeaningSlots = kMaxMeaningsPerRecord;
+constexpr size_t kMeaningBytes = kMaxMeaningBytes + 1;
 constexpr size_t kMaxHomographs = 10;
-constexpr size_t kEntryRecordBytes = 1000;
+constexpr size_t kEntryRecordBytes = kMaxRecordBytes + 1;
 
 // A fixed table of zero-terminated meanings of at most kMeaningBytes - 1 bytes.
 struct MeaningTable {

@@ -4,16 +4,14 @@
 #include <cstring>
 
 #include "dictionary/formats.h"
+#include "dictionary/german_articles.h"
 #include "text/cp1250.h"
 
 namespace lexavo {
 
 namespace {
 
-constexpr std::string_view kArticles[] = {"das", "die", "der"};
-constexpr size_t kArticleBytes = 3;
-// The article and the character before it (normally a blank).
-constexpr size_t kArticleWithBlankBytes = 4;
+constexpr size_t kArticleBytes = kArticleSuffixBytes - 1;
 
 // Whether the headword begins with the folded prefix, folding the headword's bytes.
 bool beginsWithFolded(const char* headword, std::string_view prefix) {
@@ -30,11 +28,12 @@ bool pairsWith(const char* headword, const char* next) {
     std::string_view u = t;
     if (t.size() >= kArticleBytes) {
         const std::string_view tail = t.substr(t.size() - kArticleBytes);
-        for (const auto a : kArticles) {
+        for (const auto a : kGermanArticles) {
             if (tail == a) {
-                u = t.size() >= kArticleWithBlankBytes
-                        ? t.substr(0, t.size() - kArticleWithBlankBytes)
-                        : std::string_view{};
+                // The pair rule looks at the last three letters only and drops the
+                // character before them too, normally the blank of "Haus das".
+                u = t.size() >= kArticleSuffixBytes ? t.substr(0, t.size() - kArticleSuffixBytes)
+                                                    : std::string_view{};
                 break;
             }
         }

@@ -11,6 +11,7 @@
 #include "collation.h"
 #include "dictionary/dictionary_store.h"
 #include "dictionary/formats.h"
+#include "dictionary/german_articles.h"
 #include "ordering.h"
 #include "text/cp1250.h"
 #include "text_rules.h"
@@ -86,13 +87,6 @@ SetRules rulesFor(const std::string& titleCp1250, const std::string& directionCp
     return r;
 }
 
-bool endsWithArticle(const std::string& text) {
-    const size_t blank = text.rfind(' ');
-    if (blank == std::string::npos) return false;
-    const std::string_view last = std::string_view(text).substr(blank + 1);
-    return last == "der" || last == "die" || last == "das";
-}
-
 bool isGermanNoun(const std::string& cp1250) {
     if (cp1250.empty() || cp1250.find(' ') != std::string::npos) return false;
     const UChar32 first =
@@ -132,18 +126,19 @@ std::vector<std::string> buildRecord(const Headword& h, const SetRules& rules, R
         }
         // In "Čj->Nj" a German noun is written with its article and then bare, which
         // the program joins into "der Hund".
-        if (rules.germanMeanings && endsWithArticle(text)) {
+        if (rules.germanMeanings && !trailingGermanArticle(text).empty()) {
             // A cut definition ending in "der", "die" or "das" would be read as an
             // article form by the program: the article word goes.
-            while (endsWithArticle(text)) text.erase(text.rfind(' '));
+            while (!trailingGermanArticle(text).empty()) text.erase(text.rfind(' '));
             report.count("meanings shortened: ending in an article word", s.text);
             if (present.count(text)) continue;
         }
         std::vector<std::string> add;
         const char* article =
             rules.germanMeanings && isGermanNoun(text) ? articleFor(s.targetGender) : "";
-        if (*article != 0 && text.size() + 4 <= kMaxMeaningBytes && !present.count(text)) {
-            add.push_back(text + " " + article);
+        if (*article != 0 && text.size() + kArticleSuffixBytes <= kMaxMeaningBytes &&
+            !present.count(text)) {
+            add.push_back(germanArticleForm(text, article));
         }
         add.push_back(text);
         size_t bytes = 0;
@@ -199,7 +194,7 @@ bool compileSet(const Lexicon& lexicon, const SetOptions& options, Report& repor
         if (rules.germanHeadwords && isGermanNoun(head)) {
             for (const Sense& s : h.senses) {
                 if (s.gender == Gender::kNone) continue;
-                const std::string form = head + " " + articleFor(s.gender);
+                const std::string form = germanArticleForm(head, articleFor(s.gender));
                 if (form.size() <= kMaxHeadwordBytes) {
                     c.articleForm = form;
                 } else {
@@ -214,11 +209,11 @@ bool compileSet(const Lexicon& lexicon, const SetOptions& options, Report& repor
     // Capacity: the headwords with the fewest meanings give way first.
     size_t slotsNeeded = 0;
     for (const Compiled& c : compiled) slotsNeeded += c.articleForm.empty() ? 1 : 2;
-    if (slotsNeeded > kMaxHeadwords) {
+    if (slotsNeeded > kHeadwordSlots) {
         std::stable_sort(compiled.begin(), compiled.end(), [](const auto& a, const auto& b) {
             return a.record.size() > b.record.size();
         });
-        while (slotsNeeded > kMaxHeadwords) {
+        while (slotsNeeded > kHeadwordSlots) {
             slotsNeeded -= compiled.back().articleForm.empty() ? 1 : 2;
             report.count("headwords dropped: over 400,000 slots",
                          cp1250ToUtf8(compiled.back().headword));

@@ -35,8 +35,6 @@ struct SetRules {
 };
 SetRules rulesFor(const std::string& titleCp1250, const std::string& directionCp1250);
 
-// A code page 1250 text whose last word is "der", "die" or "das".
-bool endsWithArticle(const std::string& text);
 // Whether a code page 1250 meaning can take an article: one word with a capital first
 // letter ("Haus"), not a phrase ("zeitlicher Spielraum").
 bool isGermanNoun(const std::string& cp1250);

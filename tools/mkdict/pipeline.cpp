@@ -18,8 +18,7 @@ bool readAll(const std::vector<Source>& sources, Lexicon& lexicon, std::string& 
     return true;
 }
 
-bool applyReviewed(const std::string& path, Lexicon& lexicon, Report& report,
-                   std::string& error) {
+bool applyReviewed(const std::string& path, Lexicon& lexicon, Report& report, std::string& error) {
     ReviewedList list;
     if (!list.read(path, error)) return false;
     list.apply(lexicon, report);

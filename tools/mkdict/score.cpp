@@ -87,9 +87,7 @@ bool firstMeanings(const std::string& dir, const std::string& stem,
             continue;
         }
         // "Haus das" after "Haus" is the article form of the same entry.
-        if (articleForms && s > 0 && head.size() > 4 &&
-            (head.ends_with(" der") || head.ends_with(" die") || head.ends_with(" das")) &&
-            head.substr(0, head.size() - 4) == set.headwords[s - 1]) {
+        if (articleForms && s > 0 && isGermanArticleFormOf(head, set.headwords[s - 1])) {
             continue;
         }
         if (!seen.try_emplace(head, true).second) continue;

@@ -20,20 +20,6 @@ std::vector<std::string> splitRecord(const std::string& text) {
     return meanings;
 }
 
-std::vector<std::string> joinGermanArticles(std::vector<std::string> m) {
-    for (size_t k = 0; k < m.size(); ++k) {
-        const std::string next = k + 1 < m.size() ? m[k + 1] : std::string();
-        for (const char* article : {"der", "die", "das"}) {
-            if (m[k] != next + " " + article) continue;
-            m[k] = std::string(article) + " " + next;
-            if (m[k].size() > 4) m[k][4] = upperAscii(m[k][4]);
-            if (k + 1 < m.size()) m.erase(m.begin() + static_cast<std::ptrdiff_t>(k) + 1);
-            break;
-        }
-    }
-    return m;
-}
-
 bool readSetBack(const std::string& dir, const std::string& stem, LoadedSet& out,
                  std::string& error) {
     DictionaryStore store;

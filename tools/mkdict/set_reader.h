@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "dictionary/formats.h"
+#include "dictionary/german_articles.h"  // joinGermanArticles, for the readers of a set
 
 namespace lexavo::mkdict {
 
@@ -23,8 +24,5 @@ bool readSetBack(const std::string& dir, const std::string& stem, LoadedSet& out
 
 // Splits a decoded entry text at the meaning separator.
 std::vector<std::string> splitRecord(const std::string& text);
-
-// The "Čj->Nj" article join of a record's meanings: "Hund der", "Hund" -> "der Hund".
-std::vector<std::string> joinGermanArticles(std::vector<std::string> meanings);
 
 }  // namespace lexavo::mkdict

@@ -6,14 +6,11 @@
 #include <string_view>
 #include <vector>
 
-namespace lexavo::mkdict {
+// The byte limits (kMaxHeadwordBytes, kMaxMeaningBytes, ...) are the program's own.
+#include "dictionary/dictionary_store.h"
+#include "dictionary/formats.h"
 
-// Limits of the program's fixed storage (code page 1250 bytes).
-constexpr size_t kMaxHeadwordBytes = 21;
-constexpr size_t kMaxMeaningBytes = 49;
-constexpr size_t kMaxMeaningsPerRecord = 200;
-constexpr size_t kMaxRecordBytes = 999;
-constexpr size_t kMaxHeadwords = 400000;
+namespace lexavo::mkdict {
 
 // Replaces typographic characters that code page 1250 lacks by the ones it has for
 // them: hyphens, figure dash, minus and small or full-width hyphen-minus become '-',
