@@ -28,12 +28,8 @@ int32_t findExactSlot(const DictionaryStore& store, std::string_view word) {
 }
 
 int32_t findFoldedSlot(const DictionaryStore& store, std::string_view folded) {
-    return scanFromStartSlot(store, folded, [&](const char* h) {
-        for (size_t i = 0; i < folded.size(); ++i) {
-            if (h[i] == 0 || foldAscii(h[i]) != folded[i]) return false;
-        }
-        return true;
-    });
+    return scanFromStartSlot(store, folded,
+                             [&](const char* h) { return beginsWithFoldedAscii(h, folded); });
 }
 
 }  // namespace lexavo

@@ -13,14 +13,6 @@ namespace {
 
 constexpr size_t kArticleBytes = kArticleSuffixBytes - 1;
 
-// Whether the headword begins with the folded prefix, folding the headword's bytes.
-bool beginsWithFolded(const char* headword, std::string_view prefix) {
-    for (size_t i = 0; i < prefix.size(); ++i) {
-        if (headword[i] == 0 || foldAscii(headword[i]) != prefix[i]) return false;
-    }
-    return true;
-}
-
 // The German pair rule: the headword after a match is the same headword with an
 // article ("Haus", "Haus das") or the same text again ("Bank", "Bank").
 bool pairsWith(const char* headword, const char* next) {
@@ -71,7 +63,7 @@ bool PrefixSearch::run(const DictionaryStore& store, char* inputWord, int32_t th
         const uint32_t count = store.headwordCount;
         for (uint32_t s = static_cast<uint32_t>(start); s < count; ++s) {
             const char* h = store.slot(s);
-            if (!beginsWithFolded(h, word)) continue;
+            if (!beginsWithFoldedAscii(h, word)) continue;
             uint32_t shown = s;
             if (germanPairs && s + 1 < count && pairsWith(h, store.slot(s + 1))) {
                 // The following slot is shown in this row and gives no row of its own.

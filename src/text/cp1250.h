@@ -26,6 +26,14 @@ std::string cp1250ToUtf8(std::string_view cp1250);
 // (all accented letters) is left as it is, so 'Č' and 'č' stay different letters.
 constexpr char foldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
 constexpr char upperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
+// Whether the zero-terminated `text` begins with `foldedPrefix` when its own bytes are
+// folded: the one folded comparison of the prefix search and the exact lookup.
+constexpr bool beginsWithFoldedAscii(const char* text, std::string_view foldedPrefix) {
+    for (size_t i = 0; i < foldedPrefix.size(); ++i) {
+        if (text[i] == 0 || foldAscii(text[i]) != foldedPrefix[i]) return false;
+    }
+    return true;
+}
 // Folds a zero-terminated byte string in place.
 void foldAsciiInPlace(char* text);
 std::string foldAscii(std::string_view text);
