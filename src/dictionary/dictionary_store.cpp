@@ -81,20 +81,9 @@ DictionaryStore::LoadResult DictionaryStore::loadDictionary(const std::string& p
         size_t j = 0;
         int c = 0;
         bool complete = false;
-        bool setIndex = false;
-        unsigned char key = 0;
         while ((c = reader->next()) >= 0) {
             if (c != kRecordTerminator && j < kMaxHeadwordBytes) {
                 s[j] = static_cast<char>(255 - c);
-            }
-            if (j == 0) {
-                // The key is the first stored byte after inverting, before the pair
-                // swap: the second letter of a longer headword.
-                key = static_cast<unsigned char>(s[0]);
-                if (firstLetterIndex[key] == -1) {
-                    firstLetterIndex[key] = static_cast<int32_t>(i);
-                    setIndex = true;
-                }
             }
             ++j;
             if (c == kRecordTerminator) {
@@ -103,21 +92,21 @@ DictionaryStore::LoadResult DictionaryStore::loadDictionary(const std::string& p
             }
         }
         if (!complete) {
-            if (setIndex) firstLetterIndex[key] = -1;
             std::memset(s, 0, kSlotBytes);
             break;
         }
         kept = i + 1;
     }
     headwordCount = kept;
-    if (dictInfo.direction() == kDirectionCzechGerman) firstLetterIndex[97] = 1;
     dt1.reset();
 
     for (uint32_t i = 0; i < headwordCount; ++i) {
         char* s = mutableSlot(i);
         const size_t len = std::strlen(s);
         for (size_t k = 0; k + 1 < len; k += 2) std::swap(s[k], s[k + 1]);
+        addToStartIndex(firstLetterIndex, std::string_view(s, len), static_cast<int32_t>(i));
     }
+    if (dictInfo.direction() == kDirectionCzechGerman) pinStartSlot(firstLetterIndex);
     ++generation;
     return LoadResult::kLoaded;
 }

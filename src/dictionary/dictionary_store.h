@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "dictionary/formats.h"
 
@@ -13,6 +14,28 @@ namespace lexavo {
 
 constexpr uint32_t kHeadwordSlots = 400000;
 constexpr size_t kSlotBytes = 40;  // a slot keeps kMaxHeadwordBytes; longer ones lose their tail
+
+// The start-slot index maps a key byte to the first slot whose headword has it; a
+// lookup starts there for the folded first byte of what it looks for. The key of a
+// headword is its first byte as stored in the .dt1 file, which the pair swap makes the
+// second letter of a longer headword and the only letter of a one-letter one. So a
+// headword is reachable only from a slot whose key is its own first letter.
+using StartIndex = std::array<int32_t, 256>;
+constexpr unsigned char startSlotKey(std::string_view headword) {
+    if (headword.empty()) return 0;
+    return static_cast<unsigned char>(headword.size() >= 2 ? headword[1] : headword[0]);
+}
+// Adds the headword of `slot`; slots are added in increasing order, so the first
+// headword of each key keeps its slot.
+constexpr void addToStartIndex(StartIndex& index, std::string_view headword, int32_t slot) {
+    const unsigned char key = startSlotKey(headword);
+    if (index[key] == -1) index[key] = slot;
+}
+// "Čj->Nj" sets pin the start slot of 'a' to slot 1, whatever the headwords say: the
+// Czech-German file has always been read that way, so its slot 0 holds no a-word.
+constexpr unsigned char kPinnedStartLetter = 'a';
+constexpr int32_t kPinnedStartSlot = 1;
+constexpr void pinStartSlot(StartIndex& index) { index[kPinnedStartLetter] = kPinnedStartSlot; }
 
 // The maker's web address shown in the window caption and the information line.
 extern const char* const kMakerAddress;
@@ -50,7 +73,7 @@ class DictionaryStore {
     DictFileNames fileNames;
     DictInfo dictInfo;
     uint32_t headwordCount = 0;
-    std::array<int32_t, 256> firstLetterIndex;
+    StartIndex firstLetterIndex;
     // Counts successful loads, so that caches built over the store can tell that
     // it changed.
     uint64_t generation = 0;

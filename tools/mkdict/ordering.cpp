@@ -24,13 +24,11 @@ std::vector<uint32_t> firstSlots(const std::vector<Unit>& units) {
 
 std::array<int32_t, 256> unitIndex(const std::vector<Unit>& units,
                                    const std::vector<uint32_t>& slots, bool forceA) {
-    std::array<int32_t, 256> index;
+    StartIndex index;
     index.fill(-1);
-    for (size_t i = 0; i < units.size(); ++i) {
-        const unsigned char k = keyByte(units[i].head);
-        if (index[k] == -1) index[k] = static_cast<int32_t>(slots[i]);
-    }
-    if (forceA) index['a'] = 1;
+    for (size_t i = 0; i < units.size(); ++i)
+        addToStartIndex(index, units[i].head, static_cast<int32_t>(slots[i]));
+    if (forceA) pinStartSlot(index);
     return index;
 }
 
@@ -51,9 +49,9 @@ size_t findAnchor(const std::vector<Unit>& units, const std::vector<uint32_t>& s
                   bool forceA) {
     size_t fallback = units.size();
     for (size_t j = at + 1; j < units.size(); ++j) {
-        if (keyByte(units[j].head) != needed) continue;
+        if (startSlotKey(units[j].head) != needed) continue;
         const unsigned char own = firstFolded(units[j].head);
-        if (forceA && own == 'a' && slots[at] == 0) continue;
+        if (forceA && own == kPinnedStartLetter && slots[at] == 0) continue;
         if (own == needed) return j;
         // Its own start slot must lie strictly before `at`: everything from `at` on
         // moves one place down when it is put there.
@@ -72,19 +70,12 @@ void moveUnit(std::vector<Unit>& units, size_t from, size_t to) {
 
 }  // namespace
 
-unsigned char keyByte(std::string_view headword) {
-    if (headword.empty()) return 0;
-    return static_cast<unsigned char>(headword.size() >= 2 ? headword[1] : headword[0]);
-}
-
 std::array<int32_t, 256> buildStartIndex(const std::vector<std::string>& slots, bool forceA) {
-    std::array<int32_t, 256> index;
+    StartIndex index;
     index.fill(-1);
-    for (size_t i = 0; i < slots.size(); ++i) {
-        const unsigned char k = keyByte(slots[i]);
-        if (index[k] == -1) index[k] = static_cast<int32_t>(i);
-    }
-    if (forceA) index['a'] = 1;
+    for (size_t i = 0; i < slots.size(); ++i)
+        addToStartIndex(index, slots[i], static_cast<int32_t>(i));
+    if (forceA) pinStartSlot(index);
     return index;
 }
 
@@ -103,12 +94,12 @@ ArrangeResult arrangeForReachability(std::vector<Unit>& units, bool forceA,
         const size_t bad = firstUnreachable(units, slots, index, from);
         if (bad == units.size()) break;
         size_t anchor = units.size();
-        if (forceA && slots[bad] == 0 && firstFolded(units[bad].head) == 'a') {
+        if (forceA && slots[bad] == 0 && firstFolded(units[bad].head) == kPinnedStartLetter) {
             // Slot 0 can hold no a-word when the entry of 'a' is pinned to 1: open the
             // list with a unit that is its own start slot instead.
             for (size_t j = 1; j < units.size(); ++j) {
                 const unsigned char own = firstFolded(units[j].head);
-                if (own != 'a' && keyByte(units[j].head) == own) {
+                if (own != kPinnedStartLetter && startSlotKey(units[j].head) == own) {
                     anchor = j;
                     break;
                 }
@@ -121,8 +112,9 @@ ArrangeResult arrangeForReachability(std::vector<Unit>& units, bool forceA,
         if (anchor < units.size()) {
             moveUnit(units, anchor, bad);
             ++result.moved;
-        } else if (makeAnchor && !(forceA && needed == 'a') && makeAnchor(needed, made) &&
-                   made.head.size() == 1 && keyByte(made.head) == needed) {
+        } else if (makeAnchor && !(forceA && needed == kPinnedStartLetter) &&
+                   makeAnchor(needed, made) && made.head.size() == 1 &&
+                   startSlotKey(made.head) == needed) {
             result.added.push_back(made);
             units.insert(units.begin() + static_cast<std::ptrdiff_t>(bad), made);
         } else {

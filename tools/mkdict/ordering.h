@@ -14,6 +14,8 @@
 #include <string_view>
 #include <vector>
 
+#include "dictionary/dictionary_store.h"
+
 namespace lexavo::mkdict {
 
 // A run of headwords that must stay adjacent (a German noun and its form with the
@@ -24,10 +26,8 @@ struct Unit {
     size_t payload = 0;  // the caller's index of the unit
 };
 
-unsigned char keyByte(std::string_view headword);
-
-// firstLetterIndex as the program's loader builds it from headwords in slot order;
-// forceA applies the "Čj->Nj" rule that sets the entry of 'a' to 1.
+// firstLetterIndex as the program's loader builds it from headwords in slot order
+// (addToStartIndex, startSlotKey); forceA applies the "Čj->Nj" pin (pinStartSlot).
 std::array<int32_t, 256> buildStartIndex(const std::vector<std::string>& slots, bool forceA);
 
 // True when the headword at `slot` is reached from the start slot of its folded first
