@@ -74,6 +74,10 @@ bool isCzechFirstTitle(std::string_view title) {
     return title == kTitleCzechEnglish || title == kTitleCzechGerman;
 }
 
+int32_t entryRecordOfSlot(std::string_view title, uint32_t slot) {
+    return static_cast<int32_t>(slot) + (isCzechFirstTitle(title) ? 1 : 0);
+}
+
 bool writeDictionarySet(const std::string& dir, const DictionarySetHeader& header,
                         const std::vector<std::string>& headwords,
                         const std::vector<std::vector<std::string>>& entries) {

@@ -89,6 +89,9 @@ bool writeDictionarySet(const std::string& dir, const DictionarySetHeader& heade
 
 // True for the two titles whose entry file numbers its records from 1.
 bool isCzechFirstTitle(std::string_view title);
+// The number of the entry record of a headword slot in a set with this title: the slot
+// itself, or the slot + 1 for the Czech-first titles.
+int32_t entryRecordOfSlot(std::string_view title, uint32_t slot);
 
 // Titles and codes the program itself names (code page 1250 bytes).
 extern const char* const kTitleEnglishCzech;     // "Anglicko-český slovník"

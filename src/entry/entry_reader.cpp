@@ -111,11 +111,10 @@ void appendMeanings(const MeaningTable& record, MeaningTable& entry) {
 void findHomographs(const DictionaryStore& store, std::string_view word, HomographSlots& out) {
     out.count = 0;
     if (word.size() > kMaxHeadwordBytes || store.headwordCount == 0) return;
-    const int32_t shift = isCzechFirstTitle(store.dictInfo.title()) ? 1 : 0;
     for (uint32_t s = store.headwordCount; s-- > 0;) {
         const char* h = store.slot(s);
         if (std::memcmp(h, word.data(), word.size()) != 0 || h[word.size()] != 0) continue;
-        out.records[out.count++] = static_cast<int32_t>(s) + shift;
+        out.records[out.count++] = entryRecordOfSlot(store.dictInfo.title(), s);
         if (out.count == static_cast<int32_t>(kMaxHomographs)) return;
     }
 }
@@ -204,10 +203,10 @@ CollectStatus EntryReader::collectEntryMeanings(const DictionaryStore& store,
 CollectStatus EntryReader::collectForSlots(const DictionaryStore& store,
                                            const std::string& programDir, const uint32_t* slots,
                                            size_t count) {
-    const int32_t shift = isCzechFirstTitle(store.dictInfo.title()) ? 1 : 0;
     homographSlots.count = 0;
     for (size_t i = 0; i < count && i < kMaxHomographs; ++i) {
-        homographSlots.records[homographSlots.count++] = static_cast<int32_t>(slots[i]) + shift;
+        homographSlots.records[homographSlots.count++] =
+            entryRecordOfSlot(store.dictInfo.title(), slots[i]);
     }
     return readHomographs(store, programDir);
 }

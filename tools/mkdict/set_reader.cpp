@@ -50,14 +50,15 @@ bool readSetBack(const std::string& dir, const std::string& stem, LoadedSet& out
         start = i + 1;
     }
     out.entryRecords = records.size();
-    const size_t first = isCzechFirstTitle(out.info.title()) ? 1 : 0;
     out.entries.clear();
     for (size_t s = 0; s < out.headwords.size(); ++s) {
-        if (first + s >= records.size()) {
+        const size_t record =
+            static_cast<size_t>(entryRecordOfSlot(out.info.title(), static_cast<uint32_t>(s)));
+        if (record >= records.size()) {
             error = "the entry file ends before the record of slot " + std::to_string(s);
             return false;
         }
-        out.entries.push_back(splitRecord(records[first + s]));
+        out.entries.push_back(splitRecord(records[record]));
     }
     return true;
 }
