@@ -16,6 +16,7 @@
 #include "dictionary/dictionary_store.h"
 #include "entry/entry_reader.h"
 #include "lookup/prefix_search.h"
+#include "support/reference_entry_reader.h"
 #include "support/test_dictionaries.h"
 #include "text/fixed_text.h"
 

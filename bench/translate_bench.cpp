@@ -18,8 +18,8 @@
 
 #include "dictionary/dictionary_store.h"
 #include "entry/entry_reader.h"
+#include "support/reference_translator.h"
 #include "support/test_dictionaries.h"
-#include "translator/reference_translator.h"
 #include "translator/text_translator.h"
 
 namespace lexavo {

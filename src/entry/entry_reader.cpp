@@ -21,15 +21,15 @@ constexpr size_t kRecordTextBytes = kEntryRecordBytes - 1;
 constexpr size_t kScanChunkBytes = 1 << 16;
 constexpr unsigned char kTerminator = static_cast<unsigned char>(kRecordTerminator);
 
-void decodeSplitMerge(const DictionaryStore& store, char* buffer, MeaningTable& record,
-                      MeaningTable& entry) {
+}  // namespace
+
+void takeEntryRecord(const DictionaryStore& store, char* buffer, MeaningTable& record,
+                     MeaningTable& entry) {
     decodeEntryRecord(buffer);
     splitMeanings(buffer, record);
     if (store.dictInfo.direction() == kDirectionCzechGerman) mergeGermanArticles(record);
     appendMeanings(record, entry);
 }
-
-}  // namespace
 
 void MeaningTable::clear() {
     std::memset(text, 0, sizeof text);
@@ -245,29 +245,7 @@ CollectStatus EntryReader::readHomographs(const DictionaryStore& store,
         if (!c.matches(st)) c.build(fd, st);
         c.read(fd, homographSlots.records[h], entryRecordBuffer_);
         ::close(fd);
-        decodeSplitMerge(store, entryRecordBuffer_, recordMeanings, entryMeanings);
-    }
-    return CollectStatus::kOk;
-}
-
-CollectStatus collectEntryMeaningsReference(const DictionaryStore& store,
-                                            const std::string& programDir, std::string_view word,
-                                            HomographSlots& homographs,
-                                            MeaningTable& recordMeanings,
-                                            MeaningTable& entryMeanings) {
-    entryMeanings.clear();
-    findHomographs(store, word, homographs);
-    if (homographs.count == 0) return CollectStatus::kOk;
-    char buffer[kEntryRecordBytes];
-    for (int32_t h = 0; h < homographs.count; ++h) {
-        std::FILE* f = openInDir(programDir, store.fileNames.dt2);
-        if (f == nullptr) {
-            entryMeanings.clear();
-            return CollectStatus::kEntryFileMissing;
-        }
-        readEntryRecord(f, homographs.records[h], buffer);
-        std::fclose(f);
-        decodeSplitMerge(store, buffer, recordMeanings, entryMeanings);
+        takeEntryRecord(store, entryRecordBuffer_, recordMeanings, entryMeanings);
     }
     return CollectStatus::kOk;
 }

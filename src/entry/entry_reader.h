@@ -82,16 +82,12 @@ void mergeGermanArticles(MeaningTable& meanings);
 // Appends the counted meanings of one record; past 200 gathered meanings the rest
 // of the record is dropped.
 void appendMeanings(const MeaningTable& record, MeaningTable& entry);
+// Decodes a record read into buffer, splits it into `record`, joins the German
+// articles in "Čj->Nj" and appends the meanings to `entry`.
+void takeEntryRecord(const DictionaryStore& store, char* buffer, MeaningTable& record,
+                     MeaningTable& entry);
 // Record numbers of the homographs of word: highest slot first, at most 10, with
 // the Czech-first titles' shift by one.
 void findHomographs(const DictionaryStore& store, std::string_view word, HomographSlots& out);
-
-// The plain algorithm, reading every record from the start of the file for every
-// homograph: the reference for differential tests and benchmarks.
-CollectStatus collectEntryMeaningsReference(const DictionaryStore& store,
-                                            const std::string& programDir, std::string_view word,
-                                            HomographSlots& homographs,
-                                            MeaningTable& recordMeanings,
-                                            MeaningTable& entryMeanings);
 
 }  // namespace lexavo

@@ -13,6 +13,7 @@
 #include <random>
 
 #include "dictionary/dictionary_store.h"
+#include "support/reference_entry_reader.h"
 #include "support/test_dictionaries.h"
 
 namespace lexavo {

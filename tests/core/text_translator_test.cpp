@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "entry/entry_reader.h"
+#include "support/reference_translator.h"
 #include "support/test_dictionaries.h"
-#include "translator/reference_translator.h"
 
 namespace lexavo {
 namespace {

@@ -1,9 +1,10 @@
-#include "translator/reference_translator.h"
+#include "support/reference_translator.h"
 
 #include <cstring>
 #include <memory>
 
 #include "entry/entry_reader.h"
+#include "support/reference_entry_reader.h"
 #include "text/cp1250.h"
 
 namespace lexavo {
