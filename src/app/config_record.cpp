@@ -80,4 +80,28 @@ bool replaceFileAtomically(const std::string& dir, const std::string& name,
     return ok;
 }
 
+WindowState windowStateOf(int32_t stored) {
+    switch (stored & 0xFF) {
+        case 1:
+            return WindowState::kMinimised;
+        case 2:
+            return WindowState::kMaximised;
+        default:
+            return WindowState::kNormal;
+    }
+}
+
+int32_t pageNumberOf(std::string_view pageName) {
+    for (int32_t i = 0; i < kPageCount; ++i) {
+        if (pageName == kPageNames[i]) return i;
+    }
+    return -1;
+}
+
+PanelSwitch panelSwitchOf(unsigned char stored) {
+    return stored == 0   ? PanelSwitch::kHide
+           : stored == 1 ? PanelSwitch::kShow
+                         : PanelSwitch::kLeave;
+}
+
 }  // namespace lexavo

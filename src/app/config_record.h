@@ -47,6 +47,23 @@ struct ConfigRecord {
     void setDictionaryTitle(std::string_view title);
 };
 
+// The window state the record stores: its low byte, 1 minimised, 2 maximised,
+// anything else normal.
+enum class WindowState : int32_t { kNormal = 0, kMinimised = 1, kMaximised = 2 };
+WindowState windowStateOf(int32_t stored);
+
+// The pages by their number in the record: the dictionary, the translator, the notes,
+// the search history, the user dictionary.
+constexpr int32_t kPageCount = 5;
+constexpr const char* kPageNames[kPageCount] = {"pageSlovnik", "pagePrekladac", "pagePoznamky",
+                                                "pageHledane", "pageUzivSlovnik"};
+// The number of the page with this object name; -1 for none.
+int32_t pageNumberOf(std::string_view pageName);
+
+// A panel byte: 0 hides the panel, 1 shows it, any other value leaves it as created.
+enum class PanelSwitch { kHide, kShow, kLeave };
+PanelSwitch panelSwitchOf(unsigned char stored);
+
 // Reads lexavo.ini from dir into record; a short file replaces only the bytes it
 // has. False (record unchanged) when the file does not open.
 bool readConfigRecord(const std::string& dir, ConfigRecord& record);

@@ -20,7 +20,6 @@ struct PageRow {
     QWidget* page;
     QPushButton* modeButton;  // nullptr: the mode buttons stay as they are
     QAction* checkedItem;     // nullptr: none of the four page items
-    const char* name;
 };
 
 }  // namespace
@@ -33,14 +32,14 @@ void TfrmMain::applyConfigRecord() {
     if (hadConfigFile_) {
         move(r.get(ConfigRecord::kWindowLeft), r.get(ConfigRecord::kWindowTop));
         resize(r.get(ConfigRecord::kWindowWidth), r.get(ConfigRecord::kWindowHeight));
-        switch (r.get(ConfigRecord::kWindowState) & 0xFF) {
-            case 1:
+        switch (windowStateOf(r.get(ConfigRecord::kWindowState))) {
+            case WindowState::kMinimised:
                 setWindowState(Qt::WindowMinimized);
                 break;
-            case 2:
+            case WindowState::kMaximised:
                 setWindowState(Qt::WindowMaximized);
                 break;
-            default:
+            case WindowState::kNormal:
                 setWindowState(Qt::WindowNoState);
                 break;
         }
@@ -51,16 +50,15 @@ void TfrmMain::applyConfigRecord() {
         } panels[] = {{ConfigRecord::kShowLogo, ui->mnuLogo, ui->panelImg},
                       {ConfigRecord::kShowQuickBar, ui->mnuFast, ui->toolBarFast},
                       {ConfigRecord::kShowInfoLine, ui->mnuInfo, ui->panelInfo}};
-        // Two passes: first everything that is switched off, then what is on; any
-        // other byte leaves the panel as it was created.
+        // Two passes: first everything that is switched off, then what is on.
         for (const auto& p : panels) {
-            if (r.flag(p.flag) == 0) {
+            if (panelSwitchOf(r.flag(p.flag)) == PanelSwitch::kHide) {
                 p.item->setChecked(false);
                 p.panel->setVisible(false);
             }
         }
         for (const auto& p : panels) {
-            if (r.flag(p.flag) == 1) {
+            if (panelSwitchOf(r.flag(p.flag)) == PanelSwitch::kShow) {
                 p.item->setChecked(true);
                 p.panel->setVisible(true);
             }
@@ -68,14 +66,15 @@ void TfrmMain::applyConfigRecord() {
     }
 
     const int32_t page = hadConfigFile_ ? r.get(ConfigRecord::kActivePage) : 0;
-    const PageRow rows[] = {
-        {ui->pageSlovnik, ui->btnRezimySlovnik, ui->mnuSlovnik2, "pageSlovnik"},
-        {ui->pagePrekladac, ui->btnRezimyPrekladac, ui->mnuPrekladac2, "pagePrekladac"},
-        {ui->pagePoznamky, ui->btnRezimyPoznamky, ui->mnuPoznamky2, "pagePoznamky"},
-        {ui->pageHledane, ui->btnRezimyHledane, ui->mnuHledane2, "pageHledane"},
-        {ui->pageUzivSlovnik, nullptr, nullptr, "pageUzivSlovnik"},
+    // In the order of kPageNames.
+    const PageRow rows[kPageCount] = {
+        {ui->pageSlovnik, ui->btnRezimySlovnik, ui->mnuSlovnik2},
+        {ui->pagePrekladac, ui->btnRezimyPrekladac, ui->mnuPrekladac2},
+        {ui->pagePoznamky, ui->btnRezimyPoznamky, ui->mnuPoznamky2},
+        {ui->pageHledane, ui->btnRezimyHledane, ui->mnuHledane2},
+        {ui->pageUzivSlovnik, nullptr, nullptr},
     };
-    if (page >= 0 && page <= 4) {
+    if (page >= 0 && page < kPageCount) {
         const PageRow& row = rows[page];
         ui->gotebookPlocha->setCurrentWidget(row.page);
         if (row.modeButton != nullptr) row.modeButton->setChecked(true);
@@ -103,25 +102,22 @@ void TfrmMain::captureConfigRecord() {
     r.setFlag(ConfigRecord::kShowLogo, ui->panelImg->isVisible());
     r.setFlag(ConfigRecord::kShowQuickBar, ui->toolBarFast->isVisible());
     r.setFlag(ConfigRecord::kShowInfoLine, ui->panelInfo->isVisible());
-    int32_t state = 0;
+    WindowState state = WindowState::kNormal;
     if (windowState() & Qt::WindowMinimized) {
-        state = 1;
+        state = WindowState::kMinimised;
     } else if (windowState() & Qt::WindowMaximized) {
-        state = 2;
+        state = WindowState::kMaximised;
     }
-    if (state == 0) {
+    if (state == WindowState::kNormal) {
         r.set(ConfigRecord::kWindowLeft, x());
         r.set(ConfigRecord::kWindowTop, y());
         r.set(ConfigRecord::kWindowWidth, width());
         r.set(ConfigRecord::kWindowHeight, height());
     }
-    const QString pageName = ui->gotebookPlocha->currentWidget()->objectName();
-    const char* names[] = {"pageSlovnik", "pagePrekladac", "pagePoznamky", "pageHledane",
-                           "pageUzivSlovnik"};
-    for (int32_t i = 0; i < 5; ++i) {
-        if (pageName == QLatin1String(names[i])) r.set(ConfigRecord::kActivePage, i);
-    }
-    r.set(ConfigRecord::kWindowState, state);
+    const int32_t page =
+        pageNumberOf(ui->gotebookPlocha->currentWidget()->objectName().toStdString());
+    if (page >= 0) r.set(ConfigRecord::kActivePage, page);
+    r.set(ConfigRecord::kWindowState, static_cast<int32_t>(state));
     r.setDictionaryTitle(toCp1250(ui->ComboBoxSlovnik->currentText()));
 }
 

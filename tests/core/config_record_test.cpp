@@ -90,3 +90,29 @@ TEST(ReplaceFileAtomically, KilledWriterNeverLeavesATruncatedFile) {
 
 }  // namespace
 }  // namespace lexavo
+
+namespace lexavo {
+namespace {
+
+TEST(ConfigRecordRules, WindowStatePagesAndPanelBytes) {
+    EXPECT_EQ(windowStateOf(0), WindowState::kNormal);
+    EXPECT_EQ(windowStateOf(1), WindowState::kMinimised);
+    EXPECT_EQ(windowStateOf(2), WindowState::kMaximised);
+    EXPECT_EQ(windowStateOf(3), WindowState::kNormal);
+    EXPECT_EQ(windowStateOf(0x102), WindowState::kMaximised);  // the low byte counts
+    EXPECT_EQ(windowStateOf(-1), WindowState::kNormal);
+
+    EXPECT_EQ(pageNumberOf("pageSlovnik"), 0);
+    EXPECT_EQ(pageNumberOf("pageHledane"), 3);
+    EXPECT_EQ(pageNumberOf("pageUzivSlovnik"), 4);
+    EXPECT_EQ(pageNumberOf("pageslovnik"), -1);
+    for (int32_t i = 0; i < kPageCount; ++i) EXPECT_EQ(pageNumberOf(kPageNames[i]), i);
+
+    EXPECT_EQ(panelSwitchOf(0), PanelSwitch::kHide);
+    EXPECT_EQ(panelSwitchOf(1), PanelSwitch::kShow);
+    EXPECT_EQ(panelSwitchOf(7), PanelSwitch::kLeave);
+    EXPECT_EQ(panelSwitchOf(255), PanelSwitch::kLeave);
+}
+
+}  // namespace
+}  // namespace lexavo
