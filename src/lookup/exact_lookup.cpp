@@ -32,4 +32,16 @@ int32_t findFoldedSlot(const DictionaryStore& store, std::string_view folded) {
                              [&](const char* h) { return beginsWithFoldedAscii(h, folded); });
 }
 
+TranslateDecision decideTranslate(const DictionaryStore& store, std::string_view folded) {
+    if (folded.empty()) return {TranslateAction::kNothing};
+    if (folded.size() == 1) return {TranslateAction::kListAll};
+    if (const int32_t slot = findExactSlot(store, folded); slot >= 0)
+        return {TranslateAction::kShowEntry, slot};
+    // A headword stored with capitals (a German noun, a name) cannot equal the folded
+    // text.
+    if (const int32_t slot = findFoldedSlot(store, folded); slot >= 0)
+        return {TranslateAction::kShowStoredForm, slot};
+    return {TranslateAction::kNotFound};
+}
+
 }  // namespace lexavo

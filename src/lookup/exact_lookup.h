@@ -16,4 +16,16 @@ int32_t findExactSlot(const DictionaryStore& store, std::string_view word);
 // rule equals folded (a headword stored with capitals such as "London"), or -1.
 int32_t findFoldedSlot(const DictionaryStore& store, std::string_view folded);
 
+// What the translate command does with the word of the field, folded by the ASCII
+// rule: nothing for an empty word; list every headword for one character; else the
+// entry of the first equal headword, or of the first whose folded text equals the word
+// (shown as if chosen in the word list, the field showing the headword as stored), or
+// the not-found line.
+enum class TranslateAction { kNothing, kListAll, kShowEntry, kShowStoredForm, kNotFound };
+struct TranslateDecision {
+    TranslateAction action = TranslateAction::kNothing;
+    int32_t slot = -1;  // the entry's slot for kShowEntry and kShowStoredForm
+};
+TranslateDecision decideTranslate(const DictionaryStore& store, std::string_view folded);
+
 }  // namespace lexavo

@@ -108,8 +108,9 @@ void TfrmMain::btnPrelozitClick() {
     ui->editSlovo->setText(fromCp1250(word.view()));
     readField();
     foldAsciiInPlace(word.data());
-    if (word.empty()) return;
-    if (word.size() == 1) {
+    const TranslateDecision decision = decideTranslate(state_.store, word.view());
+    if (decision.action == TranslateAction::kNothing) return;
+    if (decision.action == TranslateAction::kListAll) {
         searchPrefix(0);
         return;
     }
@@ -117,22 +118,22 @@ void TfrmMain::btnPrelozitClick() {
     readField();
 
     PrefixSearch& search = state_.prefixSearch;
-    search.foundSlot = findExactSlot(state_.store, word.view());
-    if (search.foundSlot >= 0) {
-        renderEntry();
-    } else if (const int32_t slot = findFoldedSlot(state_.store, word.view()); slot >= 0) {
-        // A headword stored with capitals (a German noun, a name) cannot equal the
-        // folded text; its entry is shown as if it had been chosen in the word list.
-        search.foundSlot = slot;
-        word.clear();
-        word.set(state_.store.headword(static_cast<uint32_t>(slot)));
-        muteWordChange_ = true;
-        ui->editSlovo->setText(fromCp1250(word.view()));
-        muteWordChange_ = false;
-        renderEntry();
-    } else {
-        char message[kLayoutLineBytes];
-        renderNotFound(formatNotFound(word.view(), message, sizeof message));
+    search.foundSlot = decision.slot;
+    switch (decision.action) {
+        case TranslateAction::kShowStoredForm:
+            word.clear();
+            word.set(state_.store.headword(static_cast<uint32_t>(decision.slot)));
+            muteWordChange_ = true;
+            ui->editSlovo->setText(fromCp1250(word.view()));
+            muteWordChange_ = false;
+            [[fallthrough]];
+        case TranslateAction::kShowEntry:
+            renderEntry();
+            break;
+        default: {
+            char message[kLayoutLineBytes];
+            renderNotFound(formatNotFound(word.view(), message, sizeof message));
+        }
     }
     ui->editSlovo->setFocus(Qt::OtherFocusReason);
 }
