@@ -58,13 +58,9 @@ int TfrmMain::chooserIndexOf(std::string_view title) const {
 void TfrmMain::loadDictionary() {
     const auto result = state_.store.loadDictionary(state_.programDir);
     if (result == DictionaryStore::LoadResult::kNoInfoFile) return;
-    // The caption text is left in the input word, as every caller expects to set
-    // it again after a load.
-    state_.inputWord.set(windowCaptionFor(state_.store.dictInfo.direction()));
     if (result != DictionaryStore::LoadResult::kLoaded) return;
-    const QString caption = fromCp1250(state_.inputWord.view());
     // The window title is also what the task bar shows.
-    setWindowTitle(caption);
+    setWindowTitle(fromCp1250(windowCaptionFor(state_.store.dictInfo.direction())));
     ui->labelSlovo->setText(fromCp1250(state_.store.dictInfo.wordLabel()));
 }
 
@@ -89,12 +85,14 @@ void TfrmMain::openDictionaryByTitle(std::string_view title) {
 
 void TfrmMain::ComboBoxSlovnikChange() {
     state_.catalogue.scanCatalogue(state_.programDir);
-    const std::string typed = toCp1250(ui->ComboBoxSlovnik->currentText()).substr(0, 99);
+    // The typed title as the 100-byte buffer of the field holds it: at most 99 bytes,
+    // up to a zero byte.
+    const std::string field = toCp1250(ui->ComboBoxSlovnik->currentText()).substr(0, 99);
+    const std::string_view typed(field.c_str());
     for (const auto& name : state_.catalogue.names()) {
         DictInfo& info = state_.store.dictInfo;
         if (!readInfoRecord(state_.programDir, name, info)) continue;
-        state_.inputWord.set(typed, 99);
-        if (info.title() != state_.inputWord.view()) continue;
+        if (info.title() != typed) continue;
         state_.store.fileNames = fileNamesFor(name);
         loadDictionary();
         ui->editSlovo->setText(QString());

@@ -116,9 +116,7 @@ void TfrmMain::translateText() {
         translationDirection(ui->comboBoxJazyk->currentIndex(), fromCzech);
 
     // The dictionary of the direction; without a title the one in use is reloaded.
-    state_.inputWord.clear();
-    state_.inputWord.set(direction.wantedTitle);
-    openDictionaryByTitle(std::string(state_.inputWord.view()));
+    openDictionaryByTitle(direction.wantedTitle);
     state_.inputWord.set("a");
     searchPrefix(-1);
 
