@@ -32,6 +32,17 @@ DictFileNames fileNamesFor(const std::string& catalogueName) {
     return {stem + ".nfo", stem + ".dt1", stem + ".dt2"};
 }
 
+std::string Catalogue::findByTitle(const std::string& dir, std::string_view title,
+                                   const std::function<void(const DictInfo&)>& seen) const {
+    DictInfo info;
+    for (const std::string& name : names_) {
+        if (!readInfoRecord(dir, name, info)) continue;
+        if (seen) seen(info);
+        if (info.title() == title) return name;
+    }
+    return {};
+}
+
 bool readInfoRecord(const std::string& dir, const std::string& name, DictInfo& info) {
     std::FILE* f = openInDir(dir, name);
     if (f == nullptr) return false;

@@ -1,7 +1,9 @@
 #pragma once
 // The catalogue of installed dictionaries: the .nfo files of the program directory.
 
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "dictionary/dictionary_store.h"
@@ -21,6 +23,13 @@ class Catalogue {
     void scanCatalogue(const std::string& dir);
 
     const std::vector<std::string>& names() const { return names_; }
+
+    // The name of the first set, in name order, whose information record in dir has
+    // this title; empty when none has. `seen` is called with every record read, in
+    // order, so that a caller can follow them (the chooser does). The records are read
+    // into one buffer, so a short file keeps the bytes of the record before it.
+    std::string findByTitle(const std::string& dir, std::string_view title,
+                            const std::function<void(const DictInfo&)>& seen = {}) const;
     size_t count() const { return names_.size(); }
 
   private:

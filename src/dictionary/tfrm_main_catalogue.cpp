@@ -66,20 +66,16 @@ void TfrmMain::loadDictionary() {
 
 void TfrmMain::openDictionaryByTitle(std::string_view title) {
     QComboBox* box = ui->ComboBoxSlovnik;
-    for (const auto& name : state_.catalogue.names()) {
-        DictInfo& info = state_.store.dictInfo;
-        if (!readInfoRecord(state_.programDir, name, info)) continue;
-        // Keep the chooser in step with the record just read; without an item of
-        // that title the last item stays selected.
-        if (box->count() > 0) {
-            const int at = chooserIndexOf(info.title());
-            box->setCurrentIndex(at >= 0 ? at : box->count() - 1);
-        }
-        if (info.title() == title) {
-            state_.store.fileNames = fileNamesFor(name);
-            break;
-        }
-    }
+    const std::string name =
+        state_.catalogue.findByTitle(state_.programDir, title, [&](const DictInfo& info) {
+            // Keep the chooser in step with each record read; without an item of that
+            // title the last item stays selected.
+            if (box->count() > 0) {
+                const int at = chooserIndexOf(info.title());
+                box->setCurrentIndex(at >= 0 ? at : box->count() - 1);
+            }
+        });
+    if (!name.empty()) state_.store.fileNames = fileNamesFor(name);
     loadDictionary();
 }
 
@@ -89,19 +85,15 @@ void TfrmMain::ComboBoxSlovnikChange() {
     // up to a zero byte.
     const std::string field = toCp1250(ui->ComboBoxSlovnik->currentText()).substr(0, 99);
     const std::string_view typed(field.c_str());
-    for (const auto& name : state_.catalogue.names()) {
-        DictInfo& info = state_.store.dictInfo;
-        if (!readInfoRecord(state_.programDir, name, info)) continue;
-        if (info.title() != typed) continue;
-        state_.store.fileNames = fileNamesFor(name);
-        loadDictionary();
-        ui->editSlovo->setText(QString());
-        ui->editSlovo->setFocus();
-        clearEntryCanvas();
-        state_.inputWord.set("a");
-        searchPrefix(-1);
-        return;
-    }
+    const std::string name = state_.catalogue.findByTitle(state_.programDir, typed);
+    if (name.empty()) return;
+    state_.store.fileNames = fileNamesFor(name);
+    loadDictionary();
+    ui->editSlovo->setText(QString());
+    ui->editSlovo->setFocus();
+    clearEntryCanvas();
+    state_.inputWord.set("a");
+    searchPrefix(-1);
 }
 
 void TfrmMain::Dalslovnk1Click() {

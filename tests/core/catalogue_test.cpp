@@ -53,3 +53,27 @@ TEST(ProgramDir, IsThePathUpToTheLastSeparator) {
 
 }  // namespace
 }  // namespace lexavo
+
+namespace lexavo {
+namespace {
+
+TEST(CatalogueFind, FindsASetByTitleInNameOrderAndShowsEveryRecordRead) {
+    testing::TempProgramDir dir;
+    testing::writeEnglishCzechSet(dir, "b_angcze");
+    testing::writeEnglishCzechSet(dir, "c_again");  // the same title again
+    testing::writeTestSet(dir, "a_nemcze", testing::cp("Německo-český slovník"),
+                          testing::cp("Nj->Čj"), "  Slovo:  ", {{"Haus", {"dum"}}});
+    Catalogue catalogue;
+    catalogue.scanCatalogue(dir.path());
+    std::vector<std::string> titles;
+    const auto seen = [&](const DictInfo& info) { titles.emplace_back(info.title()); };
+    EXPECT_EQ(catalogue.findByTitle(dir.path(), kTitleEnglishCzech, seen), "b_angcze.nfo");
+    EXPECT_EQ(titles,
+              (std::vector<std::string>{testing::cp("Německo-český slovník"), kTitleEnglishCzech}));
+    titles.clear();
+    EXPECT_EQ(catalogue.findByTitle(dir.path(), "Anglicko", seen), "");
+    EXPECT_EQ(titles.size(), 3u);
+}
+
+}  // namespace
+}  // namespace lexavo
