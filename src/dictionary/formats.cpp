@@ -1,6 +1,7 @@
 #include "dictionary/formats.h"
 
 #include <fstream>
+#include <utility>
 
 namespace lexavo {
 
@@ -55,6 +56,16 @@ std::string unscramble(std::string_view stored) {
     for (char& c : out) c = static_cast<char>(~static_cast<unsigned char>(c));
     for (size_t k = 0; k + 1 < out.size(); k += 2) std::swap(out[k], out[k + 1]);
     return out;
+}
+
+void decodeEntryRecord(char* buffer) {
+    size_t n = 0;
+    while (n < kMaxRecordBytes && buffer[n] != 0) {
+        buffer[n] = static_cast<char>(~static_cast<unsigned char>(buffer[n]));
+        if (buffer[n] == 0) break;  // a stored 0xFF ends the text here
+        ++n;
+    }
+    for (size_t k = 0; k + 1 < n; k += 2) std::swap(buffer[k], buffer[k + 1]);
 }
 
 std::string encodeHeadwordRecord(std::string_view headword) {

@@ -73,6 +73,11 @@ std::string unscramble(std::string_view stored);
 std::string encodeHeadwordRecord(std::string_view headword);
 std::string encodeEntryRecord(const std::vector<std::string>& meanings);
 
+// Decodes an entry record read into buffer (at most kMaxRecordBytes, zero-terminated)
+// in place: complement up to the first byte that becomes zero (a stored 0xFF ends the
+// text), then swap byte pairs. The inverse of encodeEntryRecord without its terminator.
+void decodeEntryRecord(char* buffer);
+
 // Writes <dir>/<stem>.nfo, .dt1 and .dt2. entries[i] is the record of headword i;
 // extraLeadingRecord writes one empty record before them (the Czech-first titles
 // number their entry records from 1). Returns false when a file cannot be written.

@@ -17,7 +17,6 @@ namespace lexavo {
 
 namespace {
 
-constexpr size_t kRecordTextBytes = kEntryRecordBytes - 1;
 constexpr size_t kScanChunkBytes = 1 << 16;
 constexpr unsigned char kTerminator = static_cast<unsigned char>(kRecordTerminator);
 
@@ -54,19 +53,9 @@ void readEntryRecord(std::FILE* file, int32_t r, char* buffer) {
                 break;
             }
             if (c == kTerminator) break;
-            if (j < kRecordTextBytes) buffer[j++] = static_cast<char>(c);
+            if (j < kMaxRecordBytes) buffer[j++] = static_cast<char>(c);
         }
     }
-}
-
-void decodeEntryRecord(char* buffer) {
-    size_t n = 0;
-    while (n < kRecordTextBytes && buffer[n] != 0) {
-        buffer[n] = static_cast<char>(~static_cast<unsigned char>(buffer[n]));
-        if (buffer[n] == 0) break;  // a stored 0xFF ends the text here
-        ++n;
-    }
-    for (size_t k = 0; k + 1 < n; k += 2) std::swap(buffer[k], buffer[k + 1]);
 }
 
 void splitMeanings(const char* text, MeaningTable& meanings) {
@@ -176,7 +165,7 @@ struct EntryReader::OffsetCache {
         } else if (lastTerminated) {
             end = static_cast<uint64_t>(size) - 1;
         }
-        const size_t len = static_cast<size_t>(std::min<uint64_t>(end - begin, kRecordTextBytes));
+        const size_t len = static_cast<size_t>(std::min<uint64_t>(end - begin, kMaxRecordBytes));
         const ssize_t got = ::pread(fd, buffer, len, static_cast<off_t>(begin));
         if (got < 0) buffer[0] = 0;
     }

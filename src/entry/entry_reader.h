@@ -71,9 +71,6 @@ class EntryReader {  // owns the record-offset cache
 // bytes; one cut off by the end of the file ends there, and records past the end
 // are empty.
 void readEntryRecord(std::FILE* file, int32_t r, char* buffer);
-// Decodes a record read into buffer (zero-terminated) in place: complement up to
-// the first zero byte, then swap byte pairs.
-void decodeEntryRecord(char* buffer);
 // Splits a decoded text at 0x03 into meanings. Meanings past the 200th are dropped
 // and each meaning keeps its first 49 bytes.
 void splitMeanings(const char* text, MeaningTable& meanings);
