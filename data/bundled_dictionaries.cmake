@@ -28,9 +28,18 @@ if(LEXAVO_BUNDLED_DICTIONARIES)
     "Folder of the word tables (scripts/derive-word-tables.py)")
   set(words ${LEXAVO_WORD_TABLES})
   set(reviewed ${PROJECT_SOURCE_DIR}/data/reviewed)
+  # The reviewed files of a set, <stem>.N.tsv, as repeated mkdict options.
   set(reviewed_lists)
   foreach(stem angcze czeang nemcze czenem)
-    list(APPEND reviewed_lists ${reviewed}/${stem}.tsv)
+    file(GLOB files CONFIGURE_DEPENDS ${reviewed}/${stem}.*.tsv)
+    list(SORT files)
+    list(APPEND reviewed_lists ${files})
+    set(reviewed_${stem})
+    set(reviewed_before_invert_${stem})
+    foreach(f ${files})
+      list(APPEND reviewed_${stem} --reviewed ${f})
+      list(APPEND reviewed_before_invert_${stem} --reviewed-before-invert ${f})
+    endforeach()
   endforeach()
   set(word_tables)
   foreach(lang cs de en)
@@ -48,7 +57,7 @@ if(LEXAVO_BUNDLED_DICTIONARIES)
       OUTPUT ${out}.nfo ${out}.dt1 ${out}.dt2
       COMMAND lexavo-mkdict --out ${LEXAVO_PROGRAM_DIR} --stem ${stem} --title ${title}
               --direction ${direction} --label ${label} --locale ${locale}
-              --report ${reports}/${stem}.txt --reviewed ${reviewed}/${stem}.tsv ${ARGN}
+              --report ${reports}/${stem}.txt ${reviewed_${stem}} ${ARGN}
       DEPENDS lexavo-mkdict ${inputs} ${word_tables} ${reviewed_lists}
       COMMENT "Building the dictionary set ${stem}"
       VERBATIM)
@@ -66,7 +75,7 @@ if(LEXAVO_BUNDLED_DICTIONARIES)
     "${en_cs_inputs}"
     --dictd ${eng_ces} --confirm-dictd ${ces_eng} --rank --czech-meanings --invert --add-dictd ${ces_eng} --letter-word letter
     --head-words ${words}/en --meaning-words ${words}/cs
-    --reviewed-before-invert ${reviewed}/angcze.tsv)
+    ${reviewed_before_invert_angcze})
   lexavo_bundled_set(nemcze "Německo-český slovník" "Nj->Čj" "  Německé slovo:  " de
     "${de_inputs}"
     --ding ${LEXAVO_DING_DE_EN} --dictd ${deu_eng} --pivot-dictd ${eng_ces}
@@ -77,7 +86,7 @@ if(LEXAVO_BUNDLED_DICTIONARIES)
     --ding ${LEXAVO_DING_DE_EN} --dictd ${deu_eng} --pivot-dictd ${eng_ces}
     --confirm-dictd ${ces_eng} --czech-meanings --invert --letter-word Buchstabe
     --head-words ${words}/de --meaning-words ${words}/cs --pivot-words ${words}/en
-    --reviewed-before-invert ${reviewed}/nemcze.tsv)
+    ${reviewed_before_invert_nemcze})
 
   set(licence ${LEXAVO_PROGRAM_DIR}/dictionary-data-licence.txt)
   add_custom_command(

@@ -2,6 +2,7 @@
 // program's files, read back through the program's loader.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <set>
@@ -146,10 +147,14 @@ std::map<std::string, std::set<char>> dingGenders() {
     }
     // A reviewer's article is a person's word, not the compiler's: "das Antlitz", or
     // "die Fehler" for the Czech plural "chyby".
-    std::ifstream reviewed(LEXAVO_DATA_DIR "/reviewed/czenem.tsv");
-    ReviewedLine review;
-    while (std::getline(reviewed, line)) {
-        if (!parseReviewedLine(line, review)) continue;
+    ReviewedList reviewed;
+    for (const auto& f : std::filesystem::directory_iterator(LEXAVO_DATA_DIR "/reviewed")) {
+        const std::string name = f.path().filename().string();
+        if (name.starts_with("czenem.") && name.ends_with(".tsv")) {
+            EXPECT_TRUE(reviewed.read(f.path().string(), error)) << error;
+        }
+    }
+    for (const ReviewedLine& review : reviewed.lines()) {
         for (const auto& item : review.items) {
             if (item.gender != Gender::kNone)
                 genders[item.text].insert(static_cast<char>(item.gender));

@@ -9,8 +9,8 @@
 //                 [--head-words P] [--meaning-words P] [--pivot-words P]
 //                                        word tables (data/wordtables/<lang>) of the
 //                                        input's headwords, meanings and pivots
-//                 [--reviewed FILE]      reviewed order of the commonest headwords
-//                 [--reviewed-before-invert FILE]  the other direction's, before --invert
+//                 [--reviewed FILE]...   reviewed order of the commonest headwords
+//                 [--reviewed-before-invert FILE]...  the other direction's, before --invert
 //                 [--report FILE]
 //   lexavo-mkdict --score LIST --out DIR --stem STEM [--verbose]
 //   lexavo-mkdict --judged FILE --out DIR --stem STEM [--verbose]
@@ -30,16 +30,17 @@ using namespace lexavo::mkdict;
 namespace {
 
 int usage() {
-    std::cerr << "usage: lexavo-mkdict --out DIR --stem STEM --title T --direction D --label L\n"
-                 "         --locale cs|de|en [--tsv FILE] [--dictd BASE] [--ding FILE]\n"
-                 "         [--pivot-dictd BASE] [--confirm-dictd BASE] [--rank] [--invert]\n"
-                 "         [--add-dictd BASE] [--letter-word WORD] [--czech-meanings]\n"
-                 "         [--head-words P] [--meaning-words P] [--pivot-words P]\n"
-                 "         [--reviewed FILE] [--reviewed-before-invert FILE] [--report FILE]\n"
-                 "       lexavo-mkdict --score LIST --out DIR --stem STEM [--verbose]\n"
-                 "       lexavo-mkdict --judged FILE --out DIR --stem STEM [--verbose]\n"
-                 "       lexavo-mkdict --commonest N --head-words P --out DIR --stem STEM\n"
-                 "         [--sample K --seed S]\n";
+    std::cerr
+        << "usage: lexavo-mkdict --out DIR --stem STEM --title T --direction D --label L\n"
+           "         --locale cs|de|en [--tsv FILE] [--dictd BASE] [--ding FILE]\n"
+           "         [--pivot-dictd BASE] [--confirm-dictd BASE] [--rank] [--invert]\n"
+           "         [--add-dictd BASE] [--letter-word WORD] [--czech-meanings]\n"
+           "         [--head-words P] [--meaning-words P] [--pivot-words P]\n"
+           "         [--reviewed FILE]... [--reviewed-before-invert FILE]... [--report FILE]\n"
+           "       lexavo-mkdict --score LIST --out DIR --stem STEM [--verbose]\n"
+           "       lexavo-mkdict --judged FILE --out DIR --stem STEM [--verbose]\n"
+           "       lexavo-mkdict --commonest N --head-words P --out DIR --stem STEM\n"
+           "         [--sample K --seed S]\n";
     return 2;
 }
 
@@ -100,9 +101,9 @@ int main(int argc, char** argv) {
         else if (arg == "--pivot-words")
             ok = value(recipe.pivotWords);
         else if (arg == "--reviewed")
-            ok = value(recipe.reviewed);
+            ok = value(recipe.reviewed.emplace_back());
         else if (arg == "--reviewed-before-invert")
-            ok = value(recipe.reviewedBeforeInvert);
+            ok = value(recipe.reviewedBeforeInvert.emplace_back());
         else if (arg == "--tsv")
             ok = source(recipe.inputs, Source::Kind::kTsv);
         else if (arg == "--dictd")

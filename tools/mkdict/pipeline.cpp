@@ -18,9 +18,12 @@ bool readAll(const std::vector<Source>& sources, Lexicon& lexicon, std::string& 
     return true;
 }
 
-bool applyReviewed(const std::string& path, Lexicon& lexicon, Report& report, std::string& error) {
+bool applyReviewed(const std::vector<std::string>& paths, Lexicon& lexicon, Report& report,
+                   std::string& error) {
     ReviewedList list;
-    if (!list.read(path, error)) return false;
+    for (const std::string& path : paths) {
+        if (!list.read(path, error)) return false;
+    }
     list.apply(lexicon, report);
     return true;
 }

@@ -27,11 +27,12 @@ struct Recipe {
     std::string headwordWords;
     std::string meaningWords;
     std::string pivotWords;
-    // A reviewed order of the commonest headwords' meanings, applied last.
-    std::string reviewed;
-    // The reviewed list of the other direction, applied before the inversion, so that
+    // The files of a reviewed order of the commonest headwords' meanings, applied
+    // last as one list.
+    std::vector<std::string> reviewed;
+    // The reviewed files of the other direction, applied before the inversion, so that
     // what its review dropped or added carries over.
-    std::string reviewedBeforeInvert;
+    std::vector<std::string> reviewedBeforeInvert;
     bool invert = false;
     // An inverted headword keeps its best meanings only: a common word is the
     // translation of hundreds of words, most of them far from its own sense.

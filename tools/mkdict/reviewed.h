@@ -39,6 +39,7 @@ bool parseReviewedLine(const std::string& line, ReviewedLine& out);
 
 class ReviewedList {
   public:
+    // Adds the lines of one file; a list may be read from several.
     bool read(const std::string& path, std::string& error);
     // Reorders, drops and adds as the lines say; every change and every listed meaning
     // that the sources do not give is counted in the report.
