@@ -148,17 +148,19 @@ Lexicon pivotLexicon(const Lexicon& left, const Lexicon& right, const PivotRules
         // The gender most of the noun's senses give, a sense from a rich Ding line
         // counting more: "Tag {m}" (day) over "Tag {n}" (a markup tag), and one source
         // line's slip ("jds. Spezialgebiet {f}") does not outvote the others.
-        std::unordered_map<char, double> votes;
+        const Gender genders[] = {Gender::kMasculine, Gender::kFeminine, Gender::kNeuter};
+        double votes[3] = {};
         for (const Sense& s : h.senses) {
-            if (s.gender != Gender::kNone)
-                votes[static_cast<char>(s.gender)] += 1.0 + std::max(0.0, s.score);
+            for (int g = 0; g < 3; ++g) {
+                if (s.gender == genders[g]) votes[g] += 1.0 + std::max(0.0, s.score);
+            }
         }
         Gender gender = Gender::kNone;
         double best = 0;
-        for (char g : {'m', 'f', 'n'}) {
+        for (int g = 0; g < 3; ++g) {
             if (votes[g] > best) {
                 best = votes[g];
-                gender = static_cast<Gender>(g);
+                gender = genders[g];
             }
         }
         Headword& out = result.entry(h.text);

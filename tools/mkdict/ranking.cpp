@@ -58,19 +58,16 @@ char headwordClass(const Headword& h, const WordTable* table) {
 double evidenceScore(const std::string& meaning, char head, const Evidence& evidence,
                      const RankWeights& w) {
     if (evidence.meanings == nullptr) return 0;
-    double score = w.frequency * std::log1p(evidence.meanings->frequency(meaning));
-    const std::string known = evidence.meanings->classes(meaning);
+    const WordTable::Lookup found = evidence.meanings->lookup(meaning);
+    double score = w.frequency * std::log1p(found.frequency);
+    const std::string& known = found.classes;
     if (head != 0 && head != 'o' && !known.empty() && known.find(head) == std::string::npos)
         score -= w.classMismatch;
     return score;
 }
 
 std::string confirmationKey(const std::string& source, const std::string& target) {
-    std::string key;
-    icu::UnicodeString::fromUTF8(withoutNotes(source) + '\t' + withoutNotes(target))
-        .foldCase()
-        .toUTF8String(key);
-    return key;
+    return foldCase(withoutNotes(source) + '\t' + withoutNotes(target));
 }
 
 Confirmations confirmationsFrom(const Lexicon& otherDirection) {

@@ -84,10 +84,25 @@ bool WordTable::read(const std::string& prefix, std::string& error) {
     return true;
 }
 
-double WordTable::frequency(const std::string& text) const {
+WordTable::Lookup WordTable::lookup(const std::string& text) const {
+    const std::vector<std::string> words = wordsOf(text);
+    Lookup found;
+    found.frequency = frequencyOf(words);
+    if (words.size() == 1) {
+        auto it = classes_.find(words.front());
+        if (it != classes_.end()) found.classes = it->second;
+    }
+    return found;
+}
+
+double WordTable::frequency(const std::string& text) const { return lookup(text).frequency; }
+
+std::string WordTable::classes(const std::string& word) const { return lookup(word).classes; }
+
+double WordTable::frequencyOf(const std::vector<std::string>& folded) const {
     double lowest = std::numeric_limits<double>::infinity();
     int words = 0;
-    for (const std::string& w : wordsOf(text)) {
+    for (const std::string& w : folded) {
         // A reflexive pronoun is part of the verb ("líbit se", "sich freuen").
         if (w == "se" || w == "si" || w == "sich") continue;
         auto it = frequency_.find(w);
@@ -102,13 +117,6 @@ double WordTable::frequency(const std::string& text) const {
 size_t WordTable::rank(const std::string& word) const {
     auto it = frequency_.find(foldCase(withoutNotes(word)));
     return it == frequency_.end() ? 0 : it->second.second;
-}
-
-std::string WordTable::classes(const std::string& word) const {
-    const std::vector<std::string> words = wordsOf(word);
-    if (words.size() != 1) return {};
-    auto it = classes_.find(words.front());
-    return it == classes_.end() ? std::string() : it->second;
 }
 
 }  // namespace lexavo::mkdict

@@ -9,6 +9,7 @@
 
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 namespace lexavo::mkdict {
 
@@ -29,7 +30,15 @@ class WordTable {
     // 'a' adjective, 'd' adverb, 'o' other; empty when unknown.
     std::string classes(const std::string& word) const;
 
+    // Both at once, splitting and folding the text once.
+    struct Lookup {
+        double frequency = 0;
+        std::string classes;
+    };
+    Lookup lookup(const std::string& text) const;
+
   private:
+    double frequencyOf(const std::vector<std::string>& foldedWords) const;
     std::unordered_map<std::string, std::pair<double, size_t>> frequency_;
     std::unordered_map<std::string, std::string> classes_;
 };
