@@ -29,31 +29,23 @@ void DictionaryStore::setSlotForTesting(uint32_t s, std::string_view headword) {
 
 namespace {
 
-// Buffered byte reader over a C stream.
-class ByteReader {
-  public:
-    explicit ByteReader(std::FILE* f) : f_(f) {}
-    // Next byte, or -1 at the end of the file.
-    int next() {
-        if (pos_ == len_) {
-            len_ = std::fread(buf_, 1, sizeof buf_, f_);
-            pos_ = 0;
-            if (len_ == 0) return -1;
-        }
-        return static_cast<unsigned char>(buf_[pos_++]);
-    }
-
-  private:
-    std::FILE* f_;
-    char buf_[1 << 16];
-    size_t pos_ = 0;
-    size_t len_ = 0;
-};
-
 struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
+
+// The whole rest of a file, read in large blocks.
+std::string readAll(std::FILE* f) {
+    std::string data;
+    constexpr size_t kBlock = size_t{1} << 20;
+    size_t got = 0;
+    do {
+        data.resize(data.size() + kBlock);
+        got = std::fread(data.data() + data.size() - kBlock, 1, kBlock, f);
+        data.resize(data.size() - kBlock + got);
+    } while (got == kBlock);
+    return data;
+}
 
 }  // namespace
 
@@ -72,40 +64,19 @@ DictionaryStore::LoadResult DictionaryStore::loadDictionary(const std::string& p
         headwordCount = 0;
         return LoadResult::kNoHeadwordFile;
     }
-    auto reader = std::make_unique<ByteReader>(dt1.get());
+    const std::string data = readAll(dt1.get());
+    dt1.reset();
+    std::string_view input(data);
     const uint32_t wanted = headwordCount < kHeadwordSlots ? headwordCount : kHeadwordSlots;
     uint32_t kept = 0;
-    for (uint32_t i = 0; i < wanted; ++i) {
-        char* s = mutableSlot(i);
+    while (kept < wanted) {
+        char* s = mutableSlot(kept);
         std::memset(s, 0, kSlotBytes);
-        size_t j = 0;
-        int c = 0;
-        bool complete = false;
-        while ((c = reader->next()) >= 0) {
-            if (c != kRecordTerminator && j < kMaxHeadwordBytes) {
-                s[j] = static_cast<char>(255 - c);
-            }
-            ++j;
-            if (c == kRecordTerminator) {
-                complete = true;
-                break;
-            }
-        }
-        if (!complete) {
-            std::memset(s, 0, kSlotBytes);
-            break;
-        }
-        kept = i + 1;
+        if (decodeHeadwordRecord(input, s) != DecodeStatus::kOk) break;
+        addToStartIndex(firstLetterIndex, s, static_cast<int32_t>(kept));
+        ++kept;
     }
     headwordCount = kept;
-    dt1.reset();
-
-    for (uint32_t i = 0; i < headwordCount; ++i) {
-        char* s = mutableSlot(i);
-        const size_t len = std::strlen(s);
-        for (size_t k = 0; k + 1 < len; k += 2) std::swap(s[k], s[k + 1]);
-        addToStartIndex(firstLetterIndex, std::string_view(s, len), static_cast<int32_t>(i));
-    }
     if (dictInfo.direction() == kDirectionCzechGerman) pinStartSlot(firstLetterIndex);
     ++generation;
     return LoadResult::kLoaded;

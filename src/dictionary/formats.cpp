@@ -1,5 +1,6 @@
 #include "dictionary/formats.h"
 
+#include <algorithm>
 #include <fstream>
 #include <utility>
 
@@ -70,6 +71,23 @@ void decodeEntryRecord(char* buffer) {
 
 std::string encodeHeadwordRecord(std::string_view headword) {
     return scramble(headword) + kRecordTerminator;
+}
+
+DecodeStatus decodeHeadwordRecord(std::string_view& input, char* out) {
+    std::memset(out, 0, kMaxHeadwordBytes + 1);
+    const size_t end = input.find(kRecordTerminator);
+    if (end == std::string_view::npos) {
+        input.remove_prefix(input.size());
+        return DecodeStatus::kTruncated;
+    }
+    const size_t kept = std::min(end, kMaxHeadwordBytes);
+    for (size_t j = 0; j < kept; ++j) {
+        out[j] = static_cast<char>(~static_cast<unsigned char>(input[j]));
+    }
+    const size_t len = strnlen(out, kept);
+    for (size_t k = 0; k + 1 < len; k += 2) std::swap(out[k], out[k + 1]);
+    input.remove_prefix(end + 1);
+    return DecodeStatus::kOk;
 }
 
 std::string encodeEntryRecord(const std::vector<std::string>& meanings) {

@@ -69,8 +69,31 @@ std::string scramble(std::string_view text);
 // Exact inverse of scramble for texts that obey the byte rules above.
 std::string unscramble(std::string_view stored);
 
+// Bytes no stored text may hold: 0x00, 0xFB and 0xFF break the scrambled record
+// (see above), 0x03 separates meanings and 0x04 ends a record.
+constexpr bool isForbiddenTextByte(unsigned char b) {
+    return b == 0x00 || b == 0xFB || b == 0xFF || b == 0x03 || b == 0x04;
+}
+constexpr bool hasForbiddenTextBytes(std::string_view text) {
+    for (char c : text) {
+        if (isForbiddenTextByte(static_cast<unsigned char>(c))) return true;
+    }
+    return false;
+}
+
 // Encoded records including the terminator.
 std::string encodeHeadwordRecord(std::string_view headword);
+
+enum class DecodeStatus {
+    kOk,
+    kTruncated,  // the input ended before the record's terminator
+};
+// Decodes the headword record at the front of input and consumes it with its
+// terminator. out (kMaxHeadwordBytes + 1 bytes) gets the first kMaxHeadwordBytes
+// bytes of the text complemented, then swapped pairwise up to the first zero (a
+// stored 0xFF), and zeros after them; a longer headword loses its tail. On
+// kTruncated input is consumed to its end and out is all zeros.
+DecodeStatus decodeHeadwordRecord(std::string_view& input, char* out);
 std::string encodeEntryRecord(const std::vector<std::string>& meanings);
 
 // Decodes an entry record read into buffer (at most kMaxRecordBytes, zero-terminated)

@@ -56,7 +56,7 @@ TEST(MkdictBundled, EverySetObeysTheFileRules) {
         size_t bad = 0;
         for (size_t s = 0; s < set.headwords.size(); ++s) {
             const std::string& h = set.headwords[s];
-            bad += h.empty() || h.size() > kMaxHeadwordBytes || hasForbiddenBytes(h);
+            bad += h.empty() || h.size() > kMaxHeadwordBytes || hasForbiddenTextBytes(h);
             // Reachable from the start slot of its folded first byte: listed by the
             // prefix search, and (without capitals) found by the translate command.
             const int32_t start = set.startIndex[static_cast<unsigned char>(foldAscii(h[0]))];
@@ -66,7 +66,7 @@ TEST(MkdictBundled, EverySetObeysTheFileRules) {
             size_t bytes = meanings.size() - 1;
             for (const std::string& m : meanings) {
                 bytes += m.size();
-                bad += m.empty() || m.size() > kMaxMeaningBytes || hasForbiddenBytes(m);
+                bad += m.empty() || m.size() > kMaxMeaningBytes || hasForbiddenTextBytes(m);
             }
             bad += bytes > kMaxRecordBytes;
             EXPECT_EQ(bad, 0u) << "slot " << s << " " << cp1250ToUtf8(h);

@@ -92,9 +92,9 @@ TEST(MkdictText, TypographicCharactersBecomeTheirCodePageEquivalents) {
 
 TEST(MkdictText, ForbiddenBytes) {
     for (int b : {0x00, 0x03, 0x04, 0xFB, 0xFF}) {
-        EXPECT_TRUE(hasForbiddenBytes(std::string(1, static_cast<char>(b)))) << b;
+        EXPECT_TRUE(hasForbiddenTextBytes(std::string(1, static_cast<char>(b)))) << b;
     }
-    EXPECT_FALSE(hasForbiddenBytes(cp("příliš žluťoučký kůň")));
+    EXPECT_FALSE(hasForbiddenTextBytes(cp("příliš žluťoučký kůň")));
 }
 
 TEST(MkdictText, SplitsOnlyOutsideBrackets) {

@@ -235,7 +235,7 @@ bool compileSet(const Lexicon& lexicon, const SetOptions& options, Report& repor
     }
     auto makeLetter = [&](unsigned char letter, Unit& made) {
         const std::string head(1, static_cast<char>(letter));
-        if (options.letterWord.empty() || byHeadword.count(head) || isForbiddenByte(letter) ||
+        if (options.letterWord.empty() || byHeadword.count(head) || isForbiddenTextByte(letter) ||
             !u_isalpha(static_cast<UChar32>(cp1250ToUnicode(letter)))) {
             return false;
         }

@@ -156,17 +156,6 @@ std::vector<std::string> splitOutsideBrackets(std::string_view text, std::string
     return parts;
 }
 
-bool isForbiddenByte(unsigned char b) {
-    return b == 0x00 || b == 0xFB || b == 0xFF || b == 0x03 || b == 0x04;
-}
-
-bool hasForbiddenBytes(std::string_view cp1250) {
-    for (char c : cp1250) {
-        if (isForbiddenByte(static_cast<unsigned char>(c))) return true;
-    }
-    return false;
-}
-
 bool cutAtWordBoundary(std::string& text, size_t limit) {
     if (text.size() <= limit) return true;
     // The cut may fall on a blank at position `limit` (the word before it is whole).
@@ -188,7 +177,8 @@ FitResult fitMeaning(std::string_view source, std::string& out) {
     const std::string normalized = normalizeSpace(utf8);
     std::string text = utf8ToCp1250(normalized);
     if (text.empty()) return FitResult::kEmpty;
-    if (hasForbiddenBytes(text) || lostCharacters(normalized, text)) return FitResult::kBadBytes;
+    if (hasForbiddenTextBytes(text) || lostCharacters(normalized, text))
+        return FitResult::kBadBytes;
     if (text.size() <= kMaxMeaningBytes) {
         out = std::move(text);
         return FitResult::kFits;
@@ -209,7 +199,8 @@ FitResult fitHeadword(std::string_view source, std::string& out) {
     normalized = normalizeSpace(normalized);
     std::string text = utf8ToCp1250(normalized);
     if (text.empty()) return FitResult::kEmpty;
-    if (hasForbiddenBytes(text) || lostCharacters(normalized, text)) return FitResult::kBadBytes;
+    if (hasForbiddenTextBytes(text) || lostCharacters(normalized, text))
+        return FitResult::kBadBytes;
     if (text.size() > kMaxHeadwordBytes) return FitResult::kTooLong;
     out = std::move(text);
     return FitResult::kFits;

@@ -41,11 +41,6 @@ enum class FitResult {
     kTooLong,    // no word boundary within the limit
 };
 
-// True for bytes that neither file may hold in a text: 0x00, 0xFB, 0xFF, and the
-// meaning separator 0x03 and terminator 0x04.
-bool isForbiddenByte(unsigned char b);
-bool hasForbiddenBytes(std::string_view cp1250);
-
 // Converts a UTF-8 meaning (after typographicToCp1250) to code page 1250 and fits it into
 // kMaxMeaningBytes: if it is too long its notes are dropped first, then it is cut after the last
 // whole word that fits (never inside a word), with trailing punctuation removed.

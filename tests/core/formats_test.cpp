@@ -1,0 +1,72 @@
+// Record decoding: every truncation of a headword record, long and odd headwords,
+// and the bytes no stored text may hold.
+
+#include "dictionary/formats.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace lexavo {
+namespace {
+
+TEST(HeadwordRecord, EveryTruncationIsReportedAndConsumesTheRest) {
+    const std::string record = encodeHeadwordRecord("house");
+    const std::string next = encodeHeadwordRecord("dog");
+    for (size_t cut = 0; cut < record.size(); ++cut) {
+        std::string_view input = std::string_view(record).substr(0, cut);
+        char out[kMaxHeadwordBytes + 1];
+        std::memset(out, 'x', sizeof out);
+        EXPECT_EQ(decodeHeadwordRecord(input, out), DecodeStatus::kTruncated) << cut;
+        EXPECT_TRUE(input.empty()) << cut;
+        EXPECT_EQ(std::string(out, sizeof out), std::string(sizeof out, '\0')) << cut;
+    }
+    const std::string both = record + next;
+    std::string_view input(both);
+    char out[kMaxHeadwordBytes + 1];
+    ASSERT_EQ(decodeHeadwordRecord(input, out), DecodeStatus::kOk);
+    EXPECT_STREQ(out, "house");
+    EXPECT_EQ(input, next);
+    ASSERT_EQ(decodeHeadwordRecord(input, out), DecodeStatus::kOk);
+    EXPECT_STREQ(out, "dog");
+    EXPECT_TRUE(input.empty());
+}
+
+TEST(HeadwordRecord, KeepsTheFirstStoredBytesOfALongOrOddHeadword) {
+    struct Row {
+        const char* name;
+        std::string stored;
+        std::string expected;
+    } rows[] = {
+        {"odd length keeps its last byte", encodeHeadwordRecord("abc"), "abc"},
+        {"empty", encodeHeadwordRecord(""), ""},
+        // 21 stored bytes are kept; stored pairs are swapped, so they hold letters
+        // 1-20 and 22.
+        {"long", encodeHeadwordRecord("abcdefghijklmnopqrstuvwxyz"), "abcdefghijklmnopqrstv"},
+        // A stored 0xFF decodes to a zero, which ends the headword.
+        {"stored 0xFF", scramble("ab") + "\xFF" + scramble("cd") + kRecordTerminator, "ab"},
+    };
+    for (const Row& row : rows) {
+        std::string_view input(row.stored);
+        char out[kMaxHeadwordBytes + 1];
+        ASSERT_EQ(decodeHeadwordRecord(input, out), DecodeStatus::kOk) << row.name;
+        EXPECT_EQ(std::string(out), row.expected) << row.name;
+        EXPECT_TRUE(input.empty()) << row.name;
+    }
+}
+
+TEST(TextBytes, SeparatorTerminatorAndScrambleBreakersAreForbidden) {
+    int forbidden = 0;
+    for (int b = 0; b < 256; ++b) forbidden += isForbiddenTextByte(static_cast<unsigned char>(b));
+    EXPECT_EQ(forbidden, 5);
+    for (unsigned char b : {0x00, 0x03, 0x04, 0xFB, 0xFF}) EXPECT_TRUE(isForbiddenTextByte(b));
+    EXPECT_FALSE(
+        hasForbiddenTextBytes("p\xF8"
+                              "eklad"));
+    EXPECT_TRUE(
+        hasForbiddenTextBytes(std::string("a\x03"
+                                          "b")));
+}
+
+}  // namespace
+}  // namespace lexavo
