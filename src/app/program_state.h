@@ -9,14 +9,11 @@
 #include "entry/entry_canvas.h"
 #include "entry/entry_layout.h"
 #include "entry/entry_reader.h"
+#include "lookup/input_word.h"
 #include "lookup/prefix_search.h"
-#include "text/fixed_text.h"
 #include "translator/text_translator.h"
 
 namespace lexavo {
-
-constexpr size_t kInputWordBytes = 1000;
-using InputWord = FixedText<kInputWordBytes>;
 
 struct ProgramState {
     // programDir: the directory of the executable (a temporary one in tests),
@@ -26,7 +23,7 @@ struct ProgramState {
     std::string programDir;
     DictionaryStore store;
     Catalogue catalogue;
-    // The expression being looked up; also scratch for the steps that follow a load.
+    // The expression being looked up on the dictionary page.
     InputWord inputWord;
 
     // The dictionary page: the word list's search, the entry reader with its

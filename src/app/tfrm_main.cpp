@@ -1,25 +1,24 @@
 #include "app/tfrm_main.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEvent>
 #include <QScreen>
+#include <QToolButton>
 
-#include "app/menu_shortcuts.h"
-#include "lookup/event_hook.h"
+#include "text/event_hook.h"
 #include "text/qt_text.h"
 #include "ui_tfrm_main.h"
 
 namespace lexavo {
 
 TfrmMain::TfrmMain(ProgramState& state, QWidget* parent)
-    : QMainWindow(parent), state_(state), ui(new Ui::TfrmMain) {
+    : QMainWindow(parent), state_(state), ui(new Ui::TfrmMain), dialogs_(this) {
     ui->setupUi(this);
     // The translator's menu is hidden as a whole; its items still take their keys.
     ui->Peklada1->menuAction()->setVisible(false);
-    connectCatalogueHandlers();
-    connectLookupHandlers();
-    setUpShell();
+    createParts();
     // Centred on the desktop when first shown; a stored record moves it later.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect desk = screen->availableGeometry();
@@ -29,35 +28,63 @@ TfrmMain::TfrmMain(ProgramState& state, QWidget* parent)
     FormCreate();
 }
 
+void TfrmMain::createParts() {
+    ProgramState& s = state_;
+    chooser_ = new DictionaryChooser(ui->ComboBoxSlovnik, s.catalogue, s.store, s.programDir, this);
+    const DictionaryPage::Parts page{
+        s.store, s.programDir, s.inputWord, s.prefixSearch,
+        {s.store, s.programDir, s.entryReader, s.entryCanvas, s.entryLayout}};
+    dictionaryPage_ = new DictionaryPage(*ui, page, dialogs_, this);
+    const TranslatorPage::Parts translator{s.store,      s.programDir, s.entryReader,
+                                           s.translator, *chooser_,    *dictionaryPage_};
+    translatorPage_ = new TranslatorPage(*ui, translator, dialogs_, this);
+    shell_ = new Shell(*ui, this, s.programDir, *translatorPage_);
+    session_ = std::make_unique<SessionRecord>(*ui, this, s.programDir, *shell_);
+
+    connect(chooser_, &DictionaryChooser::loaded, this,
+            [this](const QString& caption, const QString& wordLabel) {
+                // The window title is also what the task bar shows.
+                setWindowTitle(caption);
+                ui->labelSlovo->setText(wordLabel);
+            });
+    connect(chooser_, &DictionaryChooser::switchedByUser, dictionaryPage_,
+            &DictionaryPage::startOver);
+    connect(ui->Dalslovnk1, &QAction::triggered, chooser_, &DictionaryChooser::next);
+    connect(ui->Pedchozslovnk1, &QAction::triggered, chooser_, &DictionaryChooser::previous);
+    connect(ui->ToolButton6, &QToolButton::clicked, chooser_, &DictionaryChooser::next);
+    connect(ui->ToolButton5, &QToolButton::clicked, chooser_, &DictionaryChooser::previous);
+}
+
 TfrmMain::~TfrmMain() {
     // No handler may run while the window's controls are being destroyed: the
     // focus changes that their destruction causes would reach a half-destroyed
     // window.
     qDeleteAll(findChildren<EventHook*>());
-    delete menuShortcuts_;
+    session_.reset();
+    delete shell_;
+    delete translatorPage_;
+    delete dictionaryPage_;
+    delete chooser_;
     delete ui;
 }
 
 void TfrmMain::FormCreate() {
     ui->ComboBoxSlovnik->setEditText(QStringLiteral("Název slovníku"));
     state_.catalogue.scanCatalogue(state_.programDir);
-    fillDictionaryChooser();
+    chooser_->fill();
 
-    configRecord_.setDictionaryTitle({});
+    session_->record().setDictionaryTitle({});
     state_.inputWord.clear();
-    hadConfigFile_ = readConfigRecord(state_.programDir, configRecord_);
-
     std::string wanted;
-    if (!hadConfigFile_) {
+    if (!session_->read()) {
         wanted = kTitleEnglishCzech;
         ui->gotebookPlocha->setCurrentWidget(ui->pageSlovnik);
     } else {
-        wanted = std::string(configRecord_.dictionaryTitle());
+        wanted = std::string(session_->record().dictionaryTitle());
     }
-    openDictionaryByTitle(wanted);
-    state_.inputWord.set("a");
-    searchPrefix(-1);
-    clearEntryCanvas();
+    chooser_->openByTitle(wanted);
+    dictionaryPage_->listFromStart();
+    dictionaryPage_->entryPane().clear();
 }
 
 void TfrmMain::FormActivate() {
@@ -65,16 +92,15 @@ void TfrmMain::FormActivate() {
     // from the About box or the progress window and must not undo the user's work.
     if (activated_) return;
     activated_ = true;
-    applyConfigRecord();
+    session_->apply();
     if (ui->gotebookPlocha->currentWidget() == ui->pageSlovnik) {
         ui->editSlovo->setFocus(Qt::OtherFocusReason);
     }
-    loadRunFiles();
+    session_->loadRunFiles();
 }
 
 void TfrmMain::attachDialogs(TAboutBox* about, TfrmKontakt* kontakt) {
-    aboutBox_ = about;
-    kontaktDialog_ = kontakt;
+    shell_->attachDialogs(about, kontakt);
 }
 
 void TfrmMain::Konecprogramu1Click() {

@@ -1,37 +1,32 @@
 #pragma once
-// The main window. Its handlers are named after the control and the event; each
-// reads controls, calls the core, and writes controls. The implementation is split
-// by subsystem: tfrm_main.cpp (creation, activation, close), the catalogue handlers
-// in dictionary/, the lookup handlers in lookup/, and so on.
+// The main window, as a frame: it owns the form and the objects that do the work
+// (the dictionary chooser, the dictionary page, the translator page, the shell and
+// the session record) and keeps the handler names of the window, each a one-line
+// call into the object that does the work.
 
 #include <QMainWindow>
-#include <QPushButton>
-
-class QFileDialog;
-class QPlainTextEdit;
 #include <memory>
-#include <string>
 #include <string_view>
 
-#include "app/config_record.h"
 #include "app/program_state.h"
-
-class QFileDialog;
-class QKeyEvent;
-class QPrintDialog;
-class QPrinter;
-class QTimer;
+#include "app/session_record.h"
+#include "app/shell.h"
+#include "dictionary/dictionary_chooser.h"
+#include "lookup/dictionary_page.h"
+#include "text/text_file_dialogs.h"
+#include "translator/translator_page.h"
 
 namespace Ui {
 class TfrmMain;
 }
 
+class QKeyEvent;
+class QPrinter;
+
 namespace lexavo {
 
-class MenuShortcuts;
 class EntryView;
 class TAboutBox;
-class WordListModel;
 class TfrmKontakt;
 class TfrmPreklad;
 
@@ -45,166 +40,105 @@ class TfrmMain : public QMainWindow {
 
     ProgramState& state() { return state_; }
     Ui::TfrmMain* form() { return ui; }
+    DictionaryChooser& chooser() { return *chooser_; }
+    DictionaryPage& dictionaryPage() { return *dictionaryPage_; }
+    TranslatorPage& translatorPage() { return *translatorPage_; }
+    Shell& shell() { return *shell_; }
+    SessionRecord& session() { return *session_; }
 
     // Lifecycle.
     void FormCreate();
     void FormActivate();
     // The close step; false when the close must be abandoned.
-    bool FormCloseQuery();
+    bool FormCloseQuery() { return session_->closeQuery(); }
     void Konecprogramu1Click();
     // Whether lexavo.ini existed at start-up (the first run has none).
-    bool hadConfigFile() const { return hadConfigFile_; }
-    // The About box and the contact dialog live as long as the window; the program
-    // entry creates them after the window.
+    bool hadConfigFile() const { return session_->hadConfigFile(); }
+    // The dialogs the program entry creates after the window.
     void attachDialogs(TAboutBox* about, TfrmKontakt* kontakt);
+    void attachTranslator(TfrmPreklad* preklad) { translatorPage_->attach(preklad); }
 
-    // Dictionary catalogue and switching.
-    void fillDictionaryChooser();
-    void openDictionaryByTitle(std::string_view title);
-    void ComboBoxSlovnikChange();
-    void Dalslovnk1Click();
-    void Pedchozslovnk1Click();
-    // Loads the dictionary named by the store's file names and shows its caption and
-    // word label when the information record was read.
-    void loadDictionary();
+    // The dictionary chooser.
+    void openDictionaryByTitle(std::string_view title) { chooser_->openByTitle(title); }
+    void ComboBoxSlovnikChange() { chooser_->change(); }
+    void Dalslovnk1Click() { chooser_->next(); }
+    void Pedchozslovnk1Click() { chooser_->previous(); }
+    void ToolButton6Click() { chooser_->next(); }
+    void ToolButton5Click() { chooser_->previous(); }
 
-    // --- Application shell: pages, mode bar, view options, commands ---
-    // The mode switch operations, one per page.
-    void btnRezimySlovnikClick();
-    void btnRezimyPrekladacClick();
-    void btnRezimyPoznamkyClick();
-    void btnRezimyHledaneClick();
-    void Uivatelskslovnk1Click();
-    // The three view options.
-    void mnuLogoClick();
-    void mnuFastClick();
-    void mnuInfoClick();
-    void panelRezimyResize();
-    MenuShortcuts& menuShortcuts() { return *menuShortcuts_; }
-    // The translator page's language step of its mode switch: English when no
-    // language is chosen yet, and the first tab captioned for the language.
-    void normaliseTranslatorLanguage();
+    // The shell.
+    void btnRezimySlovnikClick() { shell_->btnRezimySlovnikClick(); }
+    void btnRezimyPrekladacClick() { shell_->btnRezimyPrekladacClick(); }
+    void btnRezimyPoznamkyClick() { shell_->btnRezimyPoznamkyClick(); }
+    void btnRezimyHledaneClick() { shell_->btnRezimyHledaneClick(); }
+    void Uivatelskslovnk1Click() { shell_->Uivatelskslovnk1Click(); }
+    void mnuLogoClick() { shell_->mnuLogoClick(); }
+    void mnuFastClick() { shell_->mnuFastClick(); }
+    void mnuInfoClick() { shell_->mnuInfoClick(); }
+    void panelRezimyResize() { shell_->panelRezimyResize(); }
 
-    // --- Configuration record and run files ---
-    void applyConfigRecord();
-    void loadRunFiles();
-    void captureConfigRecord();
-    // Writes this run's search history to minule.txt; false when it cannot.
-    bool saveSearchHistory();
-    const ConfigRecord& configRecord() const { return configRecord_; }
-
-    // --- Special letters: appended to the word field on the dictionary page ---
-    void insertSpecialLetter(char letter);
-    void btnSymbol1Click();
-    void btnSymbol2Click();
-    void btnSymbol3Click();
-    void btnSymbol4Click();
-    void btnSymbol5Click();
-
-    // --- The assistant program and the information dialogs ---
-    void startAssistant();
-    void showAssistantHelp();
-
-    // --- Text translator: the translator page and the translation run ---
-    // The program entry creates the progress window after this window; attaching it
-    // wires the translator page's commands (the window owns neither).
-    void attachTranslator(TfrmPreklad* preklad);
-    TfrmPreklad* progressWindow() { return frmPreklad_; }
-    // The whole run, from the progress window's tick: load the dictionary of the
-    // direction, translate the source tab's text into the other tab, close the window.
-    void translateText();
-    void btnPrekladClick();
-    void Peloittext1Click();
-    void comboBoxJazykChange();
-    void mnuDoAngClick();
-    void mnuDoNemClick();
-    void Otevtanglicknmecktext1Click();
-    void Otevtesktext1Click();
-    void Uloitcizojazyntext1Click();
-    void Uloitesktext1Click();
-    // The file dialogs of the window, made on first use.
-    QFileDialog* openDialog1();
-    QFileDialog* saveDialog1();
-
-    // --- Dictionary page: prefix search, word list, translate command, search
-    // history, entry picture and entry view ---
-    void searchPrefix(int32_t threshold);
-    void editSlovoChange();
-    // Enter translates, Up and Down enter the word list; true when the key was taken.
-    bool editSlovoKeyDown(int key);
-    void btnPrelozitClick();
-    void Peloitslovo1Click();
-    void ToolButton8Click();
-    void ToolButton2Click();
-    void ToolButton3Click();
-    void Uloitpeklad1Click();
-    void Vytisknoutpeklad1Click();
-    void takeCurrentRow();
-    void Timer2Timer();
-    void stringGridSeznamEnter();
-    void stringGridSeznamExit();
-    void stringGridSeznamClick();
-    // True when the key was taken; Up and Down still move the current row.
-    bool stringGridSeznamKeyDown(QKeyEvent* event);
-    void stringGridSeznamDblClick();
-    void panelSeznamResize();
-    void clearEntryCanvas();
-    void renderEntry();
-    // Draws message (formatted by formatNotFound) as a not-found line.
-    void renderNotFound(std::string_view message);
-    void ipaintPrekladPaint(EntryView& view);
-    bool muteWordChange() const { return muteWordChange_; }
+    // The dictionary page.
+    void editSlovoChange() { dictionaryPage_->editSlovoChange(); }
+    bool editSlovoKeyDown(int key) { return dictionaryPage_->editSlovoKeyDown(key); }
+    bool muteWordChange() const { return dictionaryPage_->muteWordChange(); }
+    void btnPrelozitClick() { dictionaryPage_->btnPrelozitClick(); }
+    void Peloitslovo1Click() { dictionaryPage_->btnPrelozitClick(); }
+    void ToolButton8Click() { dictionaryPage_->btnPrelozitClick(); }
+    void ToolButton2Click() { dictionaryPage_->history().save(); }
+    void ToolButton3Click() { dictionaryPage_->history().print(); }
+    void Uloitpeklad1Click() { dictionaryPage_->history().save(); }
+    void Vytisknoutpeklad1Click() { dictionaryPage_->history().print(); }
+    void Timer2Timer() { dictionaryPage_->Timer2Timer(); }
+    void stringGridSeznamEnter() { dictionaryPage_->stringGridSeznamEnter(); }
+    void stringGridSeznamExit() { dictionaryPage_->stringGridSeznamExit(); }
+    void stringGridSeznamClick() { dictionaryPage_->stringGridSeznamClick(); }
+    bool stringGridSeznamKeyDown(QKeyEvent* e) { return dictionaryPage_->stringGridSeznamKeyDown(e); }
+    void stringGridSeznamDblClick() { dictionaryPage_->stringGridSeznamDblClick(); }
+    void panelSeznamResize() { dictionaryPage_->panelSeznamResize(); }
+    void clearEntryCanvas() { dictionaryPage_->entryPane().clear(); }
+    void ipaintPrekladPaint(EntryView& view) { dictionaryPage_->entryPane().paint(view); }
     // The printer the history is printed on; tests point it at a PDF file.
-    QPrinter& historyPrinter() { return *historyPrinter_; }
+    QPrinter& historyPrinter() { return dictionaryPage_->history().printer(); }
+    // Special letters: ß, ä, ë, ö and ü as code page 1250 bytes.
+    void btnSymbol1Click() { dictionaryPage_->insertSpecialLetter('\xDF'); }
+    void btnSymbol2Click() { dictionaryPage_->insertSpecialLetter('\xE4'); }
+    void btnSymbol3Click() { dictionaryPage_->insertSpecialLetter('\xEB'); }
+    void btnSymbol4Click() { dictionaryPage_->insertSpecialLetter('\xF6'); }
+    void btnSymbol5Click() { dictionaryPage_->insertSpecialLetter('\xFC'); }
+    void OstrS1Click() { btnSymbol1Click(); }
+    void Pehlasovana1Click() { btnSymbol2Click(); }
+    void Pehlasovane1Click() { btnSymbol3Click(); }
+    void Pehlasovano1Click() { btnSymbol4Click(); }
+    void Pehlasovanu1Click() { btnSymbol5Click(); }
+
+    // The translator page.
+    void btnPrekladClick() { translatorPage_->btnPrekladClick(); }
+    void Peloittext1Click() { translatorPage_->btnPrekladClick(); }
+    void comboBoxJazykChange() { translatorPage_->comboBoxJazykChange(); }
+    void mnuDoAngClick() { translatorPage_->mnuDoAngClick(); }
+    void mnuDoNemClick() { translatorPage_->mnuDoNemClick(); }
+    void Otevtanglicknmecktext1Click() { translatorPage_->openForeignText(); }
+    void Otevtesktext1Click() { translatorPage_->openCzechText(); }
+    void Uloitcizojazyntext1Click() { translatorPage_->saveForeignText(); }
+    void Uloitesktext1Click() { translatorPage_->saveCzechText(); }
 
   protected:
     bool event(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
   private:
-    void connectCatalogueHandlers();
-    void setUpShell();
-    void connectShellCommands();
-    // Puts a mode button down, shows a page and checks its item of "Zobrazit".
-    void showPage(QWidget* page, QPushButton* modeButton, QAction* checkedItem);
-    void setPageChecks(QAction* checkedItem);
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    // Index of the chooser's item whose text equals title, or -1.
-    int chooserIndexOf(std::string_view title) const;
+    void createParts();
 
     ProgramState& state_;
     Ui::TfrmMain* ui;
-    ConfigRecord configRecord_;
-    bool hadConfigFile_ = false;
+    TextFileDialogs dialogs_;
+    DictionaryChooser* chooser_ = nullptr;
+    DictionaryPage* dictionaryPage_ = nullptr;
+    TranslatorPage* translatorPage_ = nullptr;
+    Shell* shell_ = nullptr;
+    std::unique_ptr<SessionRecord> session_;
     bool activated_ = false;
     bool quitWithoutClose_ = false;
-    MenuShortcuts* menuShortcuts_ = nullptr;
-    TAboutBox* aboutBox_ = nullptr;
-    TfrmKontakt* kontaktDialog_ = nullptr;
-
-    // --- Dictionary page ---
-    void connectLookupHandlers();
-    void setUpWordList();
-    void openCurrentRowEntry();
-    // Sizes the entry view to the shown width and the picture's height and repaints it.
-    void repaintEntryView();
-    WordListModel* wordListModel_ = nullptr;
-    QTimer* Timer2 = nullptr;
-    QPrintDialog* PrintDialog1 = nullptr;
-    std::shared_ptr<QPrinter> historyPrinter_;
-    bool muteWordChange_ = false;
-    bool listMovePending_ = false;
-    // Set while the search refills the list, whose current row then changes by code.
-    bool listResetting_ = false;
-
-    // --- Text translator ---
-    void connectTranslatorHandlers();
-    void openTextInto(QPlainTextEdit* memo);
-    void saveTextFrom(QPlainTextEdit* memo);
-    TfrmPreklad* frmPreklad_ = nullptr;
-    bool translatorConnected_ = false;
-    QFileDialog* OpenDialog1 = nullptr;
-    QFileDialog* SaveDialog1 = nullptr;
 };
 
 }  // namespace lexavo

@@ -1,5 +1,5 @@
 #pragma once
-// Lets a handler of the main window see one widget's events (keys, focus, resize)
+// Lets a handler of a window see one widget's events (keys, focus, resize)
 // before the widget does, without the window overriding eventFilter for each.
 
 #include <QEvent>

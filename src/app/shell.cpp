@@ -1,0 +1,192 @@
+#include "app/shell.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QFileInfo>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QProcess>
+
+#include "app/information_dialogs.h"
+#include "app/menu_shortcuts.h"
+#include "app/pictures.h"
+#include "text/event_hook.h"
+#include "translator/translator_page.h"
+#include "ui_tfrm_main.h"
+
+namespace lexavo {
+
+Shell::Shell(Ui::TfrmMain& ui, QMainWindow* window, const std::string& programDir,
+             TranslatorPage& translatorPage)
+    : QObject(window),
+      ui_(ui),
+      window_(window),
+      programDir_(programDir),
+      translatorPage_(translatorPage) {
+    setUpPictures();
+    connectPages();
+    connectCommands();
+    menuShortcuts_ = new MenuShortcuts(window, ui_.menuBar);
+}
+
+Shell::~Shell() { delete menuShortcuts_; }
+
+void Shell::attachDialogs(TAboutBox* about, TfrmKontakt* kontakt) {
+    aboutBox_ = about;
+    kontaktDialog_ = kontakt;
+}
+
+void Shell::setUpPictures() {
+    ui_.ToolButton2->setIcon(saveIcon());
+    ui_.ToolButton3->setIcon(printIcon());
+    ui_.ToolButton5->setIcon(arrowIcon(false));
+    ui_.ToolButton6->setIcon(arrowIcon(true));
+    ui_.ToolButton8->setIcon(translateIcon());
+    ui_.imgLogo->setPixmap(logoPicture());
+    ui_.panelInfo->setText(
+        QStringLiteral("Lexavo 6 – anglicko-český a německo-český slovník  "
+                       "(www.lexavo.example)"));
+    ui_.spliter1->setSizes({140, 400});
+}
+
+void Shell::connectPages() {
+    // The mode buttons form one radio group: exactly one is down.
+    auto* group = new QButtonGroup(this);
+    group->setExclusive(true);
+    for (QPushButton* b : {ui_.btnRezimySlovnik, ui_.btnRezimyPrekladac, ui_.btnRezimyPoznamky,
+                           ui_.btnRezimyHledane}) {
+        group->addButton(b);
+    }
+    EventHook::install(ui_.panelRezimy, [this](QEvent* e) {
+        if (e->type() == QEvent::Resize) panelRezimyResize();
+        return false;
+    });
+    const struct {
+        void (Shell::*show)();
+        QPushButton* button;
+        QAction* items[2];
+    } pages[] = {
+        {&Shell::btnRezimySlovnikClick, ui_.btnRezimySlovnik, {ui_.Zobrazitslovnk1, ui_.mnuSlovnik2}},
+        {&Shell::btnRezimyPrekladacClick,
+         ui_.btnRezimyPrekladac,
+         {ui_.Zobrazitpeklada1, ui_.mnuPrekladac2}},
+        {&Shell::btnRezimyPoznamkyClick,
+         ui_.btnRezimyPoznamky,
+         {ui_.Zobrazitpoznmkovblok1, ui_.mnuPoznamky2}},
+        {&Shell::btnRezimyHledaneClick,
+         ui_.btnRezimyHledane,
+         {ui_.Seznamnaposledyhledanchvraz1, ui_.mnuHledane2}},
+    };
+    for (const auto& p : pages) {
+        connect(p.button, &QPushButton::clicked, this, p.show);
+        for (QAction* item : p.items) connect(item, &QAction::triggered, this, p.show);
+    }
+    connect(ui_.Uivatelskslovnk1, &QAction::triggered, this, &Shell::Uivatelskslovnk1Click);
+    connect(ui_.mnuLogo, &QAction::triggered, this, &Shell::mnuLogoClick);
+    connect(ui_.mnuFast, &QAction::triggered, this, &Shell::mnuFastClick);
+    connect(ui_.mnuInfo, &QAction::triggered, this, &Shell::mnuInfoClick);
+}
+
+void Shell::connectCommands() {
+    connect(ui_.Spustitpekladovhopomocnka1, &QAction::triggered, this, &Shell::startAssistant);
+    connect(ui_.btnPomocnikFast, &QPushButton::clicked, this, &Shell::startAssistant);
+    connect(ui_.Npovdapomocnka1, &QAction::triggered, this, &Shell::showAssistantHelp);
+    connect(ui_.Npovdapomocnka2, &QAction::triggered, this, &Shell::showAssistantHelp);
+    connect(ui_.Oprogramu1, &QAction::triggered, this, [this] {
+        if (aboutBox_ != nullptr) aboutBox_->exec();
+    });
+    connect(ui_.Kontaktnavrobce1, &QAction::triggered, this, [this] {
+        if (kontaktDialog_ != nullptr) kontaktDialog_->exec();
+    });
+}
+
+void Shell::setPageChecks(QAction* checkedItem) {
+    for (QAction* a : {ui_.mnuSlovnik2, ui_.mnuPrekladac2, ui_.mnuPoznamky2, ui_.mnuHledane2}) {
+        a->setChecked(a == checkedItem);
+    }
+}
+
+void Shell::showPage(QWidget* page, QPushButton* modeButton, QAction* checkedItem) {
+    modeButton->setChecked(true);
+    ui_.gotebookPlocha->setCurrentWidget(page);
+    // The quick-command bar belongs to the dictionary page: it is shown there
+    // whatever its view option says, and hidden everywhere else.
+    ui_.toolBarFast->setVisible(page == ui_.pageSlovnik);
+    if (page == ui_.pagePrekladac) translatorPage_.normaliseLanguage();
+    setPageChecks(checkedItem);
+}
+
+void Shell::btnRezimySlovnikClick() {
+    showPage(ui_.pageSlovnik, ui_.btnRezimySlovnik, ui_.mnuSlovnik2);
+    ui_.editSlovo->setFocus(Qt::OtherFocusReason);
+}
+
+void Shell::btnRezimyPrekladacClick() {
+    showPage(ui_.pagePrekladac, ui_.btnRezimyPrekladac, ui_.mnuPrekladac2);
+}
+
+void Shell::btnRezimyPoznamkyClick() {
+    showPage(ui_.pagePoznamky, ui_.btnRezimyPoznamky, ui_.mnuPoznamky2);
+}
+
+void Shell::btnRezimyHledaneClick() {
+    showPage(ui_.pageHledane, ui_.btnRezimyHledane, ui_.mnuHledane2);
+}
+
+void Shell::Uivatelskslovnk1Click() {
+    // This page has no mode button of its own.
+    showPage(ui_.pageUzivSlovnik, ui_.btnRezimySlovnik, nullptr);
+}
+
+void Shell::mnuLogoClick() {
+    // The action has already inverted its check when it was triggered.
+    ui_.panelImg->setVisible(ui_.mnuLogo->isChecked());
+}
+
+void Shell::mnuFastClick() {
+    if (ui_.gotebookPlocha->currentWidget() != ui_.pageSlovnik) {
+        // Off the dictionary page the option changes nothing, not even its check.
+        ui_.mnuFast->setChecked(!ui_.mnuFast->isChecked());
+        return;
+    }
+    ui_.toolBarFast->setVisible(ui_.mnuFast->isChecked());
+}
+
+void Shell::mnuInfoClick() { ui_.panelInfo->setVisible(ui_.mnuInfo->isChecked()); }
+
+void Shell::panelRezimyResize() {
+    const int w = ui_.panelRezimy->width();
+    const int h = ui_.panelRezimy->height();
+    ui_.btnRezimySlovnik->setGeometry(0, 0, w / 3, h);
+    const int notesLeft = ui_.btnRezimySlovnik->x() + ui_.btnRezimySlovnik->width() + 1;
+    ui_.btnRezimyPoznamky->setGeometry(notesLeft, 0, w / 3, h);
+    const int historyLeft = notesLeft + ui_.btnRezimyPoznamky->width() + 1;
+    ui_.btnRezimyHledane->setGeometry(historyLeft, 0, w - historyLeft, h);
+}
+
+void Shell::startAssistant() {
+    // The assistant is looked for in the program directory, whatever the current
+    // directory is; it is started and left alone: nothing waits for it and a
+    // failure is not reported.
+    const QString dir = QString::fromStdString(programDir_);
+#ifdef Q_OS_WIN
+    const QString program = dir + QStringLiteral("/pomocnik.exe");
+#else
+    const QString program = dir + QStringLiteral("/pomocnik");
+#endif
+    if (!QFileInfo(program).isFile()) return;
+    QProcess::startDetached(program, {}, dir);
+}
+
+void Shell::showAssistantHelp() {
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Nápověda pro rychlého pomocníka..."),
+                    QStringLiteral("Pomocník slouží k rychlému hledání slov ve slovníku.\n"
+                                   "Také lze hledat přímo slovo, které zkopírujete do schránky "
+                                   "tak,\n"
+                                   "že ho označíte a kombinací kláves Ctrl+C jej zkopírujete.\n"
+                                   "Slovo se ihned přeloží v okně programu."),
+                    QMessageBox::Ok, window_);
+    box.exec();
+}
+
+}  // namespace lexavo

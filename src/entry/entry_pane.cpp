@@ -1,0 +1,91 @@
+#include "entry/entry_pane.h"
+
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPainter>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <cmath>
+
+#include "entry/entry_painter.h"
+#include "entry/entry_view.h"
+#include "text/event_hook.h"
+
+namespace lexavo {
+
+namespace {
+
+// The shown width is the scroll box's width less twice the left margin and 21, so
+// that the picture stays narrower than the box even beside its vertical bar.
+constexpr int kShownWidthReserve = 2 * kLeftMargin + 21;
+
+int screenDpi() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) return kDefaultDpi;
+    return static_cast<int>(std::lround(screen->logicalDotsPerInchY()));
+}
+
+}  // namespace
+
+EntryPane::EntryPane(const Parts& parts, QScrollArea* box, EntryView* view, QWidget* window)
+    : parts_(parts), box_(box), view_(view), window_(window) {
+    view_->paintHandler = [this](EntryView& v) { paint(v); };
+    box_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // A wider or narrower pane gives the view its new shown width.
+    EventHook::install(box_, [this](QEvent* e) {
+        if (e->type() == QEvent::Resize) repaintView();
+        return false;
+    });
+}
+
+void EntryPane::clear() {
+    EntryPainter painter(parts_.canvas);
+    painter.clearPicture();
+    painter.storeCanvasPicture();
+    repaintView();
+    // A new entry is shown from its top.
+    box_->verticalScrollBar()->setValue(0);
+}
+
+bool EntryPane::render(char* word) {
+    EntryPainter painter(parts_.canvas);
+    painter.loadCanvasPicture();
+    if (parts_.reader.collectEntryMeanings(parts_.store, parts_.programDir, word) ==
+        CollectStatus::kEntryFileMissing) {
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Chyba..."),
+                        QStringLiteral("Soubor se slovníkem nebyl nalezen!"), QMessageBox::Ok,
+                        window_);
+        box.exec();
+        return false;
+    }
+    parts_.layout.layoutEntry(parts_.reader, word, parts_.canvas, screenDpi());
+    painter.draw(parts_.layout);
+    painter.storeCanvasPicture();
+    repaintView();
+    return true;
+}
+
+void EntryPane::renderNotFound(std::string_view message) {
+    EntryPainter painter(parts_.canvas);
+    painter.loadCanvasPicture();
+    parts_.layout.layoutNotFound(message, parts_.canvas, screenDpi());
+    painter.draw(parts_.layout);
+    painter.storeCanvasPicture();
+    repaintView();
+}
+
+void EntryPane::repaintView() {
+    const int shown = std::max(box_->width() - kShownWidthReserve, 0);
+    view_->resize(shown, parts_.canvas.canvasHeight);
+    view_->repaint();
+}
+
+void EntryPane::paint(EntryView& view) {
+    const QImage picture = canvasViewPicture(parts_.canvas, view.width());
+    QPainter painter(&view);
+    painter.drawImage(0, 0, picture);
+}
+
+}  // namespace lexavo

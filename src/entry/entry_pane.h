@@ -1,0 +1,57 @@
+#pragma once
+// The entry pane: the entry picture kept in its three-plane store, drawn by the
+// entry layout, and shown by the entry view ipaintPreklad in the scroll box
+// scrollPreklad.
+
+#include <string>
+#include <string_view>
+
+#include "dictionary/dictionary_store.h"
+#include "entry/entry_canvas.h"
+#include "entry/entry_layout.h"
+#include "entry/entry_reader.h"
+
+class QScrollArea;
+class QWidget;
+
+namespace lexavo {
+
+class EntryView;
+
+class EntryPane {
+  public:
+    struct Parts {
+        const DictionaryStore& store;
+        const std::string& programDir;
+        EntryReader& reader;
+        EntryCanvas& canvas;
+        EntryLayout& layout;
+    };
+    // window: the parent of the missing-file message.
+    EntryPane(const Parts& parts, QScrollArea* box, EntryView* view, QWidget* window);
+
+    // A blank picture, shown from its top.
+    void clear();
+    // Draws the entry of word (zero-terminated; its first letter becomes upper case
+    // when a homograph was read) below the picture. False, after the missing-file
+    // message, when the entry file is missing; layout() then holds no new lines.
+    bool render(char* word);
+    // Draws message (formatted by formatNotFound) as a not-found line.
+    void renderNotFound(std::string_view message);
+    // The layout drawn last, with its history lines.
+    const EntryLayout& layout() const { return parts_.layout; }
+
+    // The view's paint handler: the store's picture at the view's width.
+    void paint(EntryView& view);
+
+  private:
+    // Sizes the view to the shown width and the picture's height and repaints it.
+    void repaintView();
+
+    Parts parts_;
+    QScrollArea* box_;
+    EntryView* view_;
+    QWidget* window_;
+};
+
+}  // namespace lexavo

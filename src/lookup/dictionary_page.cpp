@@ -1,0 +1,349 @@
+#include "lookup/dictionary_page.h"
+
+#include <QAction>
+#include <QFocusEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTableView>
+#include <QTimer>
+#include <QToolButton>
+
+#include "entry/entry_layout.h"
+#include "lookup/exact_lookup.h"
+#include "lookup/word_list_model.h"
+#include "text/cp1250.h"
+#include "text/event_hook.h"
+#include "text/qt_text.h"
+#include "ui_tfrm_main.h"
+
+namespace lexavo {
+
+namespace {
+
+// Reading the word field: the translate command and the list's keys take up to 999
+// characters, the change handler and a copied row up to 997.
+constexpr size_t kCommandWordChars = 999;
+constexpr size_t kChangeWordChars = 997;
+constexpr int kRowHeight = 18;
+constexpr int kInitialColumnWidth = 170;
+constexpr int kPollMilliseconds = 10;
+
+}  // namespace
+
+DictionaryPage::DictionaryPage(Ui::TfrmMain& ui, const Parts& parts, TextFileDialogs& dialogs,
+                               QWidget* window)
+    : QObject(window),
+      ui_(ui),
+      parts_(parts),
+      window_(window),
+      entryPane_(parts.entry, ui.scrollPreklad, ui.ipaintPreklad, window),
+      history_({ui.editHledaneDnes, ui.pageControlHledane, ui.tabHledaneDnes, ui.RichEdit1},
+               dialogs, window) {
+    setUpWordList();
+    hookWordList();
+    connectWordField();
+    connectSpecialLetters();
+}
+
+void DictionaryPage::connectWordField() {
+    QLineEdit* field = ui_.editSlovo;
+    connect(field, &QLineEdit::textChanged, this, [this](const QString&) { editSlovoChange(); });
+    EventHook::install(field, [this, field](QEvent* e) {
+        if (e->type() == QEvent::KeyPress) {
+            return editSlovoKeyDown(static_cast<QKeyEvent*>(e)->key());
+        }
+        // Gaining the focus other than by a click selects the whole text, so that
+        // typing replaces it.
+        if (e->type() == QEvent::FocusIn &&
+            static_cast<QFocusEvent*>(e)->reason() != Qt::MouseFocusReason) {
+            field->selectAll();
+        }
+        return false;
+    });
+    connect(ui_.btnPrelozit, &QPushButton::clicked, this, &DictionaryPage::btnPrelozitClick);
+    connect(ui_.Peloitslovo1, &QAction::triggered, this, &DictionaryPage::btnPrelozitClick);
+    connect(ui_.ToolButton8, &QToolButton::clicked, this, &DictionaryPage::btnPrelozitClick);
+    connect(ui_.ToolButton2, &QToolButton::clicked, &history_, &SearchHistory::save);
+    connect(ui_.ToolButton3, &QToolButton::clicked, &history_, &SearchHistory::print);
+}
+
+void DictionaryPage::connectSpecialLetters() {
+    // Code page 1250 bytes of ß, ä, ë, ö and ü.
+    const struct {
+        QAction* item;
+        QToolButton* button;
+        char letter;
+    } letters[] = {{ui_.OstrS1, ui_.btnSymbol1, '\xDF'},
+                   {ui_.Pehlasovana1, ui_.btnSymbol2, '\xE4'},
+                   {ui_.Pehlasovane1, ui_.btnSymbol3, '\xEB'},
+                   {ui_.Pehlasovano1, ui_.btnSymbol4, '\xF6'},
+                   {ui_.Pehlasovanu1, ui_.btnSymbol5, '\xFC'}};
+    for (const auto& l : letters) {
+        const char letter = l.letter;
+        connect(l.item, &QAction::triggered, this, [this, letter] { insertSpecialLetter(letter); });
+        connect(l.button, &QToolButton::clicked, this,
+                [this, letter] { insertSpecialLetter(letter); });
+    }
+}
+
+void DictionaryPage::readField(size_t chars) {
+    parts_.inputWord.set(toCp1250(ui_.editSlovo->text()), chars);
+}
+
+void DictionaryPage::searchPrefix(int32_t threshold) {
+    if (threshold != -1) readField(kCommandWordChars);
+    listResetting_ = true;
+    wordListModel_->beginRefill();
+    const bool ran =
+        parts_.prefixSearch.run(parts_.store, parts_.inputWord.data(), threshold);
+    wordListModel_->endRefill();
+    ui_.stringGridSeznam->setCurrentIndex(wordListModel_->index(0, 0));
+    ui_.stringGridSeznam->scrollToTop();
+    listResetting_ = false;
+    if (ran) ui_.panelNalezeno->setText(fromCp1250(parts_.prefixSearch.countLine()));
+}
+
+void DictionaryPage::listFromStart() {
+    parts_.inputWord.set("a");
+    searchPrefix(-1);
+}
+
+void DictionaryPage::startOver() {
+    ui_.editSlovo->setText(QString());
+    ui_.editSlovo->setFocus();
+    entryPane_.clear();
+    listFromStart();
+}
+
+void DictionaryPage::editSlovoChange() {
+    if (muteWordChange_) return;
+    readField(kChangeWordChars);
+    const InputWord& word = parts_.inputWord;
+    if (word.empty()) ui_.panelNalezeno->setText(QStringLiteral("Lexavo 6"));
+    if (word.size() == 1) ui_.panelNalezeno->setText(QStringLiteral("VŠECHNA SLOVA: ENTER"));
+    searchPrefix(1);
+}
+
+bool DictionaryPage::editSlovoKeyDown(int key) {
+    switch (key) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            btnPrelozitClick();
+            return true;
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+            ui_.stringGridSeznam->setFocus(Qt::OtherFocusReason);
+            return true;
+        default:
+            return false;
+    }
+}
+
+void DictionaryPage::showEntry() {
+    if (entryPane_.render(parts_.inputWord.data())) history_.append(entryPane_.layout());
+}
+
+void DictionaryPage::btnPrelozitClick() {
+    InputWord& word = parts_.inputWord;
+    readField(kCommandWordChars);
+    foldAsciiInPlace(word.data());
+    // Writing the folded text raises the change handler when the user typed capitals.
+    ui_.editSlovo->setText(fromCp1250(word.view()));
+    readField(kCommandWordChars);
+    foldAsciiInPlace(word.data());
+    const TranslateDecision decision = decideTranslate(parts_.store, word.view());
+    if (decision.action == TranslateAction::kNothing) return;
+    if (decision.action == TranslateAction::kListAll) {
+        searchPrefix(0);
+        return;
+    }
+    entryPane_.clear();
+    readField(kCommandWordChars);
+
+    parts_.prefixSearch.foundSlot = decision.slot;
+    switch (decision.action) {
+        case TranslateAction::kShowStoredForm:
+            word.set(parts_.store.headword(static_cast<uint32_t>(decision.slot)));
+            muteWordChange_ = true;
+            ui_.editSlovo->setText(fromCp1250(word.view()));
+            muteWordChange_ = false;
+            [[fallthrough]];
+        case TranslateAction::kShowEntry:
+            showEntry();
+            break;
+        default: {
+            char message[kLayoutLineBytes];
+            entryPane_.renderNotFound(formatNotFound(word.view(), message, sizeof message));
+        }
+    }
+    ui_.editSlovo->setFocus(Qt::OtherFocusReason);
+}
+
+void DictionaryPage::insertSpecialLetter(char letter) {
+    // The menu items and their keys work on the dictionary page only.
+    if (ui_.gotebookPlocha->currentWidget() != ui_.pageSlovnik) return;
+    // Appended at the end whatever the caret or selection: a selection is kept.
+    readField(kCommandWordChars);
+    std::string word(parts_.inputWord.view());
+    word.push_back(letter);
+    parts_.inputWord.set(word);
+    ui_.editSlovo->setText(fromCp1250(parts_.inputWord.view()));
+    ui_.editSlovo->setFocus(Qt::OtherFocusReason);
+    ui_.editSlovo->setCursorPosition(static_cast<int>(ui_.editSlovo->text().size()));
+}
+
+// --- The word list: its model, the copy of the current row into the word field,
+// the keys, clicks and focus of the list, and the 10 ms poll after keyboard moves.
+
+void DictionaryPage::setUpWordList() {
+    QTableView* list = ui_.stringGridSeznam;
+    wordListModel_ = new WordListModel(parts_.store, parts_.prefixSearch, this);
+    list->setModel(wordListModel_);
+    list->horizontalHeader()->hide();
+    list->verticalHeader()->hide();
+    list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    list->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    list->setColumnWidth(0, kInitialColumnWidth);
+    list->setShowGrid(false);
+    list->setWordWrap(false);
+    list->setTabKeyNavigation(false);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // The current row is drawn selected also while the list has no focus.
+    QPalette palette = list->palette();
+    for (auto role : {QPalette::Highlight, QPalette::HighlightedText}) {
+        palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
+    }
+    list->setPalette(palette);
+
+    wordListTimer_ = new QTimer(this);
+    wordListTimer_->setObjectName(QStringLiteral("Timer2"));
+    wordListTimer_->setInterval(kPollMilliseconds);
+    connect(wordListTimer_, &QTimer::timeout, this, &DictionaryPage::Timer2Timer);
+    wordListTimer_->start();
+}
+
+void DictionaryPage::hookWordList() {
+    QTableView* list = ui_.stringGridSeznam;
+    connect(list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex&, const QModelIndex&) {
+                if (!listResetting_) stringGridSeznamClick();
+            });
+    connect(list, &QTableView::clicked, this,
+            [this](const QModelIndex&) { stringGridSeznamClick(); });
+    // A double click anywhere on the list, also below its last row, opens the
+    // current row; the list does not treat its second press as a new click.
+    EventHook::install(list->viewport(), [this](QEvent* e) {
+        if (e->type() != QEvent::MouseButtonDblClick ||
+            static_cast<QMouseEvent*>(e)->button() != Qt::LeftButton) {
+            return false;
+        }
+        stringGridSeznamDblClick();
+        return true;
+    });
+    EventHook::install(list, [this](QEvent* e) {
+        switch (e->type()) {
+            case QEvent::FocusIn:
+                stringGridSeznamEnter();
+                break;
+            case QEvent::FocusOut:
+                stringGridSeznamExit();
+                break;
+            case QEvent::KeyPress:
+                return stringGridSeznamKeyDown(static_cast<QKeyEvent*>(e));
+            // The list fills panelSeznam, so a resize of the panel reaches the list
+            // too, after its new width is set.
+            case QEvent::Resize:
+                panelSeznamResize();
+                break;
+            default:
+                break;
+        }
+        return false;
+    });
+}
+
+void DictionaryPage::takeCurrentRow() {
+    muteWordChange_ = true;
+    const QModelIndex current = ui_.stringGridSeznam->currentIndex();
+    parts_.inputWord.set(
+        toCp1250(wordListModel_->rowText(current.isValid() ? current.row() : -1)),
+        kChangeWordChars);
+    ui_.editSlovo->setText(fromCp1250(parts_.inputWord.view()));
+    muteWordChange_ = false;
+}
+
+void DictionaryPage::Timer2Timer() {
+    if (!listMovePending_) return;
+    takeCurrentRow();
+    listMovePending_ = false;
+}
+
+void DictionaryPage::stringGridSeznamEnter() { takeCurrentRow(); }
+
+// The current row stays drawn selected (see the palette in setUpWordList).
+void DictionaryPage::stringGridSeznamExit() {}
+
+void DictionaryPage::stringGridSeznamClick() {
+    takeCurrentRow();
+    listMovePending_ = false;
+}
+
+bool DictionaryPage::stringGridSeznamKeyDown(QKeyEvent* event) {
+    InputWord& word = parts_.inputWord;
+    // Backspace and typed characters edit the word in the word field and go on
+    // there, with the caret after the last character.
+    auto continueInField = [&] {
+        ui_.editSlovo->setText(fromCp1250(word.view()));
+        ui_.editSlovo->setFocus(Qt::OtherFocusReason);
+        ui_.editSlovo->end(false);
+    };
+    switch (event->key()) {
+        case Qt::Key_Backspace:
+            readField(kCommandWordChars);
+            if (!word.empty()) word[word.size() - 1] = 0;
+            continueInField();
+            return true;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            openCurrentRowEntry();
+            return true;
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+            listMovePending_ = true;
+            return false;
+        default:
+            break;
+    }
+    // Keys that type nothing (arrows, Page Up, Home, function keys, modifiers, Ctrl
+    // combinations) keep their ordinary meaning in the list.
+    const QString typed = event->text();
+    if (typed.isEmpty() || !typed.at(0).isPrint()) return false;
+    readField(kCommandWordChars);
+    word.set(std::string(word.view()) + foldAscii(toCp1250(typed)), kCommandWordChars);
+    continueInField();
+    return true;
+}
+
+void DictionaryPage::stringGridSeznamDblClick() { openCurrentRowEntry(); }
+
+void DictionaryPage::openCurrentRowEntry() {
+    entryPane_.clear();
+    takeCurrentRow();
+    showEntry();
+    ui_.editSlovo->setFocus(Qt::OtherFocusReason);
+}
+
+void DictionaryPage::panelSeznamResize() {
+    ui_.stringGridSeznam->setColumnWidth(0, ui_.stringGridSeznam->width());
+}
+
+}  // namespace lexavo

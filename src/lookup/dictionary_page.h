@@ -1,0 +1,99 @@
+#pragma once
+// The dictionary page: the word field editSlovo, the prefix search that fills the
+// word list stringGridSeznam, the translate command, the entry pane, this run's
+// search history and the special letters.
+
+#include <QObject>
+#include <string>
+#include <string_view>
+
+#include "dictionary/dictionary_store.h"
+#include "entry/entry_pane.h"
+#include "lookup/input_word.h"
+#include "lookup/prefix_search.h"
+#include "lookup/search_history.h"
+
+class QKeyEvent;
+class QTimer;
+
+namespace Ui {
+class TfrmMain;
+}
+
+namespace lexavo {
+
+class TextFileDialogs;
+class WordListModel;
+
+class DictionaryPage : public QObject {
+    Q_OBJECT
+  public:
+    struct Parts {
+        DictionaryStore& store;
+        const std::string& programDir;
+        InputWord& inputWord;
+        PrefixSearch& prefixSearch;
+        EntryPane::Parts entry;
+    };
+    DictionaryPage(Ui::TfrmMain& ui, const Parts& parts, TextFileDialogs& dialogs,
+                   QWidget* window);
+
+    EntryPane& entryPane() { return entryPane_; }
+    SearchHistory& history() { return history_; }
+
+    // The word list for threshold (-1: the input word as it is, otherwise the word
+    // field read first; see PrefixSearch::run).
+    void searchPrefix(int32_t threshold);
+    // Every headword from "a" on, as after a load.
+    void listFromStart();
+    // After the user switched dictionaries: an empty word field with the focus, a
+    // blank entry picture and the list from the start.
+    void startOver();
+
+    // The word field.
+    void editSlovoChange();
+    // Enter translates, Up and Down enter the word list; true when the key was taken.
+    bool editSlovoKeyDown(int key);
+    bool muteWordChange() const { return muteWordChange_; }
+    // The translate command.
+    void btnPrelozitClick();
+
+    // The word list.
+    void takeCurrentRow();
+    void Timer2Timer();
+    void stringGridSeznamEnter();
+    void stringGridSeznamExit();
+    void stringGridSeznamClick();
+    // True when the key was taken; Up and Down still move the current row.
+    bool stringGridSeznamKeyDown(QKeyEvent* event);
+    void stringGridSeznamDblClick();
+    void panelSeznamResize();
+
+    // Appends a special letter (a code page 1250 byte) to the word field.
+    void insertSpecialLetter(char letter);
+
+  private:
+    void connectWordField();
+    void setUpWordList();
+    void hookWordList();
+    void connectSpecialLetters();
+    void openCurrentRowEntry();
+    // The word field's text into the input word, at most chars characters.
+    void readField(size_t chars);
+    // Draws the input word's entry and adds its lines to the history.
+    void showEntry();
+
+    Ui::TfrmMain& ui_;
+    Parts parts_;
+    QWidget* window_;
+    EntryPane entryPane_;
+    SearchHistory history_;
+    WordListModel* wordListModel_ = nullptr;
+    QTimer* wordListTimer_ = nullptr;  // Timer2
+    bool muteWordChange_ = false;
+    bool listMovePending_ = false;
+    // Set while the search refills the list, whose current row then changes by code.
+    bool listResetting_ = false;
+};
+
+}  // namespace lexavo

@@ -1,0 +1,154 @@
+#include "translator/translator_page.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTextCursor>
+#include <QTimer>
+#include <QToolButton>
+
+#include "dictionary/dictionary_chooser.h"
+#include "lookup/dictionary_page.h"
+#include "text/memo_text.h"
+#include "text/qt_text.h"
+#include "text/text_file_dialogs.h"
+#include "translator/tfrm_preklad.h"
+#include "ui_tfrm_main.h"
+
+namespace lexavo {
+
+namespace {
+
+// The language table: the caption of the first tab by the language box's item.
+QString foreignTabCaption(int languageItem) {
+    return languageItem == kLanguageGerman ? QStringLiteral("Německý text")
+                                           : QStringLiteral("Anglický text");
+}
+
+// Code page 1250 bytes of the memo's text, lines separated by CR LF.
+std::string memoBytes(const QPlainTextEdit& memo) {
+    QString text = memoText(memo);
+    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return toCp1250(text);
+}
+
+void setMemoBytes(QPlainTextEdit& memo, std::string_view bytes) {
+    QString text = fromCp1250(bytes);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    memo.setPlainText(text);
+}
+
+}  // namespace
+
+TranslatorPage::TranslatorPage(Ui::TfrmMain& ui, const Parts& parts, TextFileDialogs& dialogs,
+                               QWidget* window)
+    : QObject(window), ui_(ui), parts_(parts), dialogs_(dialogs), window_(window) {
+    // At start no language is chosen; the box shows its design text.
+    ui_.comboBoxJazyk->setCurrentIndex(-1);
+    ui_.comboBoxJazyk->setEditText(QStringLiteral("Jazyk"));
+    // The button's hint is kept, but it does not pop up as a tooltip.
+    ui_.btnPreklad->setStatusTip(ui_.btnPreklad->toolTip());
+    ui_.btnPreklad->setToolTip(QString());
+    // Entering a tab sheet hands the focus on to its memo.
+    ui_.tabAnglickyText->setFocusProxy(ui_.editAnglickyText);
+    ui_.tabCeskyText->setFocusProxy(ui_.editCeskyText);
+    connectCommands();
+}
+
+void TranslatorPage::connectCommands() {
+    // Only a choice in the box itself runs its change handler, not a selection in code.
+    connect(ui_.comboBoxJazyk, &QComboBox::activated, this, [this](int) { comboBoxJazykChange(); });
+    connect(ui_.btnPreklad, &QToolButton::clicked, this, &TranslatorPage::btnPrekladClick);
+    connect(ui_.Peloittext1, &QAction::triggered, this, &TranslatorPage::btnPrekladClick);
+    connect(ui_.mnuDoAng, &QAction::triggered, this, &TranslatorPage::mnuDoAngClick);
+    connect(ui_.mnuDoNem, &QAction::triggered, this, &TranslatorPage::mnuDoNemClick);
+    connect(ui_.Otevtanglicknmecktext1, &QAction::triggered, this,
+            &TranslatorPage::openForeignText);
+    connect(ui_.Otevtesktext1, &QAction::triggered, this, &TranslatorPage::openCzechText);
+    connect(ui_.Uloitcizojazyntext1, &QAction::triggered, this, &TranslatorPage::saveForeignText);
+    connect(ui_.Uloitesktext1, &QAction::triggered, this, &TranslatorPage::saveCzechText);
+}
+
+void TranslatorPage::attach(TfrmPreklad* progress) {
+    progress_ = progress;
+    if (progress != nullptr) progress->setTranslation([this] { translateText(); });
+}
+
+void TranslatorPage::comboBoxJazykChange() {
+    const int item = ui_.comboBoxJazyk->currentIndex();
+    if (item != kLanguageEnglish && item != kLanguageGerman) return;
+    ui_.PageControlPreklad->setTabText(ui_.PageControlPreklad->indexOf(ui_.tabAnglickyText),
+                                       foreignTabCaption(item));
+    ui_.mnuDoAng->setChecked(item == kLanguageEnglish);
+    ui_.mnuDoNem->setChecked(item == kLanguageGerman);
+}
+
+void TranslatorPage::mnuDoAngClick() {
+    ui_.comboBoxJazyk->setCurrentIndex(kLanguageEnglish);
+    comboBoxJazykChange();
+}
+
+void TranslatorPage::mnuDoNemClick() {
+    ui_.comboBoxJazyk->setCurrentIndex(kLanguageGerman);
+    comboBoxJazykChange();
+}
+
+void TranslatorPage::normaliseLanguage() {
+    // Selecting from code raises no change handler, and the checks of the two
+    // language items stay as they are.
+    QComboBox* box = ui_.comboBoxJazyk;
+    if (box->currentIndex() != kLanguageEnglish && box->currentIndex() != kLanguageGerman) {
+        const QSignalBlocker blocker(box);
+        box->setCurrentIndex(kLanguageEnglish);
+    }
+    ui_.PageControlPreklad->setTabText(ui_.PageControlPreklad->indexOf(ui_.tabAnglickyText),
+                                       foreignTabCaption(box->currentIndex()));
+}
+
+void TranslatorPage::btnPrekladClick() {
+    if (progress_ != nullptr) progress_->exec();
+}
+
+void TranslatorPage::translateText() {
+    if (progress_ != nullptr) progress_->Timer1->stop();
+    const bool fromCzech = ui_.PageControlPreklad->currentWidget() == ui_.tabCeskyText;
+    const TranslationDirection direction =
+        translationDirection(ui_.comboBoxJazyk->currentIndex(), fromCzech);
+
+    // The dictionary of the direction; without a title the one in use is reloaded.
+    parts_.chooser.openByTitle(direction.wantedTitle);
+    parts_.dictionaryPage.listFromStart();
+
+    ui_.editAnglickyText->moveCursor(QTextCursor::Start);
+    ui_.editCeskyText->moveCursor(QTextCursor::Start);
+    QPlainTextEdit* source = fromCzech ? ui_.editCeskyText : ui_.editAnglickyText;
+    QPlainTextEdit* target = fromCzech ? ui_.editAnglickyText : ui_.editCeskyText;
+    QWidget* targetTab = fromCzech ? ui_.tabAnglickyText : ui_.tabCeskyText;
+
+    std::string result;
+    const TranslationOutcome outcome =
+        parts_.translator.translate(parts_.store, parts_.entryReader, parts_.programDir,
+                                    memoBytes(*source), direction.fixed, result);
+    if (outcome.entryFileMissing) {
+        // One message for the whole text, however many words needed the file.
+        QMessageBox::warning(progress_ != nullptr ? static_cast<QWidget*>(progress_) : window_,
+                             QStringLiteral("Chyba..."),
+                             QStringLiteral("Soubor se slovníkem nebyl nalezen!"));
+    }
+
+    target->clear();
+    setMemoBytes(*target, result);
+    ui_.PageControlPreklad->setCurrentWidget(targetTab);
+    if (ui_.gotebookPlocha->currentWidget() == ui_.pagePrekladac) target->setFocus();
+    if (progress_ != nullptr) progress_->accept();
+}
+
+void TranslatorPage::openForeignText() { dialogs_.openInto(*ui_.editAnglickyText); }
+void TranslatorPage::openCzechText() { dialogs_.openInto(*ui_.editCeskyText); }
+void TranslatorPage::saveForeignText() { dialogs_.saveFrom(*ui_.editAnglickyText); }
+void TranslatorPage::saveCzechText() { dialogs_.saveFrom(*ui_.editCeskyText); }
+
+}  // namespace lexavo

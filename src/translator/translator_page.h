@@ -1,0 +1,72 @@
+#pragma once
+// The translator page: the language box, the two text tabs with their memos and
+// files, and the translation run behind the progress window TfrmPreklad.
+
+#include <QObject>
+#include <string>
+
+#include "dictionary/dictionary_store.h"
+#include "entry/entry_reader.h"
+#include "translator/text_translator.h"
+
+class QPlainTextEdit;
+
+namespace Ui {
+class TfrmMain;
+}
+
+namespace lexavo {
+
+class DictionaryChooser;
+class DictionaryPage;
+class TextFileDialogs;
+class TfrmPreklad;
+
+class TranslatorPage : public QObject {
+    Q_OBJECT
+  public:
+    struct Parts {
+        DictionaryStore& store;
+        const std::string& programDir;
+        EntryReader& entryReader;
+        TextTranslator& translator;
+        // The run loads the dictionary of its direction and lists it on the
+        // dictionary page, as a choice in the chooser does.
+        DictionaryChooser& chooser;
+        DictionaryPage& dictionaryPage;
+    };
+    TranslatorPage(Ui::TfrmMain& ui, const Parts& parts, TextFileDialogs& dialogs,
+                   QWidget* window);
+
+    // The progress window, created after the main window; its timer's tick runs
+    // translateText.
+    void attach(TfrmPreklad* progress);
+    TfrmPreklad* progressWindow() { return progress_; }
+
+    // The whole run: load the dictionary of the direction, translate the source
+    // tab's text into the other tab, close the progress window.
+    void translateText();
+    void btnPrekladClick();
+    void comboBoxJazykChange();
+    void mnuDoAngClick();
+    void mnuDoNemClick();
+    // The page's language step of its mode switch: English when no language is
+    // chosen yet, and the first tab captioned for the language.
+    void normaliseLanguage();
+
+    void openForeignText();  // Otevtanglicknmecktext1Click
+    void openCzechText();    // Otevtesktext1Click
+    void saveForeignText();  // Uloitcizojazyntext1Click
+    void saveCzechText();    // Uloitesktext1Click
+
+  private:
+    void connectCommands();
+
+    Ui::TfrmMain& ui_;
+    Parts parts_;
+    TextFileDialogs& dialogs_;
+    QWidget* window_;
+    TfrmPreklad* progress_ = nullptr;
+};
+
+}  // namespace lexavo
