@@ -66,7 +66,9 @@ void Shell::connectPages() {
         QPushButton* button;
         QAction* items[2];
     } pages[] = {
-        {&Shell::btnRezimySlovnikClick, ui_.btnRezimySlovnik, {ui_.Zobrazitslovnk1, ui_.mnuSlovnik2}},
+        {&Shell::btnRezimySlovnikClick,
+         ui_.btnRezimySlovnik,
+         {ui_.Zobrazitslovnk1, ui_.mnuSlovnik2}},
         {&Shell::btnRezimyPrekladacClick,
          ui_.btnRezimyPrekladac,
          {ui_.Zobrazitpeklada1, ui_.mnuPrekladac2}},

@@ -32,7 +32,10 @@ void TfrmMain::createParts() {
     ProgramState& s = state_;
     chooser_ = new DictionaryChooser(ui->ComboBoxSlovnik, s.catalogue, s.store, s.programDir, this);
     const DictionaryPage::Parts page{
-        s.store, s.programDir, s.inputWord, s.prefixSearch,
+        s.store,
+        s.programDir,
+        s.inputWord,
+        s.prefixSearch,
         {s.store, s.programDir, s.entryReader, s.entryCanvas, s.entryLayout}};
     dictionaryPage_ = new DictionaryPage(*ui, page, dialogs_, this);
     const TranslatorPage::Parts translator{s.store,      s.programDir, s.entryReader,

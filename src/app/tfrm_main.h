@@ -92,7 +92,9 @@ class TfrmMain : public QMainWindow {
     void stringGridSeznamEnter() { dictionaryPage_->stringGridSeznamEnter(); }
     void stringGridSeznamExit() { dictionaryPage_->stringGridSeznamExit(); }
     void stringGridSeznamClick() { dictionaryPage_->stringGridSeznamClick(); }
-    bool stringGridSeznamKeyDown(QKeyEvent* e) { return dictionaryPage_->stringGridSeznamKeyDown(e); }
+    bool stringGridSeznamKeyDown(QKeyEvent* e) {
+        return dictionaryPage_->stringGridSeznamKeyDown(e);
+    }
     void stringGridSeznamDblClick() { dictionaryPage_->stringGridSeznamDblClick(); }
     void panelSeznamResize() { dictionaryPage_->panelSeznamResize(); }
     void clearEntryCanvas() { dictionaryPage_->entryPane().clear(); }

@@ -54,15 +54,14 @@ void DictionaryChooser::loadDictionary() {
 }
 
 void DictionaryChooser::openByTitle(std::string_view title) {
-    const std::string name =
-        catalogue_.findByTitle(programDir_, title, [&](const DictInfo& info) {
-            // Keep the chooser in step with each record read; without an item of that
-            // title the last item stays selected.
-            if (box_->count() > 0) {
-                const int at = indexOf(info.title());
-                box_->setCurrentIndex(at >= 0 ? at : box_->count() - 1);
-            }
-        });
+    const std::string name = catalogue_.findByTitle(programDir_, title, [&](const DictInfo& info) {
+        // Keep the chooser in step with each record read; without an item of that
+        // title the last item stays selected.
+        if (box_->count() > 0) {
+            const int at = indexOf(info.title());
+            box_->setCurrentIndex(at >= 0 ? at : box_->count() - 1);
+        }
+    });
     if (!name.empty()) store_.fileNames = fileNamesFor(name);
     loadDictionary();
 }

@@ -40,24 +40,6 @@ std::string_view MeaningTable::at(size_t i) const {
     return std::string_view(text[i], strnlen(text[i], kMeaningBytes));
 }
 
-void readEntryRecord(std::FILE* file, int32_t r, char* buffer) {
-    bool atEnd = false;
-    for (int32_t k = 0; k <= r; ++k) {
-        std::memset(buffer, 0, kEntryRecordBytes);
-        if (atEnd) continue;
-        size_t j = 0;
-        for (;;) {
-            const int c = std::getc(file);
-            if (c == EOF) {
-                atEnd = true;
-                break;
-            }
-            if (c == kTerminator) break;
-            if (j < kMaxRecordBytes) buffer[j++] = static_cast<char>(c);
-        }
-    }
-}
-
 void splitMeanings(const char* text, MeaningTable& meanings) {
     meanings.clear();
     size_t i = 0;
@@ -154,7 +136,8 @@ struct EntryReader::OffsetCache {
         valid = pos == st.st_size;
     }
 
-    // Record r into buffer, as readEntryRecord would leave it.
+    // Record r into buffer, as reading records 0 to r from the file's start would
+    // leave it.
     void read(int fd, int32_t r, char* buffer) const {
         std::memset(buffer, 0, kEntryRecordBytes);
         if (r < 0 || static_cast<size_t>(r) >= starts.size()) return;

@@ -66,11 +66,6 @@ class EntryReader {  // owns the record-offset cache
 };
 
 // The steps the collectors share, on the fixed structures above.
-// Reads records 0 to r of a file positioned at its start, leaving record r in
-// buffer (kEntryRecordBytes, zero-terminated). A record keeps its first 999 stored
-// bytes; one cut off by the end of the file ends there, and records past the end
-// are empty.
-void readEntryRecord(std::FILE* file, int32_t r, char* buffer);
 // Splits a decoded text at 0x03 into meanings. Meanings past the 200th are dropped
 // and each meaning keeps its first 49 bytes.
 void splitMeanings(const char* text, MeaningTable& meanings);

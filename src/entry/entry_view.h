@@ -8,13 +8,13 @@ namespace lexavo {
 
 class EntryView : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit EntryView(QWidget* parent = nullptr);
     // Called on every paint; the main window installs the handler that draws the
     // entry picture.
     std::function<void(EntryView&)> paintHandler;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 };
 

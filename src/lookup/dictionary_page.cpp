@@ -40,7 +40,6 @@ DictionaryPage::DictionaryPage(Ui::TfrmMain& ui, const Parts& parts, TextFileDia
     : QObject(window),
       ui_(ui),
       parts_(parts),
-      window_(window),
       entryPane_(parts.entry, ui.scrollPreklad, ui.ipaintPreklad, window),
       history_({ui.editHledaneDnes, ui.pageControlHledane, ui.tabHledaneDnes, ui.RichEdit1},
                dialogs, window) {
@@ -99,8 +98,7 @@ void DictionaryPage::searchPrefix(int32_t threshold) {
     if (threshold != -1) readField(kCommandWordChars);
     listResetting_ = true;
     wordListModel_->beginRefill();
-    const bool ran =
-        parts_.prefixSearch.run(parts_.store, parts_.inputWord.data(), threshold);
+    const bool ran = parts_.prefixSearch.run(parts_.store, parts_.inputWord.data(), threshold);
     wordListModel_->endRefill();
     ui_.stringGridSeznam->setCurrentIndex(wordListModel_->index(0, 0));
     ui_.stringGridSeznam->scrollToTop();
@@ -274,9 +272,8 @@ void DictionaryPage::hookWordList() {
 void DictionaryPage::takeCurrentRow() {
     muteWordChange_ = true;
     const QModelIndex current = ui_.stringGridSeznam->currentIndex();
-    parts_.inputWord.set(
-        toCp1250(wordListModel_->rowText(current.isValid() ? current.row() : -1)),
-        kChangeWordChars);
+    parts_.inputWord.set(toCp1250(wordListModel_->rowText(current.isValid() ? current.row() : -1)),
+                         kChangeWordChars);
     ui_.editSlovo->setText(fromCp1250(parts_.inputWord.view()));
     muteWordChange_ = false;
 }

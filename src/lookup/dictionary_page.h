@@ -35,8 +35,7 @@ class DictionaryPage : public QObject {
         PrefixSearch& prefixSearch;
         EntryPane::Parts entry;
     };
-    DictionaryPage(Ui::TfrmMain& ui, const Parts& parts, TextFileDialogs& dialogs,
-                   QWidget* window);
+    DictionaryPage(Ui::TfrmMain& ui, const Parts& parts, TextFileDialogs& dialogs, QWidget* window);
 
     EntryPane& entryPane() { return entryPane_; }
     SearchHistory& history() { return history_; }
@@ -85,7 +84,6 @@ class DictionaryPage : public QObject {
 
     Ui::TfrmMain& ui_;
     Parts parts_;
-    QWidget* window_;
     EntryPane entryPane_;
     SearchHistory history_;
     WordListModel* wordListModel_ = nullptr;

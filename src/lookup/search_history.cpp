@@ -29,10 +29,7 @@ QFont printFont() {
 }  // namespace
 
 SearchHistory::SearchHistory(const Widgets& widgets, TextFileDialogs& dialogs, QWidget* window)
-    : w_(widgets),
-      dialogs_(dialogs),
-      window_(window),
-      printer_(std::make_unique<QPrinter>()) {}
+    : w_(widgets), dialogs_(dialogs), window_(window), printer_(std::make_unique<QPrinter>()) {}
 
 SearchHistory::~SearchHistory() {
     // The print dialog keeps a pointer to the printer: it goes first.

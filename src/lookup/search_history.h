@@ -23,10 +23,10 @@ class SearchHistory : public QObject {
     Q_OBJECT
   public:
     struct Widgets {
-        QPlainTextEdit* today;     // editHledaneDnes
-        QTabWidget* tabs;          // pageControlHledane
-        QWidget* todayTab;         // tabHledaneDnes
-        QTextEdit* printSource;    // RichEdit1
+        QPlainTextEdit* today;   // editHledaneDnes
+        QTabWidget* tabs;        // pageControlHledane
+        QWidget* todayTab;       // tabHledaneDnes
+        QTextEdit* printSource;  // RichEdit1
     };
     SearchHistory(const Widgets& widgets, TextFileDialogs& dialogs, QWidget* window);
     ~SearchHistory() override;

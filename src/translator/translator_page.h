@@ -35,8 +35,7 @@ class TranslatorPage : public QObject {
         DictionaryChooser& chooser;
         DictionaryPage& dictionaryPage;
     };
-    TranslatorPage(Ui::TfrmMain& ui, const Parts& parts, TextFileDialogs& dialogs,
-                   QWidget* window);
+    TranslatorPage(Ui::TfrmMain& ui, const Parts& parts, TextFileDialogs& dialogs, QWidget* window);
 
     // The progress window, created after the main window; its timer's tick runs
     // translateText.

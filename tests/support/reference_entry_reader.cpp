@@ -1,10 +1,33 @@
 #include "support/reference_entry_reader.h"
 
 #include <cstdio>
+#include <cstring>
 
 #include "dictionary/program_files.h"
 
 namespace lexavo {
+
+namespace {
+constexpr unsigned char kTerminator = static_cast<unsigned char>(kRecordTerminator);
+}  // namespace
+
+void readEntryRecord(std::FILE* file, int32_t r, char* buffer) {
+    bool atEnd = false;
+    for (int32_t k = 0; k <= r; ++k) {
+        std::memset(buffer, 0, kEntryRecordBytes);
+        if (atEnd) continue;
+        size_t j = 0;
+        for (;;) {
+            const int c = std::getc(file);
+            if (c == EOF) {
+                atEnd = true;
+                break;
+            }
+            if (c == kTerminator) break;
+            if (j < kMaxRecordBytes) buffer[j++] = static_cast<char>(c);
+        }
+    }
+}
 
 CollectStatus collectEntryMeaningsReference(const DictionaryStore& store,
                                             const std::string& programDir, std::string_view word,

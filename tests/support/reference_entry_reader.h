@@ -3,6 +3,7 @@
 // for every homograph: the reference that differential tests and benchmarks compare
 // the cached reader with.
 
+#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -10,6 +11,12 @@
 #include "entry/entry_reader.h"
 
 namespace lexavo {
+
+// Reads records 0 to r of a file positioned at its start, leaving record r in
+// buffer (kEntryRecordBytes, zero-terminated). A record keeps its first 999 stored
+// bytes; one cut off by the end of the file ends there, and records past the end
+// are empty.
+void readEntryRecord(std::FILE* file, int32_t r, char* buffer);
 
 CollectStatus collectEntryMeaningsReference(const DictionaryStore& store,
                                             const std::string& programDir, std::string_view word,

@@ -97,11 +97,11 @@ bool isGermanNoun(const std::string& cp1250) {
 const char* articleFor(Gender gender) {
     switch (gender) {
         case Gender::kMasculine:
-            return "der";
+            return kGermanArticles[0].data();
         case Gender::kFeminine:
-            return "die";
+            return kGermanArticles[1].data();
         case Gender::kNeuter:
-            return "das";
+            return kGermanArticles[2].data();
         default:
             return "";
     }
