@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "dictionary/dictionary_store.h"
+#include "dictionary/headword_index.h"
 #include "entry/entry_reader.h"
 #include "support/reference_translator.h"
 #include "support/test_dictionaries.h"

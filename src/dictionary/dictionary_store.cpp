@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "dictionary/headword_index.h"
 #include "dictionary/program_files.h"
 
 namespace lexavo {
@@ -19,7 +20,23 @@ DictionaryStore::DictionaryStore() : table_(new char[size_t{kHeadwordSlots} * kS
     firstLetterIndex.fill(-1);
 }
 
+DictionaryStore::~DictionaryStore() = default;
+
+const HeadwordIndex& DictionaryStore::exactIndex() const {
+    if (!exactIndex_) exactIndex_ = std::make_unique<HeadwordIndex>(HeadwordIndex::Key::kExact);
+    exactIndex_->ensureBuilt(*this);
+    return *exactIndex_;
+}
+
+const HeadwordIndex& DictionaryStore::foldedIndex() const {
+    if (!foldedIndex_) foldedIndex_ = std::make_unique<HeadwordIndex>(HeadwordIndex::Key::kFolded);
+    foldedIndex_->ensureBuilt(*this);
+    return *foldedIndex_;
+}
+
 void DictionaryStore::setSlotForTesting(uint32_t s, std::string_view headword) {
+    // The indexes follow the change.
+    ++generation;
     char* p = mutableSlot(s);
     std::memset(p, 0, kSlotBytes);
     if (!headword.empty()) {
@@ -70,10 +87,11 @@ DictionaryStore::LoadResult DictionaryStore::loadDictionary(const std::string& p
     const uint32_t wanted = headwordCount < kHeadwordSlots ? headwordCount : kHeadwordSlots;
     uint32_t kept = 0;
     while (kept < wanted) {
+        // A slot's bytes past kMaxHeadwordBytes are never written, so they stay zero.
         char* s = mutableSlot(kept);
-        std::memset(s, 0, kSlotBytes);
-        if (decodeHeadwordRecord(input, s) != DecodeStatus::kOk) break;
-        addToStartIndex(firstLetterIndex, s, static_cast<int32_t>(kept));
+        size_t length = 0;
+        if (decodeHeadwordRecord(input, s, &length) != DecodeStatus::kOk) break;
+        addToStartIndex(firstLetterIndex, std::string_view(s, length), static_cast<int32_t>(kept));
         ++kept;
     }
     headwordCount = kept;

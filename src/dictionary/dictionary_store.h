@@ -50,9 +50,14 @@ struct DictFileNames {
     std::string dt2;
 };
 
+class HeadwordIndex;
+
 class DictionaryStore {
   public:
     DictionaryStore();
+    ~DictionaryStore();
+    DictionaryStore(const DictionaryStore&) = delete;
+    DictionaryStore& operator=(const DictionaryStore&) = delete;
 
     enum class LoadResult {
         kNoInfoFile,      // .nfo did not open: nothing changed
@@ -78,11 +83,19 @@ class DictionaryStore {
     // it changed.
     uint64_t generation = 0;
 
+    // The index of the loaded headwords as they are, and the one of their ASCII-folded
+    // forms, each built on its first use after a load (building one takes longer
+    // than the load itself).
+    const HeadwordIndex& exactIndex() const;
+    const HeadwordIndex& foldedIndex() const;
+
     // Writes a headword into a slot; for tests and benchmarks that build a store
     // without files.
     void setSlotForTesting(uint32_t s, std::string_view headword);
 
   private:
+    mutable std::unique_ptr<HeadwordIndex> exactIndex_;
+    mutable std::unique_ptr<HeadwordIndex> foldedIndex_;
     char* mutableSlot(uint32_t s) { return table_.get() + size_t{s} * kSlotBytes; }
     std::unique_ptr<char[]> table_;
 };

@@ -73,20 +73,28 @@ std::string encodeHeadwordRecord(std::string_view headword) {
     return scramble(headword) + kRecordTerminator;
 }
 
-DecodeStatus decodeHeadwordRecord(std::string_view& input, char* out) {
-    std::memset(out, 0, kMaxHeadwordBytes + 1);
-    const size_t end = input.find(kRecordTerminator);
-    if (end == std::string_view::npos) {
+DecodeStatus decodeHeadwordRecord(std::string_view& input, char* out, size_t* length) {
+    const char* p = input.data();
+    const void* terminator = std::memchr(p, kRecordTerminator, input.size());
+    if (terminator == nullptr) {
+        std::memset(out, 0, kMaxHeadwordBytes + 1);
         input.remove_prefix(input.size());
+        if (length != nullptr) *length = 0;
         return DecodeStatus::kTruncated;
     }
+    const size_t end = static_cast<size_t>(static_cast<const char*>(terminator) - p);
     const size_t kept = std::min(end, kMaxHeadwordBytes);
+    // Every kept byte is complemented; the text ends at the first that becomes zero.
+    size_t len = kept;
     for (size_t j = 0; j < kept; ++j) {
-        out[j] = static_cast<char>(~static_cast<unsigned char>(input[j]));
+        const char c = static_cast<char>(~static_cast<unsigned char>(p[j]));
+        out[j] = c;
+        if (c == 0 && len == kept) len = j;
     }
-    const size_t len = strnlen(out, kept);
+    std::memset(out + kept, 0, kMaxHeadwordBytes + 1 - kept);
     for (size_t k = 0; k + 1 < len; k += 2) std::swap(out[k], out[k + 1]);
     input.remove_prefix(end + 1);
+    if (length != nullptr) *length = len;
     return DecodeStatus::kOk;
 }
 

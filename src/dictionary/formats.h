@@ -90,10 +90,11 @@ enum class DecodeStatus {
 };
 // Decodes the headword record at the front of input and consumes it with its
 // terminator. out (kMaxHeadwordBytes + 1 bytes) gets the first kMaxHeadwordBytes
-// bytes of the text complemented, then swapped pairwise up to the first zero (a
-// stored 0xFF), and zeros after them; a longer headword loses its tail. On
-// kTruncated input is consumed to its end and out is all zeros.
-DecodeStatus decodeHeadwordRecord(std::string_view& input, char* out);
+// bytes of the text complemented, the ones before the first zero (a stored 0xFF)
+// then swapped pairwise, and zeros after them; a longer headword loses its tail.
+// length, when given, gets the headword's length up to that zero. On kTruncated
+// input is consumed to its end and out is all zeros.
+DecodeStatus decodeHeadwordRecord(std::string_view& input, char* out, size_t* length = nullptr);
 std::string encodeEntryRecord(const std::vector<std::string>& meanings);
 
 // Decodes an entry record read into buffer (at most kMaxRecordBytes, zero-terminated)

@@ -10,17 +10,13 @@
 
 #include "dictionary/formats.h"
 #include "dictionary/german_articles.h"
+#include "dictionary/headword_index.h"
 #include "dictionary/program_files.h"
 #include "text/cp1250.h"
 
 namespace lexavo {
 
-namespace {
-
-constexpr size_t kScanChunkBytes = 1 << 16;
-constexpr unsigned char kTerminator = static_cast<unsigned char>(kRecordTerminator);
-
-}  // namespace
+namespace {}  // namespace
 
 void takeEntryRecord(const DictionaryStore& store, char* buffer, MeaningTable& record,
                      MeaningTable& entry) {
@@ -30,8 +26,11 @@ void takeEntryRecord(const DictionaryStore& store, char* buffer, MeaningTable& r
     appendMeanings(record, entry);
 }
 
+MeaningTable::MeaningTable() : count(0) { std::memset(text, 0, sizeof text); }
+
 void MeaningTable::clear() {
-    std::memset(text, 0, sizeof text);
+    // Slots from count on are always empty, so only the counted ones need clearing.
+    if (count > 0) std::memset(text, 0, static_cast<size_t>(count) * kMeaningBytes);
     count = 0;
 }
 
@@ -64,9 +63,10 @@ void mergeGermanArticles(MeaningTable& meanings) {
         const std::string_view form(cur, strnlen(cur, kMeaningBytes));
         if (!isGermanArticleFormOf(form, meanings.at(static_cast<size_t>(k) + 1))) continue;
         joinGermanArticleInPlace(cur, form.size());
-        const size_t after = kMeaningSlots - static_cast<size_t>(k) - 2;
+        // The counted slots after the noun move up one; the last counted one empties.
+        const size_t after = static_cast<size_t>(meanings.count - k - 2);
         std::memmove(meanings.text[k + 1], meanings.text[k + 2], after * kMeaningBytes);
-        std::memset(meanings.text[kMeaningSlots - 1], 0, kMeaningBytes);
+        std::memset(meanings.text[meanings.count - 1], 0, kMeaningBytes);
         --meanings.count;
     }
 }
@@ -80,19 +80,18 @@ void appendMeanings(const MeaningTable& record, MeaningTable& entry) {
 }
 
 void findHomographs(const DictionaryStore& store, std::string_view word, HomographSlots& out) {
-    out.count = 0;
-    if (word.size() > kMaxHeadwordBytes || store.headwordCount == 0) return;
-    for (uint32_t s = store.headwordCount; s-- > 0;) {
-        const char* h = store.slot(s);
-        if (std::memcmp(h, word.data(), word.size()) != 0 || h[word.size()] != 0) continue;
-        out.records[out.count++] = entryRecordOfSlot(store.dictInfo.title(), s);
-        if (out.count == static_cast<int32_t>(kMaxHomographs)) return;
+    uint32_t slots[kMaxHomographs];
+    const size_t n = store.exactIndex().find(store, word, slots, kMaxHomographs);
+    for (size_t i = 0; i < n; ++i) {
+        out.records[i] = entryRecordOfSlot(store.dictInfo.title(), slots[i]);
     }
+    out.count = static_cast<int32_t>(n);
 }
 
-// Byte offsets of the records of one entry file, valid while the file keeps its
-// identity, size and modification time.
-struct EntryReader::OffsetCache {
+// The entry file of the loaded dictionary, read into memory once with the byte
+// offsets of its records, and valid while the file keeps its identity, size and
+// modification time.
+struct EntryReader::EntryFile {
     std::string dir;
     std::string name;
     std::string path;  // the name resolved in dir
@@ -102,68 +101,112 @@ struct EntryReader::OffsetCache {
     off_t size = 0;
     timespec modified{};
     bool lastTerminated = false;
+    std::string data;
     std::vector<uint64_t> starts;
     uint64_t builds = 0;
-    std::unique_ptr<char[]> chunk{new char[kScanChunkBytes]};
 
     bool matches(const struct stat& st) const {
         return valid && st.st_dev == device && st.st_ino == inode && st.st_size == size &&
                st.st_mtim.tv_sec == modified.tv_sec && st.st_mtim.tv_nsec == modified.tv_nsec;
     }
 
-    void build(int fd, const struct stat& st) {
-        valid = false;
-        starts.clear();
-        ++builds;
-        off_t pos = 0;
-        bool atRecordStart = true;
-        lastTerminated = false;
-        for (;;) {
-            const ssize_t got = ::pread(fd, chunk.get(), kScanChunkBytes, pos);
-            if (got <= 0) break;
-            for (ssize_t i = 0; i < got; ++i) {
-                if (atRecordStart) starts.push_back(static_cast<uint64_t>(pos + i));
-                atRecordStart = static_cast<unsigned char>(chunk[i]) == kTerminator;
-            }
-            pos += got;
+    // Reads the file and the offsets of its records; false when it does not open as
+    // a regular file.
+    bool load() {
+        // Never blocks on opening: a FIFO put in the file's place is refused below.
+        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+        if (fd < 0) return false;
+        struct stat st {};
+        if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+            ::close(fd);
+            return false;
         }
-        lastTerminated = atRecordStart && pos > 0;
+        valid = false;
+        ++builds;
+        data.resize(static_cast<size_t>(st.st_size));
+        size_t got = 0;
+        while (got < data.size()) {
+            const ssize_t n =
+                ::pread(fd, data.data() + got, data.size() - got, static_cast<off_t>(got));
+            if (n <= 0) break;
+            got += static_cast<size_t>(n);
+        }
+        ::close(fd);
+        data.resize(got);
+        indexRecords();
         device = st.st_dev;
         inode = st.st_ino;
-        // What was scanned is what the offsets describe.
-        size = pos;
+        // What was read is what the offsets describe.
+        size = static_cast<off_t>(got);
         modified = st.st_mtim;
-        valid = pos == st.st_size;
+        valid = got == static_cast<size_t>(st.st_size);
+        return true;
     }
 
-    // Record r into buffer, as reading records 0 to r from the file's start would
-    // leave it.
-    void read(int fd, int32_t r, char* buffer) const {
-        std::memset(buffer, 0, kEntryRecordBytes);
+    void indexRecords() {
+        starts.clear();
+        const char* begin = data.data();
+        const char* end = begin + data.size();
+        for (const char* p = begin; p < end;) {
+            starts.push_back(static_cast<uint64_t>(p - begin));
+            const void* t = std::memchr(p, kRecordTerminator, static_cast<size_t>(end - p));
+            if (t == nullptr) break;
+            p = static_cast<const char*>(t) + 1;
+        }
+        lastTerminated = !data.empty() && data.back() == kRecordTerminator;
+    }
+
+    // Record r into buffer (zero-terminated), as reading records 0 to r from the
+    // file's start would leave it.
+    void read(int32_t r, char* buffer) const {
+        buffer[0] = 0;
         if (r < 0 || static_cast<size_t>(r) >= starts.size()) return;
         const uint64_t begin = starts[r];
-        uint64_t end = static_cast<uint64_t>(size);
+        uint64_t end = data.size();
         if (static_cast<size_t>(r) + 1 < starts.size()) {
             end = starts[r + 1] - 1;
         } else if (lastTerminated) {
-            end = static_cast<uint64_t>(size) - 1;
+            end = data.size() - 1;
         }
         const size_t len = static_cast<size_t>(std::min<uint64_t>(end - begin, kMaxRecordBytes));
-        const ssize_t got = ::pread(fd, buffer, len, static_cast<off_t>(begin));
-        if (got < 0) buffer[0] = 0;
+        std::memcpy(buffer, data.data() + begin, len);
+        buffer[len] = 0;
     }
 };
 
-EntryReader::EntryReader() : cache_(std::make_unique<OffsetCache>()) {
+EntryReader::EntryReader() : file_(std::make_unique<EntryFile>()) {
     homographSlots.count = 0;
-    recordMeanings.clear();
-    entryMeanings.clear();
     std::memset(entryRecordBuffer_, 0, sizeof entryRecordBuffer_);
 }
 
 EntryReader::~EntryReader() = default;
 
-uint64_t EntryReader::cacheBuilds() const { return cache_->builds; }
+uint64_t EntryReader::cacheBuilds() const { return file_->builds; }
+
+CollectStatus EntryReader::checkEntryFile(const DictionaryStore& store,
+                                          const std::string& programDir) {
+    EntryFile& f = *file_;
+    if (f.dir != programDir || f.name != store.fileNames.dt2) {
+        f.dir = programDir;
+        f.name = store.fileNames.dt2;
+        f.path = resolveInDir(programDir, f.name);
+        f.valid = false;
+    }
+    struct stat st {};
+    if (::stat(f.path.c_str(), &st) != 0) {
+        // The name may now resolve differently (a file renamed in case only).
+        std::string path = resolveInDir(programDir, f.name);
+        if (path != f.path) {
+            f.path = std::move(path);
+            f.valid = false;
+        }
+        if (::stat(f.path.c_str(), &st) != 0) return CollectStatus::kEntryFileMissing;
+    }
+    // Only a regular file is an entry file, as for every other program file.
+    if (!S_ISREG(st.st_mode)) return CollectStatus::kEntryFileMissing;
+    if (!f.matches(st) && !f.load()) return CollectStatus::kEntryFileMissing;
+    return CollectStatus::kOk;
+}
 
 CollectStatus EntryReader::collectEntryMeanings(const DictionaryStore& store,
                                                 const std::string& programDir,
@@ -175,51 +218,43 @@ CollectStatus EntryReader::collectEntryMeanings(const DictionaryStore& store,
 CollectStatus EntryReader::collectForSlots(const DictionaryStore& store,
                                            const std::string& programDir, const uint32_t* slots,
                                            size_t count) {
+    takeSlots(store, slots, count);
+    return readHomographs(store, programDir);
+}
+
+void EntryReader::collectCheckedSlots(const DictionaryStore& store, const uint32_t* slots,
+                                      size_t count) {
+    takeSlots(store, slots, count);
+    entryMeanings.clear();
+    readCheckedHomographs(store);
+}
+
+void EntryReader::takeSlots(const DictionaryStore& store, const uint32_t* slots, size_t count) {
     homographSlots.count = 0;
     for (size_t i = 0; i < count && i < kMaxHomographs; ++i) {
         homographSlots.records[homographSlots.count++] =
             entryRecordOfSlot(store.dictInfo.title(), slots[i]);
     }
-    return readHomographs(store, programDir);
 }
 
 CollectStatus EntryReader::readHomographs(const DictionaryStore& store,
                                           const std::string& programDir) {
     entryMeanings.clear();
     if (homographSlots.count == 0) return CollectStatus::kOk;
-    OffsetCache& c = *cache_;
-    if (c.dir != programDir || c.name != store.fileNames.dt2) {
-        c.dir = programDir;
-        c.name = store.fileNames.dt2;
-        c.path = resolveInDir(programDir, c.name);
-        c.valid = false;
+    // One look at the file per lookup: a file removed or changed since the last one
+    // is reported missing or read again.
+    if (checkEntryFile(store, programDir) == CollectStatus::kEntryFileMissing) {
+        return CollectStatus::kEntryFileMissing;
     }
+    readCheckedHomographs(store);
+    return CollectStatus::kOk;
+}
+
+void EntryReader::readCheckedHomographs(const DictionaryStore& store) {
     for (int32_t h = 0; h < homographSlots.count; ++h) {
-        // The file is opened for every homograph, so that one removed meanwhile is
-        // reported as missing.
-        int fd = ::open(c.path.c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0) {
-            // The name may now resolve differently (a file renamed in case only).
-            c.path = resolveInDir(programDir, c.name);
-            c.valid = false;
-            fd = ::open(c.path.c_str(), O_RDONLY | O_CLOEXEC);
-        }
-        struct stat st {};
-        // Only a regular file is an entry file, as for every other program file.
-        if (fd >= 0 && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
-            ::close(fd);
-            fd = -1;
-        }
-        if (fd < 0) {
-            entryMeanings.clear();
-            return CollectStatus::kEntryFileMissing;
-        }
-        if (!c.matches(st)) c.build(fd, st);
-        c.read(fd, homographSlots.records[h], entryRecordBuffer_);
-        ::close(fd);
+        file_->read(homographSlots.records[h], entryRecordBuffer_);
         takeEntryRecord(store, entryRecordBuffer_, recordMeanings, entryMeanings);
     }
-    return CollectStatus::kOk;
 }
 
 }  // namespace lexavo

@@ -20,7 +20,9 @@ constexpr size_t kMaxHomographs = 10;
 constexpr size_t kEntryRecordBytes = kMaxRecordBytes + 1;
 
 // A fixed table of zero-terminated meanings of at most kMeaningBytes - 1 bytes.
+// Slots from count on are always empty.
 struct MeaningTable {
+    MeaningTable();
     char text[kMeaningSlots][kMeaningBytes];
     int32_t count;
     void clear();
@@ -46,22 +48,31 @@ class EntryReader {  // owns the record-offset cache
     CollectStatus collectEntryMeanings(const DictionaryStore& store, const std::string& programDir,
                                        std::string_view word);
     // The same for homograph slots the caller already found (highest first, at most
-    // 10): the translator finds them through its own index.
+    // 10).
     CollectStatus collectForSlots(const DictionaryStore& store, const std::string& programDir,
                                   const uint32_t* slots, size_t count);
+
+    // Looks at the entry file once: kEntryFileMissing when it is not there (or not a
+    // regular file); otherwise it is read again if it changed since it was read.
+    CollectStatus checkEntryFile(const DictionaryStore& store, const std::string& programDir);
+    // Reads slots from the entry file as last checked, without looking at the file
+    // again: for a run of many lookups (a text translation) after one check.
+    void collectCheckedSlots(const DictionaryStore& store, const uint32_t* slots, size_t count);
 
     HomographSlots homographSlots;
     MeaningTable recordMeanings;
     MeaningTable entryMeanings;
 
-    // Times the offset cache was (re)built; tests watch it to see the cache follow
-    // a changed file.
+    // Times the entry file was read; tests watch it to see the reader follow a
+    // changed file.
     uint64_t cacheBuilds() const;
 
   private:
-    struct OffsetCache;
+    struct EntryFile;
+    void takeSlots(const DictionaryStore& store, const uint32_t* slots, size_t count);
     CollectStatus readHomographs(const DictionaryStore& store, const std::string& programDir);
-    std::unique_ptr<OffsetCache> cache_;
+    void readCheckedHomographs(const DictionaryStore& store);
+    std::unique_ptr<EntryFile> file_;
     char entryRecordBuffer_[kEntryRecordBytes];
 };
 

@@ -1,35 +1,29 @@
 #include "lookup/exact_lookup.h"
 
-#include <cstring>
-
-#include "text/cp1250.h"
+#include "dictionary/headword_index.h"
 
 namespace lexavo {
 
 namespace {
 
-template <typename Equal>
-int32_t scanFromStartSlot(const DictionaryStore& store, std::string_view word, Equal equal) {
+// The lowest slot at or above the start slot of the word's first letter that the
+// index holds for word, or -1.
+int32_t lowestFromStartSlot(const DictionaryStore& store, const HeadwordIndex& index,
+                            std::string_view word) {
     if (word.empty() || word.size() > kMaxHeadwordBytes) return -1;
     const int32_t start = store.startSlot(static_cast<unsigned char>(word[0]));
     if (start < 0) return -1;
-    for (uint32_t s = static_cast<uint32_t>(start); s < store.headwordCount; ++s) {
-        const char* h = store.slot(s);
-        if (h[word.size()] == 0 && equal(h)) return static_cast<int32_t>(s);
-    }
-    return -1;
+    return index.lowestFrom(store, word, static_cast<uint32_t>(start));
 }
 
 }  // namespace
 
 int32_t findExactSlot(const DictionaryStore& store, std::string_view word) {
-    return scanFromStartSlot(
-        store, word, [&](const char* h) { return std::memcmp(h, word.data(), word.size()) == 0; });
+    return lowestFromStartSlot(store, store.exactIndex(), word);
 }
 
 int32_t findFoldedSlot(const DictionaryStore& store, std::string_view folded) {
-    return scanFromStartSlot(store, folded,
-                             [&](const char* h) { return beginsWithFoldedAscii(h, folded); });
+    return lowestFromStartSlot(store, store.foldedIndex(), folded);
 }
 
 TranslateDecision decideTranslate(const DictionaryStore& store, std::string_view folded) {

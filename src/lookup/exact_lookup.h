@@ -1,6 +1,7 @@
 #pragma once
 // The exact lookup of the translate command: the first slot from the start slot of
-// the word's first letter whose headword equals the word.
+// the word's first letter whose headword equals the word, found through the store's
+// headword indexes (the same slot a scan from the start slot finds).
 
 #include <cstdint>
 #include <string_view>

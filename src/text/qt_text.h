@@ -10,5 +10,8 @@ namespace lexavo {
 QString fromCp1250(std::string_view bytes);
 // Characters that code page 1250 cannot hold become '?'.
 std::string toCp1250(const QString& text);
+// The same for texts of lines: CR LF in the bytes is '\n' in the QString.
+QString fromCp1250Lines(std::string_view bytes);
+std::string toCp1250Lines(const QString& text);
 
 }  // namespace lexavo

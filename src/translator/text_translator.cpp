@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "dictionary/formats.h"
+#include "dictionary/headword_index.h"
 #include "text/cp1250.h"
 
 namespace lexavo {
@@ -69,8 +70,12 @@ size_t TextTranslator::pieceLength(std::string_view rest, bool& splitsRun) const
 TranslationOutcome TextTranslator::translate(const DictionaryStore& store, EntryReader& reader,
                                              const std::string& programDir, std::string_view source,
                                              FixedTranslations fixed, std::string& result) {
-    index_.ensureBuilt(store);
     store_ = &store;
+    index_ = &store.exactIndex();
+    fileChecked_ = false;
+    fileMissing_ = false;
+    memo_.assign(store.headwordCount, 0);
+    memoText_.clear();
     reader_ = &reader;
     programDir_ = &programDir;
     fixed_ = fixed;
@@ -127,26 +132,44 @@ void TextTranslator::translateWord(const char* letters, size_t n) {
     // from that homograph's record alone; the lower ones need not be read.
     constexpr size_t kSlotsRead = 1;
     uint32_t slots[kSlotsRead];
-    size_t found = index_.find(*store_, lower, slots, kSlotsRead);
+    size_t found = index_->find(*store_, lower, slots, kSlotsRead);
     const bool foundLower = found > 0;
     // Capitalised headwords (German nouns, names) are found in the form they have
     // in the text.
     if (!foundLower && asWritten != lower) {
-        found = index_.find(*store_, asWritten, slots, kSlotsRead);
+        found = index_->find(*store_, asWritten, slots, kSlotsRead);
     }
     if (found == 0) {
         append(letters, n);
         return;
     }
-    if (reader_->collectForSlots(*store_, *programDir_, slots, found) ==
-        CollectStatus::kEntryFileMissing) {
+    if (!fileChecked_) {
+        fileMissing_ =
+            reader_->checkEntryFile(*store_, *programDir_) == CollectStatus::kEntryFileMissing;
+        fileChecked_ = true;
+    }
+    if (fileMissing_) {
         outcome_.entryFileMissing = true;
         return;
     }
     const std::string_view fixed =
         foundLower ? fixedTranslation(fixed_, lower) : std::string_view();
-    const std::string_view meaning = fixed.empty() ? reader_->entryMeanings.at(0) : fixed;
-    append(meaning.data(), meaning.size());
+    if (!fixed.empty()) {
+        append(fixed.data(), fixed.size());
+        return;
+    }
+    uint32_t& memo = memo_[slots[0]];
+    if (memo == 0) {
+        reader_->collectCheckedSlots(*store_, slots, found);
+        memo = static_cast<uint32_t>(memoText_.size()) + 1;
+        // A meaning holds at most kMaxMeaningBytes bytes: its length fits in the byte
+        // before it.
+        const std::string_view meaning = reader_->entryMeanings.at(0);
+        memoText_.push_back(static_cast<char>(meaning.size()));
+        memoText_.append(meaning);
+    }
+    const char* stored = memoText_.data() + memo - 1;
+    append(stored + 1, static_cast<unsigned char>(stored[0]));
 }
 
 void TextTranslator::append(const char* bytes, size_t n) {

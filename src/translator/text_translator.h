@@ -14,10 +14,14 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "dictionary/dictionary_store.h"
 #include "entry/entry_reader.h"
-#include "translator/headword_index.h"
+
+namespace lexavo {
+class HeadwordIndex;
+}
 
 namespace lexavo {
 
@@ -74,8 +78,6 @@ class TextTranslator {
                                  const std::string& programDir, std::string_view source,
                                  FixedTranslations fixed, std::string& result);
 
-    HeadwordIndex& index() { return index_; }
-
   private:
     // One piece of the source, already copied into translationSource_.
     void translatePiece(size_t length, bool continuesRun);
@@ -94,15 +96,24 @@ class TextTranslator {
     std::unique_ptr<char[]> translationResult_;
     size_t resultLength_ = 0;
     char word_[kWordBytes] = {};
-    HeadwordIndex index_;
 
     // The run being translated.
     const DictionaryStore* store_ = nullptr;
+    const HeadwordIndex* index_ = nullptr;
     EntryReader* reader_ = nullptr;
     const std::string* programDir_ = nullptr;
     FixedTranslations fixed_ = FixedTranslations::kNone;
     std::string* output_ = nullptr;
     TranslationOutcome outcome_;
+    // The entry file is looked at once per run, at the first word found.
+    bool fileChecked_ = false;
+    bool fileMissing_ = false;
+    // The first meanings read in this run, by slot: memo_[s] is one past the offset
+    // in memoText_ of the meaning's length byte, followed by the meaning, or 0 when
+    // slot s was not read yet. Within a run
+    // neither the store nor the entry file changes, so a slot's meaning is read once.
+    std::vector<uint32_t> memo_;
+    std::string memoText_;
 };
 
 }  // namespace lexavo

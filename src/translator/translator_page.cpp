@@ -29,16 +29,10 @@ QString foreignTabCaption(int languageItem) {
 }
 
 // Code page 1250 bytes of the memo's text, lines separated by CR LF.
-std::string memoBytes(const QPlainTextEdit& memo) {
-    QString text = memoText(memo);
-    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return toCp1250(text);
-}
+std::string memoBytes(const QPlainTextEdit& memo) { return toCp1250Lines(memoText(memo)); }
 
 void setMemoBytes(QPlainTextEdit& memo, std::string_view bytes) {
-    QString text = fromCp1250(bytes);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    memo.setPlainText(text);
+    memo.setPlainText(fromCp1250Lines(bytes));
 }
 
 }  // namespace

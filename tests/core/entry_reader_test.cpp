@@ -5,6 +5,7 @@
 #include "entry/entry_reader.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <chrono>
 #include <cstring>
@@ -217,6 +218,52 @@ TEST_F(EntryReaderTest, ReportsAMissingEntryFileOnlyWhenAnEntryIsRead) {
     EXPECT_EQ(reader_->entryMeanings.count, 0);
     // Without a homograph the file is not opened.
     EXPECT_EQ(collectBoth("cat"), CollectStatus::kOk);
+}
+
+// The file is looked at once per lookup and read again only when it changed: a file
+// removed, put back, or replaced by something that is not a regular file between
+// lookups is seen at the next one.
+TEST_F(EntryReaderTest, SeesTheFileRemovedRestoredOrReplacedBetweenLookups) {
+    writeSet(kTitleEnglishCzech, "Aj->\xC8j", {"cat", "dog"});
+    writeRecords({"kocka", "pes"});
+    ASSERT_EQ(collectBoth("dog"), CollectStatus::kOk);
+    ASSERT_EQ(collectBoth("cat"), CollectStatus::kOk);
+    EXPECT_EQ(reader_->cacheBuilds(), 1u);
+
+    std::filesystem::rename(dir_.file("t.dt2"), dir_.file("aside"));
+    EXPECT_EQ(collectBoth("dog"), CollectStatus::kEntryFileMissing);
+    std::filesystem::rename(dir_.file("aside"), dir_.file("t.dt2"));
+    ASSERT_EQ(collectBoth("dog"), CollectStatus::kOk);
+    EXPECT_EQ(entry(), std::vector<std::string>{"pes"});
+    // The same file back: nothing is read again.
+    EXPECT_EQ(reader_->cacheBuilds(), 1u);
+
+    std::filesystem::remove(dir_.file("t.dt2"));
+    std::filesystem::create_directory(dir_.file("t.dt2"));
+    EXPECT_EQ(reader_->collectEntryMeanings(*store_, dir_.path(), "dog"),
+              CollectStatus::kEntryFileMissing);
+    std::filesystem::remove(dir_.file("t.dt2"));
+    ASSERT_EQ(::mkfifo(dir_.file("t.dt2").c_str(), 0600), 0);
+    // A FIFO would block a reader that opened it; it counts as missing.
+    EXPECT_EQ(reader_->collectEntryMeanings(*store_, dir_.path(), "dog"),
+              CollectStatus::kEntryFileMissing);
+
+    std::filesystem::remove(dir_.file("t.dt2"));
+    writeRecords({"kocicka", "psisko"});
+    ASSERT_EQ(collectBoth("cat"), CollectStatus::kOk);
+    EXPECT_EQ(entry(), std::vector<std::string>{"kocicka"});
+}
+
+// A run of lookups after one look at the file reads the file as it was then.
+TEST_F(EntryReaderTest, CheckedSlotsReadTheFileAsLastChecked) {
+    writeSet(kTitleEnglishCzech, "Aj->\xC8j", {"cat", "dog"});
+    writeRecords({"kocka", "pes"});
+    ASSERT_EQ(reader_->checkEntryFile(*store_, dir_.path()), CollectStatus::kOk);
+    std::filesystem::remove(dir_.file("t.dt2"));
+    const uint32_t slots[] = {1};
+    reader_->collectCheckedSlots(*store_, slots, 1);
+    EXPECT_EQ(entry(), std::vector<std::string>{"pes"});
+    EXPECT_EQ(reader_->checkEntryFile(*store_, dir_.path()), CollectStatus::kEntryFileMissing);
 }
 
 TEST_F(EntryReaderTest, FindsAnEntryFileWhoseNameDiffersInCase) {

@@ -4,8 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "dictionary/dictionary_store.h"
+#include "support/reference_exact_lookup.h"
 #include "support/test_dictionaries.h"
+#include "text/cp1250.h"
 
 namespace lexavo {
 namespace {
@@ -40,6 +44,40 @@ TEST(TranslateDecision, ExactThenStoredFormThenNotFound) {
     EXPECT_EQ(decideTranslate(store, "london").action, TranslateAction::kShowStoredForm);
     EXPECT_EQ(decideTranslate(store, "hau").action, TranslateAction::kNotFound);
     EXPECT_EQ(decideTranslate(store, "paris").action, TranslateAction::kNotFound);
+}
+
+// The indexed lookups give the slot the scan from the start slot gives, on random
+// tables with capitals and homographs, after reloads and with start slots moved.
+TEST(ExactLookup, IndexedLookupsEqualTheScanOnRandomTables) {
+    std::mt19937 rng(42);
+    const std::string alphabet = cp("aAbBlLčČ");
+    DictionaryStore store;
+    auto randomWord = [&](int maxLength) {
+        std::string w(std::uniform_int_distribution<int>(0, maxLength)(rng), ' ');
+        for (auto& c : w) c = alphabet[rng() % alphabet.size()];
+        return w;
+    };
+    for (int round = 0; round < 40; ++round) {
+        const uint32_t count = std::uniform_int_distribution<uint32_t>(0, 2000)(rng);
+        store.firstLetterIndex.fill(-1);
+        for (uint32_t s = 0; s < count; ++s) {
+            const std::string w = randomWord(3);
+            store.setSlotForTesting(s, w);
+            addToStartIndex(store.firstLetterIndex, w, static_cast<int32_t>(s));
+        }
+        store.headwordCount = count;
+        // Some start slots point past the first headword of their key.
+        for (int k = 0; k < 3; ++k) {
+            store.firstLetterIndex[static_cast<unsigned char>(alphabet[rng() % alphabet.size()])] =
+                count == 0 ? -1 : static_cast<int32_t>(rng() % count);
+        }
+        for (int probe = 0; probe < 400; ++probe) {
+            const std::string w = randomWord(4);
+            ASSERT_EQ(findExactSlot(store, w), findExactSlotByScan(store, w)) << round;
+            const std::string folded = foldAscii(w);
+            ASSERT_EQ(findFoldedSlot(store, folded), findFoldedSlotByScan(store, folded)) << round;
+        }
+    }
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "translator/headword_index.h"
+#include "dictionary/headword_index.h"
 
 #include <gtest/gtest.h>
 

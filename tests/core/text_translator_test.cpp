@@ -185,6 +185,23 @@ TEST(TextTranslator, MissingEntryFileDropsOnlyTheWordsThatNeedIt) {
     EXPECT_FALSE(t.outcome.entryFileMissing);
 }
 
+// Each run looks at the entry file afresh: one put back, or rewritten with other
+// meanings, between runs is read as it now is.
+TEST(TextTranslator, EachRunReadsTheEntryFileAsItIsThen) {
+    Translation t(kTitleEnglishCzech, cp("Aj->Čj"), englishCzech());
+    EXPECT_EQ(t.run("dog house", kNone), cp("pes dům"));
+    ASSERT_EQ(std::rename(t.dir.file("dict.dt2").c_str(), t.dir.file("aside").c_str()), 0);
+    EXPECT_EQ(t.run("dog house", kNone), " ");
+    EXPECT_TRUE(t.outcome.entryFileMissing);
+    ASSERT_EQ(std::rename(t.dir.file("aside").c_str(), t.dir.file("dict.dt2").c_str()), 0);
+    EXPECT_EQ(t.run("dog house", kNone), cp("pes dům"));
+
+    std::vector<TestEntry> changed = englishCzech();
+    for (auto& e : changed) e.meanings = {e.headword + "!"};
+    testing::writeTestSet(t.dir, "dict", kTitleEnglishCzech, cp("Aj->Čj"), "w", changed);
+    EXPECT_EQ(t.run("dog house", kNone), "dog! house!");
+}
+
 TEST(TextTranslator, DirectionTable) {
     struct Row {
         int language;

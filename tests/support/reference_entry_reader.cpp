@@ -11,6 +11,18 @@ namespace {
 constexpr unsigned char kTerminator = static_cast<unsigned char>(kRecordTerminator);
 }  // namespace
 
+void findHomographsByScan(const DictionaryStore& store, std::string_view word,
+                          HomographSlots& out) {
+    out.count = 0;
+    if (word.size() > kMaxHeadwordBytes || store.headwordCount == 0) return;
+    for (uint32_t s = store.headwordCount; s-- > 0;) {
+        const char* h = store.slot(s);
+        if (std::memcmp(h, word.data(), word.size()) != 0 || h[word.size()] != 0) continue;
+        out.records[out.count++] = entryRecordOfSlot(store.dictInfo.title(), s);
+        if (out.count == static_cast<int32_t>(kMaxHomographs)) return;
+    }
+}
+
 void readEntryRecord(std::FILE* file, int32_t r, char* buffer) {
     bool atEnd = false;
     for (int32_t k = 0; k <= r; ++k) {
@@ -35,7 +47,7 @@ CollectStatus collectEntryMeaningsReference(const DictionaryStore& store,
                                             MeaningTable& recordMeanings,
                                             MeaningTable& entryMeanings) {
     entryMeanings.clear();
-    findHomographs(store, word, homographs);
+    findHomographsByScan(store, word, homographs);
     if (homographs.count == 0) return CollectStatus::kOk;
     char buffer[kEntryRecordBytes];
     for (int32_t h = 0; h < homographs.count; ++h) {

@@ -1,0 +1,273 @@
+// The speed of the program's lookups at full capacity and on real text, each beside
+// the reference it is judged by, measured in the same run:
+//
+//   BM_EntryLookupAtCapacity/{first,middle,last} and ...Plain: the translate
+//     command's entry lookup in a generated set of 400,000 headwords (~20 MB of
+//     entries), with the reader the program uses and with the plain one that reads
+//     the entry file from its start;
+//   BM_TranslateRealText and BM_TranslateRealTextPlain: the GPL texts of
+//     /usr/share/common-licenses with the bundled English-Czech set, the plain
+//     algorithm on the first 6,000 characters only;
+//   BM_LoadDictionary/{angcze,nemcze} beside BM_ReadFile/{angcze,nemcze}, reading the
+//     same .dt1 file into memory;
+//   BM_ExactLookupsPerSecond and ...Plain: random headwords of angcze through the
+//     dictionary page's lookup (the translate command's decision, then the entry).
+//
+// scripts/bench.sh runs them with repetitions and prints the medians side by side.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "dictionary/dictionary_store.h"
+#include "entry/entry_reader.h"
+#include "lookup/exact_lookup.h"
+#include "support/reference_entry_reader.h"
+#include "support/reference_exact_lookup.h"
+#include "support/reference_translator.h"
+#include "support/test_dictionaries.h"
+#include "text/cp1250.h"
+#include "translator/text_translator.h"
+
+namespace lexavo {
+namespace {
+
+constexpr uint32_t kCapacity = kHeadwordSlots;
+constexpr size_t kPlainTextChars = 6000;
+constexpr int kRandomWords = 10000;
+constexpr int kRandomWordsPlain = 20;
+
+std::string bundledDir() { return LEXAVO_BUNDLED_DIR; }
+
+bool bundledSet(const std::string& stem) {
+    return std::filesystem::exists(bundledDir() + "/" + stem + ".dt1");
+}
+
+// A set filling every slot: headwords "w0000000" up, five meanings of about ten
+// bytes each, so that the entry file holds about 20 MB.
+struct CapacitySet {
+    testing::TempProgramDir dir;
+    std::unique_ptr<DictionaryStore> store = std::make_unique<DictionaryStore>();
+    CapacitySet() {
+        std::vector<testing::TestEntry> entries(kCapacity);
+        char word[16];
+        for (uint32_t i = 0; i < kCapacity; ++i) {
+            std::snprintf(word, sizeof word, "w%07u", i);
+            entries[i].headword = word;
+            entries[i].meanings = {"prvni " + std::string(word), "druhy vyznam",
+                                   "treti vyznam", "ctvrty", "paty vyznam " + std::string(word)};
+        }
+        // Slot 0 holds "xw" so that the start slot of 'w' (the key is a headword's
+        // second letter) is slot 0.
+        entries[0].headword = "xw";
+        testing::writeTestSet(dir, "angcze", kTitleEnglishCzech, "Aj->\xC8j", "w", entries);
+        store->fileNames = {"angcze.nfo", "angcze.dt1", "angcze.dt2"};
+        store->loadDictionary(dir.path());
+    }
+    std::string wordAt(int64_t position) const {
+        const uint32_t slots[] = {1, kCapacity / 2, kCapacity - 1};
+        return std::string(store->headword(slots[position]));
+    }
+};
+
+CapacitySet& capacitySet() {
+    static CapacitySet s;
+    return s;
+}
+
+void positionLabel(benchmark::State& state) {
+    static const char* const names[] = {"first", "middle", "last"};
+    state.SetLabel(names[state.range(0)]);
+}
+
+void BM_EntryLookupAtCapacity(benchmark::State& state) {
+    CapacitySet& s = capacitySet();
+    const std::string word = s.wordAt(state.range(0));
+    auto reader = std::make_unique<EntryReader>();
+    reader->collectEntryMeanings(*s.store, s.dir.path(), word);  // the index and the file
+    for (auto _ : state) {
+        reader->collectEntryMeanings(*s.store, s.dir.path(), word);
+        benchmark::DoNotOptimize(reader->entryMeanings.count);
+    }
+    if (reader->entryMeanings.count != 5) state.SkipWithError("entry not found");
+    positionLabel(state);
+}
+BENCHMARK(BM_EntryLookupAtCapacity)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
+
+void BM_EntryLookupAtCapacityPlain(benchmark::State& state) {
+    CapacitySet& s = capacitySet();
+    const std::string word = s.wordAt(state.range(0));
+    HomographSlots homographs{};
+    auto record = std::make_unique<MeaningTable>();
+    auto entry = std::make_unique<MeaningTable>();
+    for (auto _ : state) {
+        collectEntryMeaningsReference(*s.store, s.dir.path(), word, homographs, *record, *entry);
+        benchmark::DoNotOptimize(entry->count);
+    }
+    positionLabel(state);
+}
+BENCHMARK(BM_EntryLookupAtCapacityPlain)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
+
+// The GPL texts one after the other, lines ended by CR LF as the memo hands them
+// over, cut to the translator's largest piece.
+std::string gplText(size_t chars) {
+    std::string text;
+    for (const char* name : {"GPL-1", "GPL-2", "GPL-3"}) {
+        std::ifstream in(std::string("/usr/share/common-licenses/") + name, std::ios::binary);
+        std::stringstream s;
+        s << in.rdbuf();
+        for (char c : s.str()) {
+            if (c == '\n') text.push_back('\r');
+            text.push_back(c);
+        }
+    }
+    if (text.size() > chars) text.resize(chars);
+    return text;
+}
+
+struct EnglishCzech {
+    std::unique_ptr<DictionaryStore> store = std::make_unique<DictionaryStore>();
+    bool loaded = false;
+    EnglishCzech() {
+        store->fileNames = {"angcze.nfo", "angcze.dt1", "angcze.dt2"};
+        loaded = store->loadDictionary(bundledDir()) == DictionaryStore::LoadResult::kLoaded &&
+                 store->headwordCount > 0;
+    }
+};
+
+EnglishCzech& englishCzech() {
+    static EnglishCzech e;
+    return e;
+}
+
+void BM_TranslateRealText(benchmark::State& state) {
+    EnglishCzech& e = englishCzech();
+    if (!e.loaded) return state.SkipWithError("the bundled angcze set is not built");
+    const std::string text = gplText(kMaxSourceChars);
+    auto reader = std::make_unique<EntryReader>();
+    auto translator = std::make_unique<TextTranslator>();
+    std::string result;
+    // The first run builds the index and reads the entry file, as the first
+    // translation after a load does.
+    translator->translate(*e.store, *reader, bundledDir(), text,
+                          FixedTranslations::kEnglishIntoCzech, result);
+    for (auto _ : state) {
+        translator->translate(*e.store, *reader, bundledDir(), text,
+                              FixedTranslations::kEnglishIntoCzech, result);
+        benchmark::DoNotOptimize(result.data());
+    }
+    state.counters["chars"] = static_cast<double>(text.size());
+}
+BENCHMARK(BM_TranslateRealText)->Unit(benchmark::kMillisecond);
+
+void BM_TranslateRealTextPlain(benchmark::State& state) {
+    EnglishCzech& e = englishCzech();
+    if (!e.loaded) return state.SkipWithError("the bundled angcze set is not built");
+    const std::string text = gplText(kPlainTextChars);
+    for (auto _ : state) {
+        TranslationOutcome outcome;
+        std::string result = translateTextReference(*e.store, bundledDir(), text,
+                                                    FixedTranslations::kEnglishIntoCzech, outcome);
+        benchmark::DoNotOptimize(result.data());
+    }
+    state.counters["chars"] = static_cast<double>(text.size());
+}
+BENCHMARK(BM_TranslateRealTextPlain)->Unit(benchmark::kMillisecond);
+
+const char* stemOf(benchmark::State& state) { return state.range(0) == 0 ? "angcze" : "nemcze"; }
+
+void BM_LoadDictionary(benchmark::State& state) {
+    const std::string stem = stemOf(state);
+    if (!bundledSet(stem)) return state.SkipWithError("the bundled set is not built");
+    auto store = std::make_unique<DictionaryStore>();
+    store->fileNames = {stem + ".nfo", stem + ".dt1", stem + ".dt2"};
+    for (auto _ : state) {
+        store->loadDictionary(bundledDir());
+        benchmark::DoNotOptimize(store->headwordCount);
+    }
+    state.SetLabel(stem);
+    state.counters["headwords"] = store->headwordCount;
+}
+BENCHMARK(BM_LoadDictionary)->DenseRange(0, 1)->Unit(benchmark::kMicrosecond);
+
+void BM_ReadFile(benchmark::State& state) {
+    const std::string stem = stemOf(state);
+    if (!bundledSet(stem)) return state.SkipWithError("the bundled set is not built");
+    const std::string path = bundledDir() + "/" + stem + ".dt1";
+    std::string data(std::filesystem::file_size(path), '\0');
+    for (auto _ : state) {
+        std::FILE* f = std::fopen(path.c_str(), "rb");
+        const size_t got = std::fread(data.data(), 1, data.size(), f);
+        std::fclose(f);
+        benchmark::DoNotOptimize(got);
+    }
+    state.SetLabel(stem);
+}
+BENCHMARK(BM_ReadFile)->DenseRange(0, 1)->Unit(benchmark::kMicrosecond);
+
+// Random headwords of the set, as a user would type them: folded, since the
+// translate command folds the field.
+std::vector<std::string> randomHeadwords(const DictionaryStore& store, int count) {
+    std::mt19937 rng(10000);
+    std::vector<std::string> words;
+    while (static_cast<int>(words.size()) < count) {
+        const std::string w = foldAscii(store.headword(rng() % store.headwordCount));
+        if (w.size() >= 2) words.push_back(w);
+    }
+    return words;
+}
+
+void BM_ExactLookupsPerSecond(benchmark::State& state) {
+    EnglishCzech& e = englishCzech();
+    if (!e.loaded) return state.SkipWithError("the bundled angcze set is not built");
+    const std::vector<std::string> words = randomHeadwords(*e.store, kRandomWords);
+    auto reader = std::make_unique<EntryReader>();
+    int64_t shown = 0;
+    for (auto _ : state) {
+        for (const std::string& w : words) {
+            const TranslateDecision d = decideTranslate(*e.store, w);
+            if (d.action != TranslateAction::kShowEntry &&
+                d.action != TranslateAction::kShowStoredForm) {
+                continue;
+            }
+            reader->collectEntryMeanings(*e.store, bundledDir(),
+                                         e.store->headword(static_cast<uint32_t>(d.slot)));
+            shown += reader->entryMeanings.count > 0;
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * kRandomWords);
+    state.counters["shown"] = static_cast<double>(shown) / state.iterations();
+}
+BENCHMARK(BM_ExactLookupsPerSecond)->Unit(benchmark::kMillisecond);
+
+void BM_ExactLookupsPerSecondPlain(benchmark::State& state) {
+    EnglishCzech& e = englishCzech();
+    if (!e.loaded) return state.SkipWithError("the bundled angcze set is not built");
+    const std::vector<std::string> words = randomHeadwords(*e.store, kRandomWordsPlain);
+    HomographSlots homographs{};
+    auto record = std::make_unique<MeaningTable>();
+    auto entry = std::make_unique<MeaningTable>();
+    for (auto _ : state) {
+        for (const std::string& w : words) {
+            int32_t slot = findExactSlotByScan(*e.store, w);
+            if (slot < 0) slot = findFoldedSlotByScan(*e.store, w);
+            if (slot < 0) continue;
+            collectEntryMeaningsReference(*e.store, bundledDir(),
+                                          e.store->headword(static_cast<uint32_t>(slot)),
+                                          homographs, *record, *entry);
+            benchmark::DoNotOptimize(entry->count);
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * kRandomWordsPlain);
+}
+BENCHMARK(BM_ExactLookupsPerSecondPlain)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace lexavo
