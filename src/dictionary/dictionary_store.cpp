@@ -1,5 +1,6 @@
 #include "dictionary/dictionary_store.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -51,17 +52,19 @@ struct FileCloser {
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
-// The whole rest of a file, read in large blocks.
-std::string readAll(std::FILE* f) {
-    std::string data;
+// The whole rest of a file, read in large blocks into data, whose storage is kept
+// from one load to the next.
+void readAll(std::FILE* f, std::string& data) {
     constexpr size_t kBlock = size_t{1} << 20;
+    data.clear();
     size_t got = 0;
     do {
-        data.resize(data.size() + kBlock);
-        got = std::fread(data.data() + data.size() - kBlock, 1, kBlock, f);
-        data.resize(data.size() - kBlock + got);
+        const size_t at = data.size();
+        if (data.capacity() < at + kBlock) data.reserve(std::max(2 * data.capacity(), at + kBlock));
+        data.resize(at + kBlock);
+        got = std::fread(data.data() + at, 1, kBlock, f);
+        data.resize(at + got);
     } while (got == kBlock);
-    return data;
 }
 
 }  // namespace
@@ -81,9 +84,9 @@ DictionaryStore::LoadResult DictionaryStore::loadDictionary(const std::string& p
         headwordCount = 0;
         return LoadResult::kNoHeadwordFile;
     }
-    const std::string data = readAll(dt1.get());
+    readAll(dt1.get(), fileBytes_);
     dt1.reset();
-    std::string_view input(data);
+    std::string_view input(fileBytes_);
     const uint32_t wanted = headwordCount < kHeadwordSlots ? headwordCount : kHeadwordSlots;
     uint32_t kept = 0;
     while (kept < wanted) {

@@ -94,6 +94,8 @@ class DictionaryStore {
     void setSlotForTesting(uint32_t s, std::string_view headword);
 
   private:
+    // The .dt1 file's bytes during a load; the storage stays for the next one.
+    std::string fileBytes_;
     mutable std::unique_ptr<HeadwordIndex> exactIndex_;
     mutable std::unique_ptr<HeadwordIndex> foldedIndex_;
     char* mutableSlot(uint32_t s) { return table_.get() + size_t{s} * kSlotBytes; }

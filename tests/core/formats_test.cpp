@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <random>
+#include <vector>
 
 namespace lexavo {
 namespace {
@@ -52,6 +54,44 @@ TEST(HeadwordRecord, KeepsTheFirstStoredBytesOfALongOrOddHeadword) {
         ASSERT_EQ(decodeHeadwordRecord(input, out), DecodeStatus::kOk) << row.name;
         EXPECT_EQ(std::string(out), row.expected) << row.name;
         EXPECT_TRUE(input.empty()) << row.name;
+    }
+}
+
+// Records of random bytes (terminators, stored 0xFF, every length around the slot
+// size) decode as the rule says, whether a record sits in the middle of the file
+// or at its very end.
+TEST(HeadwordRecord, RandomRecordsDecodeByTheRule) {
+    std::mt19937 rng(7);
+    auto byRule = [](std::string_view record) {
+        std::string out(kMaxHeadwordBytes + 1, '\0');
+        const size_t kept = std::min(record.size(), kMaxHeadwordBytes);
+        for (size_t j = 0; j < kept; ++j) out[j] = static_cast<char>(~record[j]);
+        const size_t len = strnlen(out.data(), kept);
+        for (size_t k = 0; k + 1 < len; k += 2) std::swap(out[k], out[k + 1]);
+        return out;
+    };
+    const char bytes[] = {'\xFF', '\x04', '\x00', 'a', '\x9E', '\xFB'};
+    for (int round = 0; round < 20000; ++round) {
+        std::string file;
+        std::vector<std::string> records(1 + rng() % 4);
+        for (auto& r : records) {
+            r.resize(rng() % 30);
+            for (char& c : r) {
+                c = rng() % 3 == 0 ? bytes[rng() % 6] : static_cast<char>(rng());
+                if (c == kRecordTerminator) c = 'x';
+            }
+            file += r + kRecordTerminator;
+        }
+        std::string_view input(file);
+        for (const auto& r : records) {
+            char out[kMaxHeadwordBytes + 1];
+            size_t length = 99;
+            ASSERT_EQ(decodeHeadwordRecord(input, out, &length), DecodeStatus::kOk);
+            const std::string expected = byRule(r);
+            ASSERT_EQ(std::string(out, sizeof out), expected) << round;
+            ASSERT_EQ(length, strnlen(expected.data(), expected.size())) << round;
+        }
+        ASSERT_TRUE(input.empty());
     }
 }
 
