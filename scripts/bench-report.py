@@ -46,9 +46,14 @@ def main(paths):
         if scale is None:  # the reference ran on fewer characters: scale it up
             rs = rs * f["chars"] / r["chars"]
             print(f"{fig}: {fs * 1e3:.3f} ms beside {ref} extrapolated to "
-                  f"{f['chars']:.0f} chars: {rs * 1e3:.1f} ms, ratio {fs / rs:.4f}")
+                  f"{f['chars']:.0f} chars: {rs * 1e3:,.1f} ms ({rs / fs:,.0f} times as long)")
             continue
-        print(f"{fig}: {fs * 1e6:.1f} us beside {ref}: {rs * 1e6:.1f} us, ratio {fs / rs:.3f}")
+        if fs >= rs:
+            print(f"{fig}: {fs * 1e6:,.1f} us beside {ref}: {rs * 1e6:,.1f} us "
+                  f"({fs / rs:.1f} times as long)")
+        else:
+            print(f"{fig}: {fs * 1e6:,.1f} us beside {ref}: {rs * 1e6:,.1f} us "
+                  f"({rs / fs:,.0f} times as fast)")
 
 
 if __name__ == "__main__":
