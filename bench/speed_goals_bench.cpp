@@ -11,11 +11,14 @@
 //   BM_LoadDictionary/{angcze,nemcze} beside BM_ReadFile/{angcze,nemcze}, reading the
 //     same .dt1 file into memory;
 //   BM_ExactLookupsPerSecond and ...Plain: random headwords of angcze through the
-//     dictionary page's lookup (the translate command's decision, then the entry).
+//     dictionary page's lookup (the translate command's decision, then the entry);
+//   BM_StatEntryFile and BM_DecodeHeadwords: the floors of those two, the one look
+//     at the entry file each lookup makes and the load's decode without the file.
 //
 // scripts/bench.sh runs them with repetitions and prints the medians side by side.
 
 #include <benchmark/benchmark.h>
+#include <sys/stat.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -268,6 +271,37 @@ void BM_ExactLookupsPerSecondPlain(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * kRandomWordsPlain);
 }
 BENCHMARK(BM_ExactLookupsPerSecondPlain)->Unit(benchmark::kMillisecond);
+
+// The floor of a lookup on the dictionary page: the one look at the entry file
+// (a stat of its name) that each lookup makes.
+void BM_StatEntryFile(benchmark::State& state) {
+    const std::string path = bundledDir() + "/angcze.dt2";
+    struct stat st {};
+    for (auto _ : state) benchmark::DoNotOptimize(::stat(path.c_str(), &st));
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_StatEntryFile);
+
+// The load's decode alone, over the .dt1 bytes already in memory, into one buffer.
+void BM_DecodeHeadwords(benchmark::State& state) {
+    const std::string stem = stemOf(state);
+    if (!bundledSet(stem)) return state.SkipWithError("the bundled set is not built");
+    std::ifstream in(bundledDir() + "/" + stem + ".dt1", std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    const std::string data = bytes.str();
+    char out[kMaxHeadwordBytes + 1];
+    int64_t records = 0;
+    for (auto _ : state) {
+        std::string_view input(data);
+        records = 0;
+        while (decodeHeadwordRecord(input, out) == DecodeStatus::kOk) ++records;
+        benchmark::DoNotOptimize(out);
+    }
+    state.SetLabel(stem);
+    state.counters["records"] = static_cast<double>(records);
+}
+BENCHMARK(BM_DecodeHeadwords)->DenseRange(0, 1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace lexavo
