@@ -1,10 +1,12 @@
 #include "app/shell.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QFileInfo>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QProcess>
 
 #include "app/information_dialogs.h"
@@ -46,7 +48,13 @@ void Shell::setUpPictures() {
     ui_.panelInfo->setText(
         QStringLiteral("Lexavo 6 – anglicko-český a německo-český slovník  "
                        "(www.lexavo.example)"));
+    // The word list keeps its 140 pixels when the window is resized: only the entry
+    // pane stretches, and only the splitter moves the border. The count line shows
+    // what fits and never widens the list.
     ui_.spliter1->setSizes({140, 400});
+    ui_.spliter1->setStretchFactor(0, 0);
+    ui_.spliter1->setStretchFactor(1, 1);
+    ui_.panelNalezeno->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
 }
 
 void Shell::connectPages() {
@@ -109,6 +117,10 @@ void Shell::setPageChecks(QAction* checkedItem) {
 }
 
 void Shell::showPage(QWidget* page, QPushButton* modeButton, QAction* checkedItem) {
+    QWidget* oldPage = ui_.gotebookPlocha->currentWidget();
+    const QWidget* focused = QApplication::focusWidget();
+    const bool focusHidden =
+        focused == nullptr || (page != oldPage && oldPage->isAncestorOf(focused));
     modeButton->setChecked(true);
     ui_.gotebookPlocha->setCurrentWidget(page);
     // The quick-command bar belongs to the dictionary page: it is shown there
@@ -116,6 +128,18 @@ void Shell::showPage(QWidget* page, QPushButton* modeButton, QAction* checkedIte
     ui_.toolBarFast->setVisible(page == ui_.pageSlovnik);
     if (page == ui_.pagePrekladac) translatorPage_.normaliseLanguage();
     setPageChecks(checkedItem);
+    // A control hidden with the page it was on keeps no focus: the page's memo shown
+    // takes it, so that typing goes on at once.
+    if (focusHidden) focusFirstVisibleMemo(page);
+}
+
+void Shell::focusFirstVisibleMemo(QWidget* page) {
+    for (QPlainTextEdit* memo : page->findChildren<QPlainTextEdit*>()) {
+        if (memo->isVisible()) {
+            memo->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
 }
 
 void Shell::btnRezimySlovnikClick() {

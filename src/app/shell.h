@@ -57,6 +57,7 @@ class Shell : public QObject {
     void connectCommands();
     // Puts a mode button down, shows a page and checks its item of "Zobrazit".
     void showPage(QWidget* page, QPushButton* modeButton, QAction* checkedItem);
+    void focusFirstVisibleMemo(QWidget* page);
 
     Ui::TfrmMain& ui_;
     QMainWindow* window_;

@@ -14,7 +14,10 @@
 namespace lexavo {
 
 TfrmMain::TfrmMain(ProgramState& state, QWidget* parent)
-    : QMainWindow(parent), state_(state), ui(new Ui::TfrmMain), dialogs_(this) {
+    : QMainWindow(parent),
+      state_(state),
+      ui(new Ui::TfrmMain),
+      dialogs_(this, QString::fromStdString(state.programDir)) {
     ui->setupUi(this);
     // The translator's menu is hidden as a whole; its items still take their keys.
     ui->Peklada1->menuAction()->setVisible(false);

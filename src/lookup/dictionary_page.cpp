@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTableView>
@@ -45,6 +46,12 @@ DictionaryPage::DictionaryPage(Ui::TfrmMain& ui, const Parts& parts, TextFileDia
                dialogs, window) {
     setUpWordList();
     hookWordList();
+    // The history's lines stay whole: both memos of the history page scroll both ways.
+    for (QPlainTextEdit* memo : {ui.editHledaneDnes, ui.editHledaneMinule}) {
+        memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+        memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    }
     connectWordField();
     connectSpecialLetters();
 }
@@ -317,6 +324,20 @@ bool DictionaryPage::stringGridSeznamKeyDown(QKeyEvent* event) {
         case Qt::Key_Down:
             listMovePending_ = true;
             return false;
+        case Qt::Key_Home:
+        case Qt::Key_End: {
+            // The one-column table would move between columns; Home and End move to
+            // the first and the last row, as Page Up and Page Down move by pages.
+            const int rows = wordListModel_->rowCount();
+            if (rows > 0) {
+                const QModelIndex to =
+                    wordListModel_->index(event->key() == Qt::Key_Home ? 0 : rows - 1, 0);
+                ui_.stringGridSeznam->setCurrentIndex(to);
+                ui_.stringGridSeznam->scrollTo(to);
+            }
+            listMovePending_ = true;
+            return true;
+        }
         default:
             break;
     }

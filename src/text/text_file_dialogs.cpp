@@ -11,8 +11,9 @@ namespace lexavo {
 
 namespace {
 
-QFileDialog* makeTextDialog(QWidget* parent, const char* name, QFileDialog::AcceptMode mode) {
-    auto* dialog = new QFileDialog(parent);
+QFileDialog* makeTextDialog(QWidget* parent, const QString& folder, const char* name,
+                            QFileDialog::AcceptMode mode) {
+    auto* dialog = new QFileDialog(parent, QString(), folder);
     dialog->setObjectName(QLatin1String(name));
     dialog->setOption(QFileDialog::DontUseNativeDialog);
     dialog->setAcceptMode(mode);
@@ -26,7 +27,7 @@ QFileDialog* makeTextDialog(QWidget* parent, const char* name, QFileDialog::Acce
 
 QFileDialog* TextFileDialogs::openDialog() {
     if (open_ == nullptr) {
-        open_ = makeTextDialog(window_, "OpenDialog1", QFileDialog::AcceptOpen);
+        open_ = makeTextDialog(window_, startFolder_, "OpenDialog1", QFileDialog::AcceptOpen);
         open_->setFileMode(QFileDialog::ExistingFile);
     }
     return open_;
@@ -35,7 +36,7 @@ QFileDialog* TextFileDialogs::openDialog() {
 QFileDialog* TextFileDialogs::saveDialog() {
     if (save_ == nullptr) {
         // Asks before it overwrites a file; it is resizable and has no read-only box.
-        save_ = makeTextDialog(window_, "SaveDialog1", QFileDialog::AcceptSave);
+        save_ = makeTextDialog(window_, startFolder_, "SaveDialog1", QFileDialog::AcceptSave);
         save_->setFileMode(QFileDialog::AnyFile);
         save_->setDefaultSuffix(QStringLiteral("txt"));
     }

@@ -13,8 +13,10 @@ namespace lexavo {
 
 class TextFileDialogs {
   public:
-    // The dialogs are children of window, made on first use.
-    explicit TextFileDialogs(QWidget* window) : window_(window) {}
+    // The dialogs are children of window, made on first use; they start in the
+    // program directory until the user picks another folder.
+    TextFileDialogs(QWidget* window, const QString& startFolder)
+        : window_(window), startFolder_(startFolder) {}
 
     QFileDialog* openDialog();
     QFileDialog* saveDialog();
@@ -30,6 +32,7 @@ class TextFileDialogs {
     void showFileError(const QString& path, const QString& systemText);
 
     QWidget* window_;
+    QString startFolder_;
     QFileDialog* open_ = nullptr;
     QFileDialog* save_ = nullptr;
 };

@@ -2,6 +2,9 @@
 // printing it to a PDF printer.
 
 #include <QFileDialog>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
@@ -21,6 +24,7 @@ class SearchHistoryTest : public QObject {
     void savingAnEmptyHistoryWritesAnEmptyFile();
     void cancellingTheSaveWritesNothing();
     void printsTheHistoryToPdf();
+    void ruleLinesStayWholeInANarrowWindow();
 
   private:
     void lookUp(const QString& word) {
@@ -53,6 +57,23 @@ void SearchHistoryTest::savesTheLinesWithCrLfInCodePage1250() {
     QCOMPARE(f_->dir().readFile("saved.txt"),
              cp("\"House\" (2 výrazů):\r\n - dům\r\n - ubytovat\r\n") + separator + "\r\n\r\n" +
                  cp("\"Dog\" (1 výrazů):\r\n - pes\r\n") + separator + "\r\n\r\n");
+}
+
+void SearchHistoryTest::ruleLinesStayWholeInANarrowWindow() {
+    lookUp(q("house"));
+    f_->window().resize(320, 300);
+    f_->window().btnRezimyHledaneClick();
+    QPlainTextEdit* memo = f_->ui().editHledaneDnes;
+    QTRY_VERIFY(memo->viewport()->width() < 300);
+    // Every history line is one line on screen, however narrow the memo, and both
+    // scroll bars are there to reach the rest.
+    const QTextDocument* doc = memo->document();
+    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
+        QCOMPARE(b.layout()->lineCount() <= 1, true);
+    }
+    QVERIFY(memo->horizontalScrollBar()->isVisible());
+    QVERIFY(memo->verticalScrollBar()->isVisible());
+    QVERIFY(f_->ui().editHledaneMinule->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOn);
 }
 
 void SearchHistoryTest::savingAnEmptyHistoryWritesAnEmptyFile() {

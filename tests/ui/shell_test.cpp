@@ -71,6 +71,29 @@ class ShellTest : public QObject {
         QVERIFY(!ui.toolBarFast->isVisible());
     }
 
+    // Showing a page whose focused control was hidden gives its memo the focus, so
+    // that typing right after F3 (or F5) goes into the page.
+    void pagesShownByKeysTakeTheFocusInTheirMemo() {
+        WindowFixture f;
+        writeEnglishCzechSet(f.dir());
+        f.start();
+        Ui::TfrmMain& ui = f.ui();
+        QVERIFY(ui.editSlovo->hasFocus());
+        QTest::keyClick(ui.editSlovo, Qt::Key_F3);
+        QCOMPARE(ui.gotebookPlocha->currentWidget(), ui.pagePrekladac);
+        QPlainTextEdit* memo = qobject_cast<QPlainTextEdit*>(QApplication::focusWidget());
+        QVERIFY(memo == ui.editAnglickyText || memo == ui.editCeskyText);
+        QVERIFY(memo->isVisible());
+        QTest::keyClicks(memo, QStringLiteral("hello"));
+        QCOMPARE(memo->toPlainText(), QStringLiteral("hello"));
+        QTest::keyClick(memo, Qt::Key_F5);
+        QCOMPARE(ui.gotebookPlocha->currentWidget(), ui.pageHledane);
+        QVERIFY(QApplication::focusWidget() != nullptr);
+        QVERIFY(QApplication::focusWidget()->isVisible());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
+        QVERIFY(ui.editSlovo->hasFocus());
+    }
+
     void logoAndInfoLineToggle() {
         WindowFixture f;
         f.start();

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
@@ -20,6 +21,7 @@
 
 #include "text/qt_text.h"
 #include "translator/tfrm_preklad.h"
+#include "dictionary_page_support.h"
 #include "ui_fixture.h"
 
 using namespace lexavo;
@@ -328,9 +330,37 @@ class TranslatorPageTest : public QObject {
         QCOMPARE(f->dir().readFile("out.txt"), bytes + "more\r\n");
         for (const char* name : {"OpenDialog1", "SaveDialog1"}) {
             const auto* dialog = f->window().findChild<QFileDialog*>(QLatin1String(name));
+            QVERIFY(dialog != nullptr);
             QVERIFY(dialog->testOption(QFileDialog::HideNameFilterDetails));
             QCOMPARE(dialog->nameFilters(), QStringList{q("Textové soubory (*.txt)")});
         }
+    }
+
+    // The text dialogs start in the program directory, wherever the program was
+    // started from, and keep the folder the user moves to.
+    void fileDialogsStartInTheProgramDirectory() {
+        start();
+        const QString programDir = QDir(QString::fromStdString(f->dir().path())).canonicalPath();
+        QString seen;
+        whenModal([&](QWidget* w) {
+            auto* dialog = qobject_cast<QFileDialog*>(w);
+            seen = QDir(dialog->directory()).canonicalPath();
+            dialog->setDirectory(QDir::tempPath());
+            dialog->reject();
+        });
+        press(Qt::Key_T, Qt::ControlModifier);
+        QTRY_VERIFY(!seen.isEmpty());
+        QCOMPARE(seen, programDir);
+        const auto* open = f->window().findChild<QFileDialog*>(QStringLiteral("OpenDialog1"));
+        QCOMPARE(QDir(open->directory()).canonicalPath(), QDir(QDir::tempPath()).canonicalPath());
+        QString saveSeen;
+        whenModal([&](QWidget* w) {
+            saveSeen = QDir(qobject_cast<QFileDialog*>(w)->directory()).canonicalPath();
+            qobject_cast<QFileDialog*>(w)->reject();
+        });
+        press(Qt::Key_D, Qt::ControlModifier);
+        QTRY_VERIFY(!saveSeen.isEmpty());
+        QCOMPARE(saveSeen, programDir);
     }
 
     void emptyMemoSavesAnEmptyFile() {

@@ -20,6 +20,8 @@ class WordListTest : public QObject {
     void enteringTheEmptyRowEmptiesTheField();
     void currentRowIsDrawnSelectedWithoutFocus();
     void columnSpansTheList();
+    void homeAndEndMoveToTheFirstAndLastRow();
+    void listKeepsItsWidthWhenTheWindowOrTheCountLineGrows();
 
   private:
     QTableView* list() { return f_->ui().stringGridSeznam; }
@@ -31,6 +33,44 @@ void WordListTest::init() {
     f_ = std::make_unique<WindowFixture>();
     writeEnglishCzechSet(f_->dir());
     f_->start();
+}
+
+void WordListTest::homeAndEndMoveToTheFirstAndLastRow() {
+    typeWord(*f_, q("a"));
+    QTest::keyClick(field(), 'b');
+    QTest::keyClick(field(), Qt::Key_Down);
+    QCOMPARE(field()->text(), q("about"));
+    QTest::keyClick(list(), Qt::Key_End);
+    QCOMPARE(currentRow(*f_), 1);
+    QCOMPARE(field()->text(), q("abbey"));
+    QVERIFY(list()->hasFocus());
+    QTest::keyClick(list(), Qt::Key_Home);
+    QCOMPARE(currentRow(*f_), 0);
+    QCOMPARE(field()->text(), q("about"));
+    // Home on the first row copies the row again, as Up does there.
+    field()->blockSignals(true);
+    field()->setText(q("changed"));
+    field()->blockSignals(false);
+    QTest::keyClick(list(), Qt::Key_Home);
+    QTRY_COMPARE(field()->text(), q("about"));
+    QCOMPARE(listRows(*f_).size(), 2);
+}
+
+void WordListTest::listKeepsItsWidthWhenTheWindowOrTheCountLineGrows() {
+    QWidget* panel = f_->ui().panelSeznam;
+    const int width = panel->width();
+    QCOMPARE(width, 140);
+    f_->window().resize(1000, 600);
+    QTRY_COMPARE(f_->ui().scrollPreklad->width() > 600, true);
+    QCOMPARE(panel->width(), width);
+    f_->window().resize(450, 300);
+    QTRY_COMPARE(f_->ui().scrollPreklad->width() < 400, true);
+    QCOMPARE(panel->width(), width);
+    // A long word makes a long count line; the list stays as wide as it was.
+    typeWord(*f_, QString(60, QLatin1Char('x')));
+    QVERIFY(f_->ui().panelNalezeno->text().size() > 60);
+    QTest::qWait(50);
+    QCOMPARE(panel->width(), width);
 }
 
 void WordListTest::arrowsMoveTheRowIntoTheField() {
