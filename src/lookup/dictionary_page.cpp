@@ -34,6 +34,21 @@ constexpr int kRowHeight = 18;
 constexpr int kInitialColumnWidth = 170;
 constexpr int kPollMilliseconds = 10;
 
+bool selectsOnFocus(Qt::FocusReason reason) {
+    switch (reason) {
+        case Qt::MouseFocusReason:
+        case Qt::PopupFocusReason:
+        case Qt::ActiveWindowFocusReason:
+        case Qt::MenuBarFocusReason:
+            return false;
+        default:
+            return true;
+    }
+}
+
+// The word field's own limit for typing; a special letter may go past it.
+constexpr int kTypedWordChars = 100;
+
 }  // namespace
 
 DictionaryPage::DictionaryPage(Ui::TfrmMain& ui, const Parts& parts, TextFileDialogs& dialogs,
@@ -63,10 +78,11 @@ void DictionaryPage::connectWordField() {
         if (e->type() == QEvent::KeyPress) {
             return editSlovoKeyDown(static_cast<QKeyEvent*>(e)->key());
         }
-        // Gaining the focus other than by a click selects the whole text, so that
-        // typing replaces it.
+        // Gaining the focus from another control, by the keyboard or from code,
+        // selects the whole text, so that typing replaces it. A click, a menu closing
+        // and the window becoming active again are no such change, and keep the caret.
         if (e->type() == QEvent::FocusIn &&
-            static_cast<QFocusEvent*>(e)->reason() != Qt::MouseFocusReason) {
+            selectsOnFocus(static_cast<QFocusEvent*>(e)->reason())) {
             field->selectAll();
         }
         return false;
@@ -126,6 +142,11 @@ void DictionaryPage::startOver() {
 }
 
 void DictionaryPage::editSlovoChange() {
+    // Once the text is short enough again, typing has its limit back.
+    QLineEdit* field = ui_.editSlovo;
+    if (field->maxLength() > kTypedWordChars && field->text().size() <= kTypedWordChars) {
+        field->setMaxLength(kTypedWordChars);
+    }
     if (muteWordChange_) return;
     readField(kChangeWordChars);
     const InputWord& word = parts_.inputWord;
@@ -197,7 +218,10 @@ void DictionaryPage::insertSpecialLetter(char letter) {
     std::string word(parts_.inputWord.view());
     word.push_back(letter);
     parts_.inputWord.set(word);
-    ui_.editSlovo->setText(fromCp1250(parts_.inputWord.view()));
+    const QString text = fromCp1250(parts_.inputWord.view());
+    // The limit is for typing: the letter is added to whatever the field holds.
+    if (text.size() > ui_.editSlovo->maxLength()) ui_.editSlovo->setMaxLength(text.size());
+    ui_.editSlovo->setText(text);
     ui_.editSlovo->setFocus(Qt::OtherFocusReason);
     ui_.editSlovo->setCursorPosition(static_cast<int>(ui_.editSlovo->text().size()));
 }
@@ -247,10 +271,17 @@ void DictionaryPage::hookWordList() {
     // A double click anywhere on the list, also below its last row, opens the
     // current row; the list does not treat its second press as a new click.
     EventHook::install(list->viewport(), [this](QEvent* e) {
+        // The release that ends a double click is not a click of its own: it would
+        // copy the row again and lose the word's selection.
+        if (e->type() == QEvent::MouseButtonRelease && releaseEndsDoubleClick_) {
+            releaseEndsDoubleClick_ = true;
+            return true;
+        }
         if (e->type() != QEvent::MouseButtonDblClick ||
             static_cast<QMouseEvent*>(e)->button() != Qt::LeftButton) {
             return false;
         }
+        releaseEndsDoubleClick_ = true;
         stringGridSeznamDblClick();
         return true;
     });

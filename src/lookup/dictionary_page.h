@@ -90,6 +90,7 @@ class DictionaryPage : public QObject {
     QTimer* wordListTimer_ = nullptr;  // Timer2
     bool muteWordChange_ = false;
     bool listMovePending_ = false;
+    bool releaseEndsDoubleClick_ = false;
     // Set while the search refills the list, whose current row then changes by code.
     bool listResetting_ = false;
 };

@@ -1,5 +1,7 @@
 #include "text/text_file_dialogs.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -44,7 +46,13 @@ QFileDialog* TextFileDialogs::saveDialog() {
 }
 
 QString TextFileDialogs::choose(QFileDialog* dialog) {
-    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return {};
+    const int result = dialog->exec();
+    // A name typed and accepted with Enter can leave the name completion's popup
+    // open over the window, where it would take every key.
+    for (QCompleter* completer : dialog->findChildren<QCompleter*>()) {
+        if (completer->popup() != nullptr) completer->popup()->hide();
+    }
+    if (result != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return {};
     return dialog->selectedFiles().constFirst();
 }
 

@@ -138,6 +138,9 @@ void TranslatorPage::translateText() {
     ui_.PageControlPreklad->setCurrentWidget(targetTab);
     if (ui_.gotebookPlocha->currentWidget() == ui_.pagePrekladac) target->setFocus();
     if (progress_ != nullptr) progress_->accept();
+    // With the progress window gone the main window is the active one again, also
+    // after the missing-file message took the activation from it.
+    window_->activateWindow();
 }
 
 void TranslatorPage::openForeignText() { dialogs_.openInto(*ui_.editAnglickyText); }

@@ -280,6 +280,19 @@ void DictionaryPageTest::wordFieldSelectsItsTextOnFocusByCode() {
     f.ui().btnPrelozit->setFocus(Qt::OtherFocusReason);
     f.ui().editSlovo->setFocus(Qt::MouseFocusReason);
     QVERIFY(!f.ui().editSlovo->hasSelectedText());
+    // The focus coming back when a menu closes or the window is active again is no
+    // change between controls: the caret stays and typing goes on after the text.
+    for (Qt::FocusReason back : {Qt::PopupFocusReason, Qt::ActiveWindowFocusReason}) {
+        f.ui().editSlovo->clearFocus();
+        f.ui().editSlovo->setFocus(back);
+        QVERIFY(!f.ui().editSlovo->hasSelectedText());
+    }
+    f.ui().editSlovo->end(false);
+    QTest::keyClicks(f.ui().editSlovo, q("gy"));
+    QCOMPARE(f.ui().editSlovo->text(), q("doggy"));
+    f.ui().btnPrelozit->setFocus(Qt::TabFocusReason);
+    f.ui().editSlovo->setFocus(Qt::TabFocusReason);
+    QCOMPARE(f.ui().editSlovo->selectedText(), q("doggy"));
 }
 
 void DictionaryPageTest::largeListAppearsWhole() {

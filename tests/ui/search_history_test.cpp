@@ -2,12 +2,12 @@
 // printing it to a PDF printer.
 
 #include <QFileDialog>
-#include <QScrollBar>
-#include <QTextBlock>
-#include <QTextLayout>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QtTest>
 
 #include "dictionary_page_support.h"

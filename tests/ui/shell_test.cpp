@@ -136,6 +136,27 @@ class ShellTest : public QObject {
         QCOMPARE(f.ui().btnRezimyHledane->width(), 99);
     }
 
+    // Typing stops at 100 characters; a special letter is still added to a full
+    // field, and typing has its limit back once the word is short enough again.
+    void specialLetterIsAddedToAFullField() {
+        WindowFixture f;
+        writeEnglishCzechSet(f.dir());
+        f.start();
+        QLineEdit* field = f.ui().editSlovo;
+        field->setFocus(Qt::OtherFocusReason);
+        QTest::keyClicks(field, QString(105, QLatin1Char('a')));
+        QCOMPARE(field->text().size(), 100);
+        QTest::mouseClick(f.ui().btnSymbol1, Qt::LeftButton);
+        QCOMPARE(field->text(), QString(100, QLatin1Char('a')) + QChar(0xDF));
+        QTest::keyClick(field, 'x');
+        QCOMPARE(field->text().size(), 101);
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QCOMPARE(field->text().size(), 99);
+        QTest::keyClicks(field, QStringLiteral("bcd"));
+        QCOMPARE(field->text(), QString(99, QLatin1Char('a')) + QLatin1Char('b'));
+    }
+
     void specialLettersGoToTheEnd() {
         WindowFixture f;
         writeEnglishCzechSet(f.dir());

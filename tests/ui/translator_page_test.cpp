@@ -19,9 +19,9 @@
 #include <cstdio>
 #include <functional>
 
+#include "dictionary_page_support.h"
 #include "text/qt_text.h"
 #include "translator/tfrm_preklad.h"
-#include "dictionary_page_support.h"
 #include "ui_fixture.h"
 
 using namespace lexavo;

@@ -151,6 +151,13 @@ void WordListTest::enterAndDoubleClickOpenTheEntry() {
     QCOMPARE(historyLines(*f_).at(4), q("\"About\" (2 výrazů):"));
     QCOMPARE(f_->state().entryCanvas.canvasHeight, 90);
     QVERIFY(field()->hasFocus());
+    // The release ends the double click: the word stays selected, and typing
+    // replaces it.
+    QCOMPARE(field()->selectedText(), q("about"));
+    QTest::keyClick(field(), 'd');
+    QCOMPARE(field()->text(), q("d"));
+    typeWord(*f_, q("ab"));
+    QTest::keyClick(field(), Qt::Key_Down);
     // Below the last row a double click opens the current row as well.
     const QPoint below(row.center().x(), list()->viewport()->height() - 2);
     QVERIFY(!list()->indexAt(below).isValid());
