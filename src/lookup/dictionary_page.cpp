@@ -274,7 +274,7 @@ void DictionaryPage::hookWordList() {
         // The release that ends a double click is not a click of its own: it would
         // copy the row again and lose the word's selection.
         if (e->type() == QEvent::MouseButtonRelease && releaseEndsDoubleClick_) {
-            releaseEndsDoubleClick_ = true;
+            releaseEndsDoubleClick_ = false;
             return true;
         }
         if (e->type() != QEvent::MouseButtonDblClick ||
