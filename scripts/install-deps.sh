@@ -7,7 +7,7 @@ packages=(
   libgtest-dev libbenchmark-dev zlib1g-dev libicu-dev
   fonts-liberation fonts-liberation2
   dict-freedict-eng-ces dict-freedict-ces-eng dict-freedict-deu-eng trans-de-en
-  xvfb xdotool x11-utils xclip imagemagick poppler-utils
+  xvfb openbox xdotool x11-utils xclip imagemagick poppler-utils
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -3,6 +3,7 @@
 # Sourced by the test scripts.
 
 xvfb_pid=
+wm_pid=
 app=
 win=
 
@@ -32,12 +33,23 @@ start_display() {
     rm -f "$numfile"
     [ -n "$number" ] || { echo "Xvfb did not start"; return 1; }
     export DISPLAY=:$number
-    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
-    echo "Xvfb did not answer"; return 1
+    local ready=
+    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && { ready=1; break; }; sleep 0.1; done
+    [ -n "$ready" ] || { echo "Xvfb did not answer"; return 1; }
+    # A window manager, as on a desktop: focus, activation and dialogs behave as
+    # users meet them only with one.
+    openbox >/dev/null 2>&1 &
+    wm_pid=$!
+    for _ in $(seq 50); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        sleep 0.1
+    done
+    echo "openbox did not start"; return 1
 }
 
 stop_display() {
     [ -n "$app" ] && kill "$app" 2>/dev/null || true
+    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
 }
 
@@ -68,8 +80,8 @@ start_program() {
         return 1
     fi
     sleep 0.7
-    # No window manager runs here: give the window the keyboard focus directly.
-    xdotool windowfocus --sync "$win" 2>/dev/null || true
+    # The window manager activates a new window; make sure it has the keyboard.
+    xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win" 2>/dev/null || true
     sleep 0.3
 }
 
