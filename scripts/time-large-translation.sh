@@ -2,22 +2,18 @@
 # Times the whole program translating a 50 MB English text with F8: the GPL texts
 # of /usr/share/common-licenses repeated, opened into the English tab through the
 # open dialog, then F8 until the progress window has closed. Runs under its own
-# Xvfb display with openbox (apt-get install openbox) and drives the program with
-# xdotool as a user would.
+# Xvfb display with openbox, as the whole-program tests do, and drives the program
+# with xdotool as a user would.
 #   bash scripts/time-large-translation.sh [BUILD_DIR] [RUNS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
 runs=${2:-3}
 work=$(mktemp -d /tmp/lexavo-large-XXXXXX)
-numfile=$work/display
-Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$numfile" >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
-for _ in $(seq 100); do [ -s "$numfile" ] && break; sleep 0.1; done
-export DISPLAY=:$(tr -dc '0-9' <"$numfile")
-openbox >/dev/null 2>&1 &
-sleep 1
+# The whole-program tests' own display: Xvfb with openbox.
+source tests/e2e/x11_session.sh
+trap 'stop_display; rm -rf "$work"' EXIT
+start_display
 
 mkdir "$work/prog"
 cp "$build/src/lexavo" "$build"/src/angcze.* "$work/prog/"
@@ -30,6 +26,7 @@ pathlib.Path(sys.argv[1]).write_bytes((data * (50_000_000 // len(data) + 1))[:50
 PY
 
 (cd "$work" && exec "$work/prog/lexavo" >"$work/log" 2>&1) &
+app=$!
 for _ in $(seq 100); do xdotool search --onlyvisible --name Lexavo >/dev/null 2>&1 && break; sleep 0.1; done
 sleep 1
 win=$(xdotool search --onlyvisible --name Lexavo | head -1)

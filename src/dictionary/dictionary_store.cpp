@@ -60,7 +60,6 @@ void readAll(std::FILE* f, std::string& data) {
     size_t got = 0;
     do {
         const size_t at = data.size();
-        if (data.capacity() < at + kBlock) data.reserve(std::max(2 * data.capacity(), at + kBlock));
         data.resize(at + kBlock);
         got = std::fread(data.data() + at, 1, kBlock, f);
         data.resize(at + got);

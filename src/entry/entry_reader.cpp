@@ -215,26 +215,15 @@ CollectStatus EntryReader::collectEntryMeanings(const DictionaryStore& store,
     return readHomographs(store, programDir);
 }
 
-CollectStatus EntryReader::collectForSlots(const DictionaryStore& store,
-                                           const std::string& programDir, const uint32_t* slots,
-                                           size_t count) {
-    takeSlots(store, slots, count);
-    return readHomographs(store, programDir);
-}
-
 void EntryReader::collectCheckedSlots(const DictionaryStore& store, const uint32_t* slots,
                                       size_t count) {
-    takeSlots(store, slots, count);
-    entryMeanings.clear();
-    readCheckedHomographs(store);
-}
-
-void EntryReader::takeSlots(const DictionaryStore& store, const uint32_t* slots, size_t count) {
     homographSlots.count = 0;
     for (size_t i = 0; i < count && i < kMaxHomographs; ++i) {
         homographSlots.records[homographSlots.count++] =
             entryRecordOfSlot(store.dictInfo.title(), slots[i]);
     }
+    entryMeanings.clear();
+    readCheckedHomographs(store);
 }
 
 CollectStatus EntryReader::readHomographs(const DictionaryStore& store,

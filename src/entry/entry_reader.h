@@ -47,16 +47,12 @@ class EntryReader {  // owns the record-offset cache
     // articles merged in "Čj->Nj"; meanings gathered in entryMeanings.
     CollectStatus collectEntryMeanings(const DictionaryStore& store, const std::string& programDir,
                                        std::string_view word);
-    // The same for homograph slots the caller already found (highest first, at most
-    // 10).
-    CollectStatus collectForSlots(const DictionaryStore& store, const std::string& programDir,
-                                  const uint32_t* slots, size_t count);
-
     // Looks at the entry file once: kEntryFileMissing when it is not there (or not a
     // regular file); otherwise it is read again if it changed since it was read.
     CollectStatus checkEntryFile(const DictionaryStore& store, const std::string& programDir);
-    // Reads slots from the entry file as last checked, without looking at the file
-    // again: for a run of many lookups (a text translation) after one check.
+    // Reads the given homograph slots (highest first, at most 10) from the entry file
+    // as last checked, without looking at the file again: for a run of many lookups
+    // (a text translation) after one check.
     void collectCheckedSlots(const DictionaryStore& store, const uint32_t* slots, size_t count);
 
     HomographSlots homographSlots;
@@ -69,7 +65,6 @@ class EntryReader {  // owns the record-offset cache
 
   private:
     struct EntryFile;
-    void takeSlots(const DictionaryStore& store, const uint32_t* slots, size_t count);
     CollectStatus readHomographs(const DictionaryStore& store, const std::string& programDir);
     void readCheckedHomographs(const DictionaryStore& store);
     std::unique_ptr<EntryFile> file_;

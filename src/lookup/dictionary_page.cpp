@@ -46,9 +46,6 @@ bool selectsOnFocus(Qt::FocusReason reason) {
     }
 }
 
-// The word field's own limit for typing; a special letter may go past it.
-constexpr int kTypedWordChars = 100;
-
 }  // namespace
 
 DictionaryPage::DictionaryPage(Ui::TfrmMain& ui, const Parts& parts, TextFileDialogs& dialogs,
@@ -56,6 +53,7 @@ DictionaryPage::DictionaryPage(Ui::TfrmMain& ui, const Parts& parts, TextFileDia
     : QObject(window),
       ui_(ui),
       parts_(parts),
+      typedWordChars_(ui.editSlovo->maxLength()),
       entryPane_(parts.entry, ui.scrollPreklad, ui.ipaintPreklad, window),
       history_({ui.editHledaneDnes, ui.pageControlHledane, ui.tabHledaneDnes, ui.RichEdit1},
                dialogs, window) {
@@ -144,8 +142,8 @@ void DictionaryPage::startOver() {
 void DictionaryPage::editSlovoChange() {
     // Once the text is short enough again, typing has its limit back.
     QLineEdit* field = ui_.editSlovo;
-    if (field->maxLength() > kTypedWordChars && field->text().size() <= kTypedWordChars) {
-        field->setMaxLength(kTypedWordChars);
+    if (field->maxLength() > typedWordChars_ && field->text().size() <= typedWordChars_) {
+        field->setMaxLength(typedWordChars_);
     }
     if (muteWordChange_) return;
     readField(kChangeWordChars);

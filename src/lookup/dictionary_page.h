@@ -84,6 +84,9 @@ class DictionaryPage : public QObject {
 
     Ui::TfrmMain& ui_;
     Parts parts_;
+    // The word field's limit for typing, as the form sets it; a special letter may
+    // go past it.
+    const int typedWordChars_;
     EntryPane entryPane_;
     SearchHistory history_;
     WordListModel* wordListModel_ = nullptr;

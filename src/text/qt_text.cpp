@@ -22,46 +22,35 @@ void forEachCodePoint(const QString& text, Take take) {
     }
 }
 
-}  // namespace
-
-QString fromCp1250(std::string_view bytes) {
-    QString out(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
-    QChar* q = out.data();
-    for (char c : bytes)
-        *q++ = QChar(static_cast<char16_t>(cp1250ToUnicode(static_cast<unsigned char>(c))));
-    return out;
-}
-
-std::string toCp1250(const QString& text) {
-    // At most one byte per UTF-16 unit.
-    std::string out(static_cast<size_t>(text.size()), '\0');
-    char* q = out.data();
-    forEachCodePoint(text, [&](char32_t cp) { *q++ = static_cast<char>(unicodeToCp1250(cp)); });
-    out.resize(static_cast<size_t>(q - out.data()));
-    return out;
-}
-
-QString fromCp1250Lines(std::string_view bytes) {
+// Bytes to text; with lines, CR LF becomes '\n'.
+QString fromBytes(std::string_view bytes, bool lines) {
     QString out(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
     QChar* q = out.data();
     for (size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') continue;
+        if (lines && bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') continue;
         *q++ = QChar(static_cast<char16_t>(cp1250ToUnicode(static_cast<unsigned char>(bytes[i]))));
     }
     out.truncate(q - out.constData());
     return out;
 }
 
-std::string toCp1250Lines(const QString& text) {
-    // At most two bytes (CR LF) per UTF-16 unit.
-    std::string out(2 * static_cast<size_t>(text.size()), '\0');
+// Text to bytes, at most two (CR LF) per UTF-16 unit; with lines, '\n' becomes CR LF.
+std::string toBytes(const QString& text, bool lines) {
+    std::string out((lines ? 2 : 1) * static_cast<size_t>(text.size()), '\0');
     char* q = out.data();
     forEachCodePoint(text, [&](char32_t cp) {
-        if (cp == U'\n') *q++ = '\r';
+        if (lines && cp == U'\n') *q++ = '\r';
         *q++ = static_cast<char>(unicodeToCp1250(cp));
     });
     out.resize(static_cast<size_t>(q - out.data()));
     return out;
 }
+
+}  // namespace
+
+QString fromCp1250(std::string_view bytes) { return fromBytes(bytes, false); }
+std::string toCp1250(const QString& text) { return toBytes(text, false); }
+QString fromCp1250Lines(std::string_view bytes) { return fromBytes(bytes, true); }
+std::string toCp1250Lines(const QString& text) { return toBytes(text, true); }
 
 }  // namespace lexavo

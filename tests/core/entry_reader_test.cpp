@@ -325,7 +325,8 @@ TEST_F(EntryReaderTest, CollectForSlotsReadsTheGivenHomographs) {
     writeSet(kTitleCzechEnglish, "\xC8j->Aj", {"pes", "pes", "kocka"});
     writeRecords({"", "dog", "hound", "cat"});
     const uint32_t slots[] = {1, 0};
-    ASSERT_EQ(reader_->collectForSlots(*store_, dir_.path(), slots, 2), CollectStatus::kOk);
+    ASSERT_EQ(reader_->checkEntryFile(*store_, dir_.path()), CollectStatus::kOk);
+    reader_->collectCheckedSlots(*store_, slots, 2);
     EXPECT_EQ(entry(), (std::vector<std::string>{"hound", "dog"}));
     EXPECT_EQ(recordsOf(reader_->homographSlots), (std::vector<int32_t>{2, 1}));
     ASSERT_EQ(collectBoth("pes"), CollectStatus::kOk);
