@@ -38,10 +38,16 @@ start_display() {
     [ -n "$ready" ] || { echo "Xvfb did not answer"; return 1; }
     # A window manager, as on a desktop: focus, activation and dialogs behave as
     # users meet them only with one.
+    # A loaded machine (the sanitizer build's tests run side by side) can take many
+    # seconds; an openbox that ended before announcing itself is started again.
     openbox >/dev/null 2>&1 &
     wm_pid=$!
-    for _ in $(seq 50); do
+    for _ in $(seq 600); do
         xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        if ! kill -0 "$wm_pid" 2>/dev/null; then
+            openbox >/dev/null 2>&1 &
+            wm_pid=$!
+        fi
         sleep 0.1
     done
     echo "openbox did not start"; return 1
