@@ -5,9 +5,12 @@
 #include <cstring>
 
 #include "dictionary/headword_index.h"
+#include "dictionary/headword_records.h"
 #include "dictionary/program_files.h"
 
 namespace lexavo {
+
+static_assert(kSlotBytes >= kDecodedHeadwordBytes, "the load decodes straight into the slots");
 
 const char* const kMakerAddress = "www.lexavo.example";
 
@@ -52,18 +55,23 @@ struct FileCloser {
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
-// The whole rest of a file, read in large blocks into data, whose storage is kept
-// from one load to the next.
-void readAll(std::FILE* f, std::string& data) {
+// The whole rest of a file, read in large blocks into the buffer, whose storage is
+// kept from one load to the next and never cleared before it is read into.
+void readAll(std::FILE* f, FileBuffer& buffer) {
     constexpr size_t kBlock = size_t{1} << 20;
-    data.clear();
-    size_t got = 0;
-    do {
-        const size_t at = data.size();
-        data.resize(at + kBlock);
-        got = std::fread(data.data() + at, 1, kBlock, f);
-        data.resize(at + got);
-    } while (got == kBlock);
+    buffer.size = 0;
+    for (;;) {
+        if (buffer.capacity - buffer.size < kBlock) {
+            const size_t capacity = std::max(2 * buffer.capacity, buffer.size + kBlock);
+            std::unique_ptr<char[]> bigger(new char[capacity]);
+            if (buffer.size > 0) std::memcpy(bigger.get(), buffer.data.get(), buffer.size);
+            buffer.data = std::move(bigger);
+            buffer.capacity = capacity;
+        }
+        const size_t got = std::fread(buffer.data.get() + buffer.size, 1, kBlock, f);
+        buffer.size += got;
+        if (got < kBlock) return;
+    }
 }
 
 }  // namespace
@@ -85,18 +93,15 @@ DictionaryStore::LoadResult DictionaryStore::loadDictionary(const std::string& p
     }
     readAll(dt1.get(), fileBytes_);
     dt1.reset();
-    std::string_view input(fileBytes_);
     const uint32_t wanted = headwordCount < kHeadwordSlots ? headwordCount : kHeadwordSlots;
-    uint32_t kept = 0;
-    while (kept < wanted) {
-        // A slot's bytes past kMaxHeadwordBytes are never written, so they stay zero.
-        char* s = mutableSlot(kept);
-        size_t length = 0;
-        if (decodeHeadwordRecord(input, s, &length) != DecodeStatus::kOk) break;
-        addToStartIndex(firstLetterIndex, std::string_view(s, length), static_cast<int32_t>(kept));
-        ++kept;
-    }
-    headwordCount = kept;
+    // A slot's bytes past kDecodedHeadwordBytes are never written, so they stay zero.
+    const size_t kept = decodeHeadwordRecords(
+        std::string_view(fileBytes_.data.get(), fileBytes_.size), mutableSlot(0), kSlotBytes,
+        wanted, [this](size_t s, const char* headword, size_t length) {
+            addToStartIndex(firstLetterIndex, std::string_view(headword, length),
+                            static_cast<int32_t>(s));
+        });
+    headwordCount = static_cast<uint32_t>(kept);
     if (dictInfo.direction() == kDirectionCzechGerman) pinStartSlot(firstLetterIndex);
     ++generation;
     return LoadResult::kLoaded;

@@ -20,6 +20,13 @@ constexpr size_t kSlotBytes = 40;  // a slot keeps kMaxHeadwordBytes; longer one
 // headword is its first byte as stored in the .dt1 file, which the pair swap makes the
 // second letter of a longer headword and the only letter of a one-letter one. So a
 // headword is reachable only from a slot whose key is its own first letter.
+// Bytes read from a file, in storage that is reused and never cleared before a read.
+struct FileBuffer {
+    std::unique_ptr<char[]> data;
+    size_t capacity = 0;
+    size_t size = 0;
+};
+
 using StartIndex = std::array<int32_t, 256>;
 constexpr unsigned char startSlotKey(std::string_view headword) {
     if (headword.empty()) return 0;
@@ -95,7 +102,7 @@ class DictionaryStore {
 
   private:
     // The .dt1 file's bytes during a load; the storage stays for the next one.
-    std::string fileBytes_;
+    FileBuffer fileBytes_;
     mutable std::unique_ptr<HeadwordIndex> exactIndex_;
     mutable std::unique_ptr<HeadwordIndex> foldedIndex_;
     char* mutableSlot(uint32_t s) { return table_.get() + size_t{s} * kSlotBytes; }

@@ -1,7 +1,6 @@
 #include "dictionary/formats.h"
 
 #include <algorithm>
-#include <bit>
 #include <fstream>
 #include <utility>
 
@@ -74,92 +73,7 @@ std::string encodeHeadwordRecord(std::string_view headword) {
     return scramble(headword) + kRecordTerminator;
 }
 
-namespace {
-
-// The headword decode a word at a time, for a record whose terminator lies within
-// the first 22 of at least 24 readable bytes (almost every headword): the same
-// bytes as the byte loop below, without a branch per byte.
-constexpr uint64_t kLowBytes = 0x0101010101010101ull;
-constexpr uint64_t kHighBits = 0x8080808080808080ull;
-constexpr uint64_t kEvenBytes = 0x00FF00FF00FF00FFull;
-
-static_assert(kMaxHeadwordBytes + 1 == 22, "the word decode writes 8 + 8 + 4 + 2 bytes");
-
-uint64_t load64(const char* p) {
-    uint64_t x;
-    std::memcpy(&x, p, 8);
-    return x;
-}
-
-// One bit per byte of w that is zero (bit i for byte i). The borrow of the test
-// can mark bytes above a zero byte too, but never below the first one.
-uint32_t zeroByteBits(uint64_t w) {
-    const uint64_t highs = (w - kLowBytes) & ~w & kHighBits;
-    return static_cast<uint32_t>(((highs >> 7) * 0x0102040810204080ull) >> 56);
-}
-
-// Index of the first zero byte of the three words, or 24.
-size_t firstZeroByte(uint64_t w0, uint64_t w1, uint64_t w2) {
-    const uint32_t bits =
-        zeroByteBits(w0) | zeroByteBits(w1) << 8 | zeroByteBits(w2) << 16 | 1u << 24;
-    return static_cast<size_t>(std::countr_zero(bits));
-}
-
-// The bytes [0, n) of word k set.
-uint64_t firstBytesMask(size_t n, size_t k) {
-    static constexpr uint64_t kMasks[9] = {0,
-                                           0xFFull,
-                                           0xFFFFull,
-                                           0xFFFFFFull,
-                                           0xFFFFFFFFull,
-                                           0xFFFFFFFFFFull,
-                                           0xFFFFFFFFFFFFull,
-                                           0xFFFFFFFFFFFFFFull,
-                                           ~uint64_t{0}};
-    const size_t inWord = std::min<size_t>(n - std::min(n, 8 * k), 8);
-    return kMasks[inWord];
-}
-
-bool decodeHeadwordWords(std::string_view& input, char* out, size_t* length) {
-    if constexpr (std::endian::native != std::endian::little) return false;
-    if (input.size() < 24) return false;
-    const char* p = input.data();
-    const uint64_t s0 = load64(p);
-    const uint64_t s1 = load64(p + 8);
-    const uint64_t s2 = load64(p + 16);
-    constexpr uint64_t kTerminators = kLowBytes * static_cast<unsigned char>(kRecordTerminator);
-    const size_t end = firstZeroByte(s0 ^ kTerminators, s1 ^ kTerminators, s2 ^ kTerminators);
-    if (end > kMaxHeadwordBytes + 1) return false;
-    const size_t kept = std::min(end, kMaxHeadwordBytes);
-    const uint64_t t0 = ~s0;
-    const uint64_t t1 = ~s1;
-    const uint64_t t2 = ~s2;
-    const size_t len = std::min(kept, firstZeroByte(t0, t1, t2));
-    const size_t paired = len & ~size_t{1};
-    auto decode = [&](uint64_t text, size_t k) {
-        const uint64_t swapped = ((text & kEvenBytes) << 8) | ((text >> 8) & kEvenBytes);
-        const uint64_t pairs = firstBytesMask(paired, k);
-        return (swapped & pairs) | (text & firstBytesMask(kept, k) & ~pairs);
-    };
-    const uint64_t d0 = decode(t0, 0);
-    const uint64_t d1 = decode(t1, 1);
-    const uint64_t d2 = decode(t2, 2);
-    std::memcpy(out, &d0, 8);
-    std::memcpy(out + 8, &d1, 8);
-    // Bytes 16 to 21: kMaxHeadwordBytes + 1 in all.
-    const uint32_t low = static_cast<uint32_t>(d2);
-    const uint16_t high = static_cast<uint16_t>(d2 >> 32);
-    std::memcpy(out + 16, &low, 4);
-    std::memcpy(out + 20, &high, 2);
-    input.remove_prefix(end + 1);
-    if (length != nullptr) *length = len;
-    return true;
-}
-
-}  // namespace
-
 DecodeStatus decodeHeadwordRecord(std::string_view& input, char* out, size_t* length) {
-    if (decodeHeadwordWords(input, out, length)) return DecodeStatus::kOk;
     const char* p = input.data();
     const void* terminator = std::memchr(p, kRecordTerminator, input.size());
     if (terminator == nullptr) {

@@ -9,6 +9,8 @@
 #include <random>
 #include <vector>
 
+#include "dictionary/headword_records.h"
+
 namespace lexavo {
 namespace {
 
@@ -92,6 +94,54 @@ TEST(HeadwordRecord, RandomRecordsDecodeByTheRule) {
             ASSERT_EQ(length, strnlen(expected.data(), expected.size())) << round;
         }
         ASSERT_TRUE(input.empty());
+    }
+}
+
+// The load's one-pass decode of a whole file gives every record exactly the bytes
+// and length of the record-by-record decode: on random files long enough for the
+// vector path, records of every length (the 21-byte cut, stored 0xFF and
+// terminators at every place in a 16-byte chunk), a cut-off last record, and a
+// limit on the number of records.
+TEST(HeadwordRecord, WholeFileDecodeEqualsTheRecordDecode) {
+    std::mt19937 rng(11);
+    const char bytes[] = {'\xFF', '\x00', 'a', '\x9E', '\xFB'};
+    for (int round = 0; round < 3000; ++round) {
+        std::string file;
+        const int records = static_cast<int>(rng() % 120);
+        for (int r = 0; r < records; ++r) {
+            std::string record(rng() % 3 == 0 ? rng() % 40 : rng() % 12, '\0');
+            for (char& c : record)
+                c = rng() % 3 == 0 ? bytes[rng() % 5] : static_cast<char>('0' + rng() % 200);
+            file += record + kRecordTerminator;
+        }
+        if (rng() % 2 == 0) file += std::string(rng() % 30, 'q');  // a cut-off record
+        const size_t limit = rng() % 4 == 0 ? rng() % (records + 1) : records + 10;
+
+        std::vector<char> slots((records + 1) * 40, '\x55');
+        std::vector<size_t> lengths;
+        const size_t decoded = decodeHeadwordRecords(file, slots.data(), 40, limit,
+                                                     [&](size_t i, const char* h, size_t length) {
+                                                         ASSERT_EQ(i, lengths.size());
+                                                         ASSERT_EQ(h, slots.data() + i * 40);
+                                                         lengths.push_back(length);
+                                                     });
+        ASSERT_EQ(decoded, std::min<size_t>(limit, records)) << round;
+        ASSERT_EQ(lengths.size(), decoded);
+
+        std::string_view input(file);
+        for (size_t i = 0; i < decoded; ++i) {
+            char out[kMaxHeadwordBytes + 1];
+            size_t length = 0;
+            ASSERT_EQ(decodeHeadwordRecord(input, out, &length), DecodeStatus::kOk);
+            const char* slot = slots.data() + i * 40;
+            ASSERT_EQ(std::string(slot, sizeof out), std::string(out, sizeof out))
+                << round << " " << i;
+            ASSERT_EQ(std::string(slot + sizeof out, kDecodedHeadwordBytes - sizeof out),
+                      std::string(kDecodedHeadwordBytes - sizeof out, '\0'));
+            ASSERT_EQ(std::string(slot + kDecodedHeadwordBytes, 40 - kDecodedHeadwordBytes),
+                      std::string(40 - kDecodedHeadwordBytes, '\x55'));
+            ASSERT_EQ(lengths[i], length) << round << " " << i;
+        }
     }
 }
 
