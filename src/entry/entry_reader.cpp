@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "dictionary/german_articles.h"
 #include "dictionary/headword_index.h"
 #include "dictionary/program_files.h"
+#include "entry/file_change_watch.h"
 #include "text/cp1250.h"
 
 namespace lexavo {
@@ -104,6 +106,15 @@ struct EntryReader::EntryFile {
     std::string data;
     std::vector<uint64_t> starts;
     uint64_t builds = 0;
+    // The last look at the file found it as read, with the watch's count and the
+    // time as they were just before that look.
+    bool lookedOk = false;
+    uint64_t noticesAtLook = 0;
+    std::chrono::steady_clock::time_point lookedAt{};
+    // What the change watch follows: the path and the file it named.
+    std::string watchedPath;
+    ino_t watchedInode = 0;
+    FileChangeWatch watch;
 
     bool matches(const struct stat& st) const {
         return valid && st.st_dev == device && st.st_ino == inode && st.st_size == size &&
@@ -186,6 +197,9 @@ uint64_t EntryReader::cacheBuilds() const { return file_->builds; }
 CollectStatus EntryReader::checkEntryFile(const DictionaryStore& store,
                                           const std::string& programDir) {
     EntryFile& f = *file_;
+    const uint64_t notices = f.watch.notices();
+    const auto now = std::chrono::steady_clock::now();
+    f.lookedOk = false;
     if (f.dir != programDir || f.name != store.fileNames.dt2) {
         f.dir = programDir;
         f.name = store.fileNames.dt2;
@@ -205,8 +219,30 @@ CollectStatus EntryReader::checkEntryFile(const DictionaryStore& store,
     // Only a regular file is an entry file, as for every other program file.
     if (!S_ISREG(st.st_mode)) return CollectStatus::kEntryFileMissing;
     if (!f.matches(st) && !f.load()) return CollectStatus::kEntryFileMissing;
+    if (f.watchedPath != f.path || f.watchedInode != f.inode) {
+        f.watch.watch(f.path);
+        f.watchedPath = f.path;
+        f.watchedInode = f.inode;
+    }
+    f.lookedOk = f.valid;
+    f.noticesAtLook = notices;
+    f.lookedAt = now;
     return CollectStatus::kOk;
 }
+
+bool EntryReader::unchangedSinceLastLook(const DictionaryStore& store,
+                                         const std::string& programDir) const {
+    // A look at the file itself at least once a second, whatever the notices say:
+    // they miss a change above the file's folder, such as a folder on the way there
+    // renamed.
+    constexpr auto kLongestTrust = std::chrono::seconds(1);
+    const EntryFile& f = *file_;
+    return f.lookedOk && f.watch.active() && f.watch.notices() == f.noticesAtLook &&
+           f.dir == programDir && f.name == store.fileNames.dt2 &&
+           std::chrono::steady_clock::now() - f.lookedAt < kLongestTrust;
+}
+
+void EntryReader::settleFileWatch() const { file_->watch.settle(); }
 
 CollectStatus EntryReader::collectEntryMeanings(const DictionaryStore& store,
                                                 const std::string& programDir,
@@ -230,9 +266,11 @@ CollectStatus EntryReader::readHomographs(const DictionaryStore& store,
                                           const std::string& programDir) {
     entryMeanings.clear();
     if (homographSlots.count == 0) return CollectStatus::kOk;
-    // One look at the file per lookup: a file removed or changed since the last one
-    // is reported missing or read again.
-    if (checkEntryFile(store, programDir) == CollectStatus::kEntryFileMissing) {
+    // A file removed or changed since the last lookup is reported missing or read
+    // again. The file is looked at only when the change watch has seen something
+    // there since the last look (or cannot watch).
+    if (!unchangedSinceLastLook(store, programDir) &&
+        checkEntryFile(store, programDir) == CollectStatus::kEntryFileMissing) {
         return CollectStatus::kEntryFileMissing;
     }
     readCheckedHomographs(store);

@@ -47,8 +47,8 @@ class EntryReader {  // owns the record-offset cache
     // articles merged in "Čj->Nj"; meanings gathered in entryMeanings.
     CollectStatus collectEntryMeanings(const DictionaryStore& store, const std::string& programDir,
                                        std::string_view word);
-    // Looks at the entry file once: kEntryFileMissing when it is not there (or not a
-    // regular file); otherwise it is read again if it changed since it was read.
+    // Looks at the entry file itself: kEntryFileMissing when it is not there (or not
+    // a regular file); otherwise it is read again if it changed since it was read.
     CollectStatus checkEntryFile(const DictionaryStore& store, const std::string& programDir);
     // Reads the given homograph slots (highest first, at most 10) from the entry file
     // as last checked, without looking at the file again: for a run of many lookups
@@ -62,11 +62,15 @@ class EntryReader {  // owns the record-offset cache
     // Times the entry file was read; tests watch it to see the reader follow a
     // changed file.
     uint64_t cacheBuilds() const;
+    // Returns once the reader has taken note of every change to files so far: for
+    // tests, which change the entry file and look a word up at once.
+    void settleFileWatch() const;
 
   private:
     struct EntryFile;
     CollectStatus readHomographs(const DictionaryStore& store, const std::string& programDir);
     void readCheckedHomographs(const DictionaryStore& store);
+    bool unchangedSinceLastLook(const DictionaryStore& store, const std::string& programDir) const;
     std::unique_ptr<EntryFile> file_;
     char entryRecordBuffer_[kEntryRecordBytes];
 };

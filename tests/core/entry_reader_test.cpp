@@ -10,6 +10,7 @@
 #include <chrono>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <random>
 
@@ -56,6 +57,7 @@ class EntryReaderTest : public ::testing::Test {
     }
     // Collects with both readers, checks that they agree and returns the status.
     CollectStatus collectBoth(std::string_view word) {
+        reader_->settleFileWatch();
         const CollectStatus fast = reader_->collectEntryMeanings(*store_, dir_.path(), word);
         const CollectStatus plain = collectEntryMeaningsReference(
             *store_, dir_.path(), word, refHomographs_, refRecord_->table, refEntry_->table);
@@ -240,11 +242,13 @@ TEST_F(EntryReaderTest, SeesTheFileRemovedRestoredOrReplacedBetweenLookups) {
 
     std::filesystem::remove(dir_.file("t.dt2"));
     std::filesystem::create_directory(dir_.file("t.dt2"));
+    reader_->settleFileWatch();
     EXPECT_EQ(reader_->collectEntryMeanings(*store_, dir_.path(), "dog"),
               CollectStatus::kEntryFileMissing);
     std::filesystem::remove(dir_.file("t.dt2"));
     ASSERT_EQ(::mkfifo(dir_.file("t.dt2").c_str(), 0600), 0);
     // A FIFO would block a reader that opened it; it counts as missing.
+    reader_->settleFileWatch();
     EXPECT_EQ(reader_->collectEntryMeanings(*store_, dir_.path(), "dog"),
               CollectStatus::kEntryFileMissing);
 
@@ -252,6 +256,24 @@ TEST_F(EntryReaderTest, SeesTheFileRemovedRestoredOrReplacedBetweenLookups) {
     writeRecords({"kocicka", "psisko"});
     ASSERT_EQ(collectBoth("cat"), CollectStatus::kOk);
     EXPECT_EQ(entry(), std::vector<std::string>{"kocicka"});
+}
+
+// Between lookups nothing but the change watch looks at the file, so whatever
+// changes it must be seen: here a write through a link to it from another folder,
+// which gives the folder no notice. Every lookup looks again.
+TEST_F(EntryReaderTest, SeesTheFileRewrittenThroughALinkFromAnotherFolder) {
+    writeSet(kTitleEnglishCzech, "Aj->\xC8j", {"cat", "dog"});
+    writeRecords({"kocka", "pes"});
+    ASSERT_EQ(collectBoth("dog"), CollectStatus::kOk);
+    TempProgramDir elsewhere;
+    std::filesystem::create_hard_link(dir_.file("t.dt2"), elsewhere.file("link"));
+    ASSERT_EQ(collectBoth("dog"), CollectStatus::kOk);
+    {
+        std::ofstream link(elsewhere.file("link"), std::ios::binary | std::ios::trunc);
+        link << scramble("kocicka") << kRecordTerminator << scramble("psisko") << kRecordTerminator;
+    }
+    ASSERT_EQ(collectBoth("dog"), CollectStatus::kOk);
+    EXPECT_EQ(entry(), std::vector<std::string>{"psisko"});
 }
 
 // A run of lookups after one look at the file reads the file as it was then.

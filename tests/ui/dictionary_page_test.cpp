@@ -246,6 +246,7 @@ void DictionaryPageTest::missingEntryFileIsReported() {
     QTest::keyClick(f.ui().editSlovo, Qt::Key_Return);
     QCOMPARE(historyLines(f).size(), 4);
     std::filesystem::remove(f.dir().file("angcze.dt2"));
+    f.state().entryReader.settleFileWatch();
 
     QString text;
     QString caption;
