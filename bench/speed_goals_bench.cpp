@@ -12,8 +12,9 @@
 //     same .dt1 file into memory;
 //   BM_ExactLookupsPerSecond and ...Plain: random headwords of angcze through the
 //     dictionary page's lookup (the translate command's decision, then the entry);
-//   BM_StatEntryFile and BM_DecodeHeadwords: the floors of those two, the one look
-//     at the entry file each lookup makes and the load's decode without the file.
+//   BM_StatEntryFile: one look at the entry file (a stat of its name), which a lookup
+//     now makes only after the change watch has seen a change there;
+//   BM_DecodeHeadwords: the load's decode without the file.
 //
 // scripts/bench.sh runs them with repetitions and prints the medians side by side.
 
@@ -273,8 +274,8 @@ void BM_ExactLookupsPerSecondPlain(benchmark::State& state) {
 }
 BENCHMARK(BM_ExactLookupsPerSecondPlain)->Unit(benchmark::kMillisecond);
 
-// The floor of a lookup on the dictionary page: the one look at the entry file
-// (a stat of its name) that each lookup makes.
+// One look at the entry file (a stat of its name): what every lookup on the
+// dictionary page paid before the change watch.
 void BM_StatEntryFile(benchmark::State& state) {
     const std::string path = bundledDir() + "/angcze.dt2";
     struct stat st {};
