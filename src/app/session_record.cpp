@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QStackedWidget>
 
+#include "app/outer_bounds.h"
 #include "app/shell.h"
 #include "text/memo_text.h"
 #include "text/qt_text.h"
@@ -29,7 +30,11 @@ struct PageRow {
 
 SessionRecord::SessionRecord(Ui::TfrmMain& ui, QMainWindow* window, const std::string& programDir,
                              Shell& shell)
-    : ui_(ui), window_(window), programDir_(programDir), shell_(shell) {}
+    : ui_(ui),
+      window_(window),
+      programDir_(programDir),
+      shell_(shell),
+      bounds_(new OuterBounds(window)) {}
 
 bool SessionRecord::read() {
     hadConfigFile_ = readConfigRecord(programDir_, record_);
@@ -38,19 +43,22 @@ bool SessionRecord::read() {
 
 void SessionRecord::apply() {
     // Without a record (the first run) the window keeps the size and place it was
-    // created with and its panels stay shown: an all-zero record would shrink it to
-    // its minimum in the corner and hide the quick-command bar and both panels.
+    // created with, now as its outer bounds, and its panels stay shown: an all-zero
+    // record would shrink it to its minimum in the corner and hide the quick-command
+    // bar and both panels.
     if (hadConfigFile_) {
         applyWindowBounds();
         applyPanels();
+    } else {
+        bounds_->apply(QRect(window_->pos(), window_->size()));
     }
     applyPage();
 }
 
 void SessionRecord::applyWindowBounds() {
     const ConfigRecord& r = record_;
-    window_->move(r.get(ConfigRecord::kWindowLeft), r.get(ConfigRecord::kWindowTop));
-    window_->resize(r.get(ConfigRecord::kWindowWidth), r.get(ConfigRecord::kWindowHeight));
+    bounds_->apply(QRect(r.get(ConfigRecord::kWindowLeft), r.get(ConfigRecord::kWindowTop),
+                         r.get(ConfigRecord::kWindowWidth), r.get(ConfigRecord::kWindowHeight)));
     switch (windowStateOf(r.get(ConfigRecord::kWindowState))) {
         case WindowState::kMinimised:
             window_->setWindowState(Qt::WindowMinimized);
@@ -126,10 +134,11 @@ void SessionRecord::capture() {
         state = WindowState::kMaximised;
     }
     if (state == WindowState::kNormal) {
-        r.set(ConfigRecord::kWindowLeft, window_->x());
-        r.set(ConfigRecord::kWindowTop, window_->y());
-        r.set(ConfigRecord::kWindowWidth, window_->width());
-        r.set(ConfigRecord::kWindowHeight, window_->height());
+        const QRect outer = bounds_->current();
+        r.set(ConfigRecord::kWindowLeft, outer.x());
+        r.set(ConfigRecord::kWindowTop, outer.y());
+        r.set(ConfigRecord::kWindowWidth, outer.width());
+        r.set(ConfigRecord::kWindowHeight, outer.height());
     }
     const int32_t page =
         pageNumberOf(ui_.gotebookPlocha->currentWidget()->objectName().toStdString());

@@ -15,6 +15,7 @@ class TfrmMain;
 
 namespace lexavo {
 
+class OuterBounds;
 class Shell;
 
 class SessionRecord {
@@ -49,6 +50,7 @@ class SessionRecord {
     QMainWindow* window_;
     const std::string& programDir_;
     Shell& shell_;
+    OuterBounds* bounds_;
     ConfigRecord record_;
     bool hadConfigFile_ = false;
 };

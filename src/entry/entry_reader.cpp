@@ -109,6 +109,7 @@ struct EntryReader::EntryFile {
     // The last look at the file found it as read, with the watch's count and the
     // time as they were just before that look.
     bool lookedOk = false;
+    uint64_t storeGeneration = 0;  // the load of the headwords the look went with
     uint64_t noticesAtLook = 0;
     std::chrono::steady_clock::time_point lookedAt{};
     // What the change watch follows: the path and the file it named.
@@ -225,6 +226,7 @@ CollectStatus EntryReader::checkEntryFile(const DictionaryStore& store,
         f.watchedInode = f.inode;
     }
     f.lookedOk = f.valid;
+    f.storeGeneration = store.generation;
     f.noticesAtLook = notices;
     f.lookedAt = now;
     return CollectStatus::kOk;
@@ -232,13 +234,14 @@ CollectStatus EntryReader::checkEntryFile(const DictionaryStore& store,
 
 bool EntryReader::unchangedSinceLastLook(const DictionaryStore& store,
                                          const std::string& programDir) const {
-    // A look at the file itself at least once a second, whatever the notices say:
-    // they miss a change above the file's folder, such as a folder on the way there
-    // renamed.
+    // A look at the file itself after every load of the headwords, and at least
+    // once a second whatever the notices say: they miss a change above the file's
+    // folder, such as a folder on the way there renamed.
     constexpr auto kLongestTrust = std::chrono::seconds(1);
     const EntryFile& f = *file_;
-    return f.lookedOk && f.watch.active() && f.watch.notices() == f.noticesAtLook &&
-           f.dir == programDir && f.name == store.fileNames.dt2 &&
+    return f.lookedOk && f.storeGeneration == store.generation && f.watch.active() &&
+           f.watch.notices() == f.noticesAtLook && f.dir == programDir &&
+           f.name == store.fileNames.dt2 &&
            std::chrono::steady_clock::now() - f.lookedAt < kLongestTrust;
 }
 

@@ -2,7 +2,7 @@
 # A real session under Xvfb: look a word up by typing and Enter, a second one
 # through the word list, close by the close box; the run files must hold exactly
 # what was looked up and where the window was. A second run shows that history and
-# puts the window back.
+# puts the window back; the window's outer bounds make the round trip exactly.
 # Usage: session.sh <lexavo> <write_fixture>
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -12,6 +12,8 @@ fail() { echo "e2e session: $*"; [ -f "$dir/stderr.log" ] && cat "$dir/stderr.lo
 
 start_display
 start_program
+# The window's width and height at creation are its outer bounds, frame included.
+expect_outer_size 569x375 || fail "first run"
 geometry_before=$(xdotool getwindowgeometry "$win" | tail -n +2)
 type_text house
 keys Return
@@ -55,5 +57,22 @@ for _ in $(seq 50); do
     sleep 0.2
 done
 [ "$shown" = "$expected" ] || fail "previous history shows '$shown'"
+
+# A window made larger is stored by its outer bounds and comes back exactly so.
+xdotool windowsize --sync "$win" 700 500
+sleep 0.5
+wanted=$(outer_size)
 close_program || fail "second close"
+python3 - "$dir" "$wanted" <<'PY' || fail "stored bounds differ"
+import struct, sys
+width, height = map(int, sys.argv[2].split("x"))
+got = struct.unpack("<4i", open(sys.argv[1] + "/lexavo.ini", "rb").read()[:16])
+if got[2:] != (width, height):
+    print("lexavo.ini bounds:", got, "expected size", width, height); sys.exit(1)
+PY
+start_program
+expect_outer_size "$wanted" || fail "third run"
+eval "$(xdotool getwindowgeometry --shell "$win")"
+[ "${WIDTH}x${HEIGHT}" = "700x500" ] || fail "inside ${WIDTH}x${HEIGHT} after the round trip"
+close_program || fail "third close"
 echo "e2e session: 1 passed, 0 failed"

@@ -104,3 +104,27 @@ close_program() {
 
 keys() { xdotool key --delay 60 "$@"; sleep 0.3; }
 type_text() { xdotool type --delay 60 "$1"; sleep 0.3; }
+
+# The window's outer size, frame included, as "WIDTHxHEIGHT": the inside from X and
+# the frame from the window manager's _NET_FRAME_EXTENTS (left, right, top, bottom).
+outer_size() {
+    local WIDTH HEIGHT X Y SCREEN WINDOW extents
+    eval "$(xdotool getwindowgeometry --shell "$win")"
+    extents=$(xprop -id "$win" _NET_FRAME_EXTENTS | sed -n 's/.*= *//p' | tr -d ',')
+    [ -n "$extents" ] || extents="0 0 0 0"
+    set -- $extents
+    echo "$((WIDTH + $1 + $2))x$((HEIGHT + $3 + $4))"
+}
+
+# Waits (a busy machine may take a moment to fit the window into its frame) until
+# the outer size is $1; fails with the size it has otherwise.
+expect_outer_size() {
+    local size
+    for _ in $(seq 50); do
+        size=$(outer_size)
+        [ "$size" = "$1" ] && return 0
+        sleep 0.1
+    done
+    echo "outer size $size, expected $1"
+    return 1
+}

@@ -185,7 +185,10 @@ class ShellTest : public QObject {
         WindowFixture f;
         writeEnglishCzechSet(f.dir());
         f.start();
-        QCOMPARE(f.window().size(), QSize(569, 375));
+        // Created 569 x 375 pixels, frame included (the offscreen platform gives the
+        // window a frame of its own, so the inside is smaller).
+        QCOMPARE(f.window().frameGeometry().size(), QSize(569, 375));
+        QVERIFY(f.window().size() != QSize(569, 375));
         QVERIFY(f.ui().panelImg->isVisible() && f.ui().toolBarFast->isVisible() &&
                 f.ui().panelInfo->isVisible());
         QCOMPARE(f.ui().gotebookPlocha->currentWidget(), f.ui().pageSlovnik);
@@ -197,8 +200,8 @@ class ShellTest : public QObject {
         writeRecord(f.dir(), recordWith(40, 30, 640, 420, 0, 3, "Anglicko-český slovník", 0, 1, 7));
         f.start();
         Ui::TfrmMain& ui = f.ui();
-        QCOMPARE(f.window().size(), QSize(640, 420));
-        QCOMPARE(f.window().pos(), QPoint(40, 30));
+        // All four are the outer bounds.
+        QCOMPARE(f.window().frameGeometry(), QRect(40, 30, 640, 420));
         QCOMPARE(ui.gotebookPlocha->currentWidget(), ui.pageHledane);
         QVERIFY(ui.btnRezimyHledane->isChecked() && ui.mnuHledane2->isChecked());
         QVERIFY(!ui.panelImg->isVisible() && !ui.mnuLogo->isChecked());
@@ -231,7 +234,7 @@ class ShellTest : public QObject {
         const ConfigRecord full = recordWith(10, 20, 500, 350, 0, 2, "X", 1, 1, 1);
         f.dir().writeFile("lexavo.ini", std::string(full.bytes.data(), 16));
         f.start();
-        QCOMPARE(f.window().size(), QSize(500, 350));
+        QCOMPARE(f.window().frameGeometry().size(), QSize(500, 350));
         // page 0, no title, all panels 0 from the zero rest of the record
         QCOMPARE(f.ui().gotebookPlocha->currentWidget(), f.ui().pageSlovnik);
         QVERIFY(!f.ui().panelImg->isVisible() && !f.ui().panelInfo->isVisible());
@@ -249,12 +252,17 @@ class ShellTest : public QObject {
         writeRecord(*dirp, start);
         f.start();
         f.window().resize(620, 410);
+        const QRect outer = f.window().frameGeometry();
+        QVERIFY(outer.size() != QSize(620, 410));
         f.window().btnRezimyPoznamkyClick();  // hides the quick-command bar
         f.ui().mnuLogo->trigger();
         QVERIFY(closeByCloseBox(f.window()));
         const ConfigRecord r = readRecord(*dirp);
-        QCOMPARE(r.get(ConfigRecord::kWindowWidth), 620);
-        QCOMPARE(r.get(ConfigRecord::kWindowHeight), 410);
+        // The outer bounds, all four alike.
+        QCOMPARE(r.get(ConfigRecord::kWindowLeft), outer.x());
+        QCOMPARE(r.get(ConfigRecord::kWindowTop), outer.y());
+        QCOMPARE(r.get(ConfigRecord::kWindowWidth), outer.width());
+        QCOMPARE(r.get(ConfigRecord::kWindowHeight), outer.height());
         QCOMPARE(r.get(ConfigRecord::kActivePage), 2);
         QCOMPARE(r.get(ConfigRecord::kWindowState), 0);
         QCOMPARE(r.flag(ConfigRecord::kShowLogo), 0);
