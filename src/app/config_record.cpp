@@ -7,6 +7,8 @@
 #include <random>
 #include <system_error>
 
+#include "text/regular_file.h"
+
 #ifdef _WIN32
 #include <io.h>
 #else
@@ -42,9 +44,12 @@ void ConfigRecord::setDictionaryTitle(std::string_view title) {
 }
 
 bool readConfigRecord(const std::string& dir, ConfigRecord& record) {
-    std::ifstream in(dir + "/" + kConfigFileName, std::ios::binary);
-    if (!in) return false;
-    in.read(record.bytes.data(), static_cast<std::streamsize>(record.bytes.size()));
+    // Only a regular file is read: a FIFO in its place would keep the window from
+    // ever appearing, a device from ending the read.
+    std::FILE* f = openRegularFile(dir + "/" + kConfigFileName);
+    if (f == nullptr) return false;
+    (void)std::fread(record.bytes.data(), 1, record.bytes.size(), f);
+    std::fclose(f);
     return true;
 }
 

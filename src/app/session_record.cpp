@@ -11,6 +11,7 @@
 #include "app/shell.h"
 #include "text/memo_text.h"
 #include "text/qt_text.h"
+#include "text/regular_file.h"
 #include "text/text_lines.h"
 #include "ui_tfrm_main.h"
 
@@ -118,7 +119,8 @@ void SessionRecord::loadRunFiles() {
                  {"nemcze.use", ui_.editUzivNem}};
     for (const auto& f : files) {
         // A missing file leaves the memo as it is.
-        loadMemoFromFile(*f.memo, QString::fromStdString(programDir_ + "/" + f.file));
+        loadMemoFromFile(*f.memo, QString::fromStdString(programDir_ + "/" + f.file),
+                         kMaxRunFileBytes);
     }
 }
 

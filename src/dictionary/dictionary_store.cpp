@@ -7,6 +7,7 @@
 #include "dictionary/headword_index.h"
 #include "dictionary/headword_records.h"
 #include "dictionary/program_files.h"
+#include "text/regular_file.h"
 
 namespace lexavo {
 
@@ -56,8 +57,9 @@ struct FileCloser {
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
 // The whole rest of a file, read in large blocks into the buffer, whose storage is
-// kept from one load to the next and never cleared before it is read into.
-void readAll(std::FILE* f, FileBuffer& buffer) {
+// kept from one load to the next and never cleared before it is read into. False
+// for a file larger than kMaxHeadwordFileBytes.
+bool readAll(std::FILE* f, FileBuffer& buffer) {
     constexpr size_t kBlock = size_t{1} << 20;
     buffer.size = 0;
     for (;;) {
@@ -70,7 +72,8 @@ void readAll(std::FILE* f, FileBuffer& buffer) {
         }
         const size_t got = std::fread(buffer.data.get() + buffer.size, 1, kBlock, f);
         buffer.size += got;
-        if (got < kBlock) return;
+        if (buffer.size > kMaxHeadwordFileBytes) return false;
+        if (got < kBlock) return true;
     }
 }
 
@@ -91,8 +94,13 @@ DictionaryStore::LoadResult DictionaryStore::loadDictionary(const std::string& p
         headwordCount = 0;
         return LoadResult::kNoHeadwordFile;
     }
-    readAll(dt1.get(), fileBytes_);
+    const bool read = readAll(dt1.get(), fileBytes_);
     dt1.reset();
+    if (!read) {
+        // Larger than any real headword file: as if there were none.
+        headwordCount = 0;
+        return LoadResult::kNoHeadwordFile;
+    }
     const uint32_t wanted = headwordCount < kHeadwordSlots ? headwordCount : kHeadwordSlots;
     // A slot's bytes past kDecodedHeadwordBytes are never written, so they stay zero.
     const size_t kept = decodeHeadwordRecords(

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "text/cp1250.h"
+#include "text/regular_file.h"
 
 namespace lexavo {
 
@@ -31,10 +32,7 @@ std::string resolveInDir(const std::string& dir, const std::string& name) {
 
 std::FILE* openInDir(const std::string& dir, const std::string& name) {
     if (name.empty()) return nullptr;
-    const std::string path = resolveInDir(dir, name);
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) return nullptr;
-    return std::fopen(path.c_str(), "rb");
+    return openRegularFile(resolveInDir(dir, name));
 }
 
 }  // namespace lexavo

@@ -15,6 +15,7 @@
 #include "dictionary/program_files.h"
 #include "entry/file_change_watch.h"
 #include "text/cp1250.h"
+#include "text/regular_file.h"
 
 namespace lexavo {
 
@@ -129,7 +130,9 @@ struct EntryReader::EntryFile {
         const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
         if (fd < 0) return false;
         struct stat st {};
-        if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        // Only a regular file, and none larger than a real entry file.
+        if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
+            static_cast<uint64_t>(st.st_size) > kMaxEntryFileBytes) {
             ::close(fd);
             return false;
         }

@@ -6,6 +6,7 @@
 #include <QTextDocument>
 
 #include "text/qt_text.h"
+#include "text/regular_file.h"
 #include "text/text_lines.h"
 
 namespace lexavo {
@@ -35,15 +36,20 @@ void setMemoLines(QPlainTextEdit& memo, const std::vector<std::string>& lines) {
     memo.setPlainText(parts.join(QLatin1Char('\n')));
 }
 
-bool loadMemoFromFile(QPlainTextEdit& memo, const QString& path, QString* error) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error != nullptr) *error = file.errorString();
-        return false;
+bool loadMemoFromFile(QPlainTextEdit& memo, const QString& path, size_t limit, QString* error) {
+    std::string bytes;
+    switch (readRegularFile(QFile::encodeName(path).toStdString(), limit, bytes)) {
+        case ReadResult::kOk:
+            setMemoLines(memo, splitTextLines(bytes));
+            return true;
+        case ReadResult::kMissing:
+            if (error != nullptr) *error = QStringLiteral("Soubor nelze otevřít.");
+            return false;
+        case ReadResult::kTooLarge:
+            if (error != nullptr) *error = QStringLiteral("Soubor je příliš velký.");
+            return false;
     }
-    const QByteArray bytes = file.readAll();
-    setMemoLines(memo, splitTextLines(std::string_view(bytes.constData(), bytes.size())));
-    return true;
+    return false;
 }
 
 bool saveMemoToFile(const QPlainTextEdit& memo, const QString& path, QString* error) {

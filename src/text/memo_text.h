@@ -18,9 +18,10 @@ QString memoText(const QPlainTextEdit& memo);
 std::vector<std::string> memoLines(const QPlainTextEdit& memo);
 void setMemoLines(QPlainTextEdit& memo, const std::vector<std::string>& lines);
 
-// Replaces the memo's lines by those of the file; false (with the system's reason in
-// error) when it cannot be read.
-bool loadMemoFromFile(QPlainTextEdit& memo, const QString& path, QString* error = nullptr);
+// Replaces the memo's lines by those of the file; false (with the reason in error)
+// when it is not a regular file that can be read or is larger than limit bytes.
+bool loadMemoFromFile(QPlainTextEdit& memo, const QString& path, size_t limit,
+                      QString* error = nullptr);
 // Writes the memo's lines to the file, each followed by CR LF, replacing it; false
 // (with the reason in error) when it cannot be written.
 bool saveMemoToFile(const QPlainTextEdit& memo, const QString& path, QString* error = nullptr);

@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 
 #include "text/memo_text.h"
+#include "text/regular_file.h"
 
 namespace lexavo {
 
@@ -62,7 +63,7 @@ void TextFileDialogs::openInto(QPlainTextEdit& memo) {
     // Emptied first: a file that cannot be read leaves the memo empty.
     memo.clear();
     QString error;
-    if (!loadMemoFromFile(memo, path, &error)) showFileError(path, error);
+    if (!loadMemoFromFile(memo, path, kMaxTextFileBytes, &error)) showFileError(path, error);
 }
 
 void TextFileDialogs::saveFrom(const QPlainTextEdit& memo) {

@@ -1,6 +1,8 @@
 // Pages, the mode bar, view options, special letters, the configuration record and
 // the run files, on the real main window.
 
+#include <sys/stat.h>
+
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
@@ -179,6 +181,22 @@ class ShellTest : public QObject {
         f.ui().Pehlasovano1->trigger();
         QTest::keyClick(&f.window(), Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(edit->text(), q("ä"));  // nothing on the other pages
+    }
+
+    // A FIFO, an endless device or a folder in place of lexavo.ini and the run files:
+    // the window comes up as on a first run, with the memos empty.
+    void runFilesThatAreNotFilesAreSkipped() {
+        WindowFixture f;
+        writeEnglishCzechSet(f.dir());
+        QCOMPARE(::mkfifo(f.dir().file("lexavo.ini").c_str(), 0600), 0);
+        QCOMPARE(::mkfifo(f.dir().file("minule.txt").c_str(), 0600), 0);
+        std::filesystem::create_symlink("/dev/zero", f.dir().file("angcze.use"));
+        std::filesystem::create_symlink("/dev/urandom", f.dir().file("nemcze.use"));
+        f.start();
+        QCOMPARE(f.window().frameGeometry().size(), QSize(569, 375));
+        QVERIFY(f.ui().editHledaneMinule->toPlainText().isEmpty());
+        QVERIFY(f.ui().editUzivAng->toPlainText().isEmpty());
+        QVERIFY(f.ui().editUzivNem->toPlainText().isEmpty());
     }
 
     void firstRunKeepsTheCreatedWindow() {

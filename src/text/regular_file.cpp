@@ -1,0 +1,61 @@
+#include "text/regular_file.h"
+
+#include <filesystem>
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace lexavo {
+
+std::FILE* openRegularFile(const std::string& path) {
+#ifdef _WIN32
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) return nullptr;
+    return std::fopen(path.c_str(), "rb");
+#else
+    // O_NONBLOCK: opening a FIFO for reading would wait for a writer.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) return nullptr;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return nullptr;
+    }
+    // On a regular file O_NONBLOCK changes nothing, so the descriptor reads as usual.
+    std::FILE* f = ::fdopen(fd, "rb");
+    if (f == nullptr) ::close(fd);
+    return f;
+#endif
+}
+
+ReadResult readRegularFile(const std::string& path, size_t limit, std::string& out) {
+    out.clear();
+    std::FILE* f = openRegularFile(path);
+    if (f == nullptr) return ReadResult::kMissing;
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(path, ec);
+    if (!ec && size > limit) {
+        std::fclose(f);
+        return ReadResult::kTooLarge;
+    }
+    // The file may grow while it is read: one byte past the limit tells.
+    out.resize(ec ? 0 : static_cast<size_t>(size));
+    size_t got = std::fread(out.data(), 1, out.size(), f);
+    out.resize(got);
+    char block[1 << 16];
+    size_t n = 0;
+    while ((n = std::fread(block, 1, sizeof block, f)) > 0 && out.size() <= limit) {
+        out.append(block, n);
+    }
+    std::fclose(f);
+    if (out.size() > limit) {
+        out.clear();
+        return ReadResult::kTooLarge;
+    }
+    return ReadResult::kOk;
+}
+
+}  // namespace lexavo
