@@ -7,19 +7,35 @@
 // known, and sized again when the frame turns out different, until a frame has
 // been seen. A round trip (bounds applied, then read back) is then exact.
 
+#include <QList>
 #include <QObject>
 #include <QRect>
 #include <QSize>
+#include <cstdint>
 
 class QWidget;
 
 namespace lexavo {
 
+// Bounds as stored: any four numbers, however large.
+struct StoredBounds {
+    int64_t left;
+    int64_t top;
+    int64_t width;
+    int64_t height;
+};
+
+// The bounds moved and cut to lie within the available area of the screen they
+// overlap most, or of the primary screen when they meet none.
+QRect fitIntoScreens(const StoredBounds& wanted, const QList<QRect>& available,
+                     const QRect& primary);
+
 class OuterBounds : public QObject {
   public:
     explicit OuterBounds(QWidget* window);
 
-    void apply(const QRect& outer);
+    // The bounds, fitted into the screens' available area first.
+    void apply(const StoredBounds& outer);
     QRect current() const;
 
   protected:

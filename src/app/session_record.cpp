@@ -51,15 +51,15 @@ void SessionRecord::apply() {
         applyWindowBounds();
         applyPanels();
     } else {
-        bounds_->apply(QRect(window_->pos(), window_->size()));
+        bounds_->apply({window_->x(), window_->y(), window_->width(), window_->height()});
     }
     applyPage();
 }
 
 void SessionRecord::applyWindowBounds() {
     const ConfigRecord& r = record_;
-    bounds_->apply(QRect(r.get(ConfigRecord::kWindowLeft), r.get(ConfigRecord::kWindowTop),
-                         r.get(ConfigRecord::kWindowWidth), r.get(ConfigRecord::kWindowHeight)));
+    bounds_->apply({r.get(ConfigRecord::kWindowLeft), r.get(ConfigRecord::kWindowTop),
+                    r.get(ConfigRecord::kWindowWidth), r.get(ConfigRecord::kWindowHeight)});
     switch (windowStateOf(r.get(ConfigRecord::kWindowState))) {
         case WindowState::kMinimised:
             window_->setWindowState(Qt::WindowMinimized);

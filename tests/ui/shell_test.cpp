@@ -5,13 +5,16 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
 
+#include "app/outer_bounds.h"
 #include "text/qt_text.h"
 #include "ui_fixture.h"
 
@@ -197,6 +200,52 @@ class ShellTest : public QObject {
         QVERIFY(f.ui().editHledaneMinule->toPlainText().isEmpty());
         QVERIFY(f.ui().editUzivAng->toPlainText().isEmpty());
         QVERIFY(f.ui().editUzivNem->toPlainText().isEmpty());
+    }
+
+    // Stored bounds that no screen can show (a size near 2^31, a place far off every
+    // screen) are fitted into the screen; what the close step stores is what was
+    // applied, so the next run starts from sane bounds.
+    void storedBoundsAreFittedIntoTheScreen() {
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        const struct {
+            int left, top, width, height;
+        } cases[] = {{0, 0, 2147483647, 2147483647},
+                     {-50000, 90000, 500, 300},
+                     {2147483000, -2147483000, 640, 2147483647}};
+        for (const auto& c : cases) {
+            WindowFixture f;
+            writeEnglishCzechSet(f.dir());
+            writeRecord(f.dir(), recordWith(c.left, c.top, c.width, c.height, 0, 0,
+                                            "Anglicko-český slovník", 1, 1, 1));
+            f.start();
+            const QRect applied = f.window().frameGeometry();
+            QVERIFY2(screen.contains(applied), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                              .arg(applied.x())
+                                                              .arg(applied.y())
+                                                              .arg(applied.width())
+                                                              .arg(applied.height())));
+            if (c.width == 500) QCOMPARE(applied.size(), QSize(500, 300));
+            QVERIFY(closeByCloseBox(f.window()));
+            const ConfigRecord r = readRecord(f.dir());
+            QCOMPARE(QRect(r.get(ConfigRecord::kWindowLeft), r.get(ConfigRecord::kWindowTop),
+                           r.get(ConfigRecord::kWindowWidth), r.get(ConfigRecord::kWindowHeight)),
+                     applied);
+        }
+    }
+
+    // The screen a window overlaps most keeps it; one it only touches does not.
+    void boundsStayOnTheScreenTheyOverlapMost() {
+        const QRect left(0, 0, 1000, 800);
+        const QRect right(1000, 0, 1280, 1024);
+        QCOMPARE(fitIntoScreens({1200, 100, 600, 400}, {left, right}, left),
+                 QRect(1200, 100, 600, 400));
+        QCOMPARE(fitIntoScreens({900, 100, 600, 400}, {left, right}, left),
+                 QRect(1000, 100, 600, 400));
+        QCOMPARE(fitIntoScreens({1900, 900, 600, 400}, {left, right}, left),
+                 QRect(1680, 624, 600, 400));
+        QCOMPARE(fitIntoScreens({5000, 5000, 600, 400}, {left, right}, left),
+                 QRect(400, 400, 600, 400));
+        QCOMPARE(fitIntoScreens({0, 0, 3000, 3000}, {left}, left), QRect(0, 0, 1000, 800));
     }
 
     void firstRunKeepsTheCreatedWindow() {
