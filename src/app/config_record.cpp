@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "text/regular_file.h"
+#include "text/safe_save.h"
 
 #ifdef _WIN32
 #include <io.h>
@@ -54,35 +55,8 @@ bool readConfigRecord(const std::string& dir, ConfigRecord& record) {
 }
 
 bool writeConfigRecord(const std::string& dir, const ConfigRecord& record) {
-    return replaceFileAtomically(dir, kConfigFileName,
-                                 std::string_view(record.bytes.data(), record.bytes.size()));
-}
-
-bool replaceFileAtomically(const std::string& dir, const std::string& name,
-                           std::string_view bytes) {
-    namespace fs = std::filesystem;
-    const fs::path target = fs::path(dir) / name;
-    const fs::path temp =
-        fs::path(dir) / ("." + name + "." + std::to_string(std::random_device{}()) + ".tmp");
-    // "x": the temporary file must be new, never one that someone else is writing.
-    std::FILE* f = std::fopen(temp.string().c_str(), "wbx");
-    if (f == nullptr) return false;
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    ok = std::fflush(f) == 0 && ok;
-    // The data must be on the disk before the rename makes it the file's content.
-#ifdef _WIN32
-    ok = ok && _commit(_fileno(f)) == 0;
-#else
-    ok = ok && ::fsync(fileno(f)) == 0;
-#endif
-    ok = std::fclose(f) == 0 && ok;
-    std::error_code ec;
-    if (ok) {
-        fs::rename(temp, target, ec);
-        ok = !ec;
-    }
-    if (!ok) fs::remove(temp, ec);
-    return ok;
+    return replaceFileSafely(dir + "/" + kConfigFileName,
+                             std::string_view(record.bytes.data(), record.bytes.size()));
 }
 
 WindowState windowStateOf(int32_t stored) {

@@ -72,9 +72,5 @@ bool readConfigRecord(const std::string& dir, ConfigRecord& record);
 // truncated record. False when it cannot be written.
 bool writeConfigRecord(const std::string& dir, const ConfigRecord& record);
 
-// Replaces dir/name by bytes through a temporary file and a rename; the previous
-// file stays whole until the new one is complete. False on any failure (then the
-// old file is left as it was and no temporary file remains).
-bool replaceFileAtomically(const std::string& dir, const std::string& name, std::string_view bytes);
 
 }  // namespace lexavo

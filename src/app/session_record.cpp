@@ -12,6 +12,7 @@
 #include "text/memo_text.h"
 #include "text/qt_text.h"
 #include "text/regular_file.h"
+#include "text/safe_save.h"
 #include "text/text_lines.h"
 #include "ui_tfrm_main.h"
 
@@ -38,6 +39,8 @@ SessionRecord::SessionRecord(Ui::TfrmMain& ui, QMainWindow* window, const std::s
       bounds_(new OuterBounds(window)) {}
 
 bool SessionRecord::read() {
+    // Temporary files of a save that a killed run left in the program directory.
+    removeLeftTemporaryFiles(programDir_);
     hadConfigFile_ = readConfigRecord(programDir_, record_);
     return hadConfigFile_;
 }
@@ -150,8 +153,8 @@ void SessionRecord::capture() {
 }
 
 bool SessionRecord::saveSearchHistory() {
-    return replaceFileAtomically(programDir_, kHistoryFileName,
-                                 joinTextLines(memoLines(*ui_.editHledaneDnes)));
+    return replaceFileSafely(programDir_ + "/" + kHistoryFileName,
+                             joinTextLines(memoLines(*ui_.editHledaneDnes)));
 }
 
 bool SessionRecord::closeQuery() {

@@ -7,6 +7,7 @@
 
 #include "text/qt_text.h"
 #include "text/regular_file.h"
+#include "text/safe_save.h"
 #include "text/text_lines.h"
 
 namespace lexavo {
@@ -53,13 +54,10 @@ bool loadMemoFromFile(QPlainTextEdit& memo, const QString& path, size_t limit, Q
 }
 
 bool saveMemoToFile(const QPlainTextEdit& memo, const QString& path, QString* error) {
-    QFile file(path);
-    const std::string bytes = joinTextLines(memoLines(memo));
-    const bool ok = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-                    file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
-                        static_cast<qint64>(bytes.size()) &&
-                    file.flush();
-    if (!ok && error != nullptr) *error = file.errorString();
+    std::string reason;
+    const bool ok = replaceFileSafely(QFile::encodeName(path).toStdString(),
+                                      joinTextLines(memoLines(memo)), &reason);
+    if (!ok && error != nullptr) *error = QString::fromLocal8Bit(reason.c_str());
     return ok;
 }
 

@@ -52,42 +52,6 @@ TEST(ConfigRecord, FileRoundTripAndShortFile) {
     EXPECT_EQ(shortRead.get(ConfigRecord::kWindowTop), 99);  // beyond the file: as it was
 }
 
-TEST(ReplaceFileAtomically, FailureLeavesTheOldFileAndNoLitter) {
-    TempProgramDir dir;
-    dir.writeFile("minule.txt", "old");
-    std::filesystem::create_directory(dir.file("blocked"));
-    EXPECT_FALSE(replaceFileAtomically(dir.path(), "blocked", "new"));
-    EXPECT_TRUE(replaceFileAtomically(dir.path(), "minule.txt", "new"));
-    EXPECT_EQ(dir.readFile("minule.txt"), "new");
-    size_t files = 0;
-    for (const auto& e : std::filesystem::directory_iterator(dir.path())) {
-        (void)e;
-        ++files;
-    }
-    EXPECT_EQ(files, 2u);  // minule.txt and the directory: no temporary file left
-    EXPECT_FALSE(replaceFileAtomically(dir.file("missing-dir"), "x", "y"));
-}
-
-// A writer killed at random moments: the file is always one whole version.
-TEST(ReplaceFileAtomically, KilledWriterNeverLeavesATruncatedFile) {
-    TempProgramDir dir;
-    const std::string a(200000, 'a');
-    const std::string b(300000, 'b');
-    ASSERT_TRUE(replaceFileAtomically(dir.path(), "minule.txt", a));
-    for (int round = 0; round < 20; ++round) {
-        const pid_t child = fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            for (int i = 0;; ++i) replaceFileAtomically(dir.path(), "minule.txt", i % 2 ? a : b);
-        }
-        std::this_thread::sleep_for(std::chrono::microseconds(2000 + round * 997));
-        kill(child, SIGKILL);
-        waitpid(child, nullptr, 0);
-        const std::string now = dir.readFile("minule.txt");
-        EXPECT_TRUE(now == a || now == b) << "round " << round << ": " << now.size() << " bytes";
-    }
-}
-
 }  // namespace
 }  // namespace lexavo
 

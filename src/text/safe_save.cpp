@@ -1,0 +1,190 @@
+#include "text/safe_save.h"
+
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <regex>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <process.h>
+#else
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace lexavo {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+#ifdef _WIN32
+int processId() { return _getpid(); }
+bool writeAllToFd(int fd, const char* data, size_t size) {
+    while (size > 0) {
+        const int n =
+            _write(fd, data, static_cast<unsigned>(size > (1u << 30) ? (1u << 30) : size));
+        if (n <= 0) return false;
+        data += n;
+        size -= static_cast<size_t>(n);
+    }
+    return true;
+}
+#else
+int processId() { return static_cast<int>(::getpid()); }
+bool writeAllToFd(int fd, const char* data, size_t size) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        data += n;
+        size -= static_cast<size_t>(n);
+    }
+    return true;
+}
+#endif
+
+WriteAllFunction writeAll = writeAllToFd;
+
+void setError(std::string* error, int code) {
+    if (error != nullptr) *error = std::strerror(code != 0 ? code : EIO);
+}
+
+// The file a chain of symbolic links ends at (as far as it exists).
+fs::path realTarget(const std::string& path) {
+    std::error_code ec;
+    fs::path p(path);
+    for (int hops = 0; hops < 40 && fs::is_symlink(p, ec); ++hops) {
+        const fs::path next = fs::read_symlink(p, ec);
+        if (ec) break;
+        p = next.is_absolute() ? next : p.parent_path() / next;
+    }
+    return p;
+}
+
+fs::path temporaryBeside(const fs::path& target) {
+    static std::atomic<unsigned> counter{0};
+    return target.parent_path() /
+           ("." + target.filename().string() + ".lexavo-" + std::to_string(processId()) + "-" +
+            std::to_string(counter++) + ".tmp");
+}
+
+bool flushToDisk(int fd) {
+#ifdef _WIN32
+    return _commit(fd) == 0;
+#else
+    return ::fsync(fd) == 0;
+#endif
+}
+
+// The old way, for a folder that takes no new file: truncate and write in place.
+bool writeInPlace(const fs::path& target, std::string_view bytes, std::string* error) {
+#ifdef _WIN32
+    const int fd =
+        _open(target.string().c_str(), _O_WRONLY | _O_CREAT | _O_TRUNC | _O_BINARY, 0666);
+#else
+    const int fd = ::open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+#endif
+    if (fd < 0) {
+        setError(error, errno);
+        return false;
+    }
+    bool ok = writeAll(fd, bytes.data(), bytes.size()) && flushToDisk(fd);
+    const int code = errno;
+#ifdef _WIN32
+    ok = _close(fd) == 0 && ok;
+#else
+    ok = ::close(fd) == 0 && ok;
+#endif
+    if (!ok) setError(error, code);
+    return ok;
+}
+
+}  // namespace
+
+void setWriteAllForTesting(WriteAllFunction write) {
+    writeAll = write != nullptr ? write : writeAllToFd;
+}
+
+bool replaceFileSafely(const std::string& path, std::string_view bytes, std::string* error) {
+    const fs::path target = realTarget(path);
+    const fs::path temp = temporaryBeside(target);
+#ifdef _WIN32
+    const int fd = _open(temp.string().c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, 0666);
+#else
+    // O_EXCL: the temporary file must be new, never one that someone else writes.
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+#endif
+    if (fd < 0) {
+        const int code = errno;
+        if (code == EACCES || code == EPERM) return writeInPlace(target, bytes, error);
+        setError(error, code);
+        return false;
+    }
+    bool ok = writeAll(fd, bytes.data(), bytes.size());
+    int code = ok ? 0 : errno;
+#ifndef _WIN32
+    // The target's mode and group (and owner, where allowed) carry over; a new
+    // file gets what the user's mask leaves of 0666.
+    struct stat st {};
+    if (::stat(target.c_str(), &st) == 0) {
+        if (::fchown(fd, st.st_uid, st.st_gid) != 0) {
+            (void)!::fchown(fd, static_cast<uid_t>(-1), st.st_gid);
+        }
+        ok = ok && ::fchmod(fd, st.st_mode & 07777) == 0;
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        ok = ok && ::fchmod(fd, 0666 & ~mask) == 0;
+    }
+#endif
+    // The data must be on the disk before the rename makes it the file's content.
+    ok = ok && flushToDisk(fd);
+    if (!ok && code == 0) code = errno;
+#ifdef _WIN32
+    ok = _close(fd) == 0 && ok;
+#else
+    ok = ::close(fd) == 0 && ok;
+#endif
+    std::error_code ec;
+    if (ok) {
+        fs::rename(temp, target, ec);
+        ok = !ec;
+        if (ec) code = ec.value();
+    }
+    if (!ok) {
+        fs::remove(temp, ec);
+        setError(error, code);
+    }
+    return ok;
+}
+
+void removeLeftTemporaryFiles(const std::string& dir) {
+    // Ours, and those of the earlier writer of the two run files.
+    static const std::regex ours(R"(\..+\.lexavo-(\d{1,9})-\d+\.tmp)");
+    static const std::regex earlier(R"(\.(lexavo\.ini|minule\.txt)\.\d+\.tmp)");
+    std::error_code ec;
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        std::smatch m;
+        bool left = std::regex_match(name, earlier);
+        if (!left && std::regex_match(name, m, ours)) {
+            const long pid = std::stol(m[1].str());
+#ifdef _WIN32
+            left = pid != processId();
+#else
+            // A run still going (another instance saving right now) keeps its file.
+            left = pid != processId() && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+#endif
+        }
+        std::error_code rm;
+        if (left && it->is_regular_file(rm)) fs::remove(it->path(), rm);
+    }
+}
+
+}  // namespace lexavo
