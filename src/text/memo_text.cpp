@@ -26,14 +26,14 @@ std::vector<std::string> memoLines(const QPlainTextEdit& memo) {
     const QString text = memoText(memo);
     std::vector<std::string> lines;
     if (text.isEmpty()) return lines;
-    for (const QString& line : text.split(QLatin1Char('\n'))) lines.push_back(toCp1250(line));
+    for (const QString& line : text.split(QLatin1Char('\n'))) lines.push_back(toCp1250Lines(line));
     return lines;
 }
 
 void setMemoLines(QPlainTextEdit& memo, const std::vector<std::string>& lines) {
     QStringList parts;
     parts.reserve(static_cast<qsizetype>(lines.size()));
-    for (const auto& line : lines) parts << fromCp1250(line);
+    for (const auto& line : lines) parts << fromCp1250Lines(line);
     memo.setPlainText(parts.join(QLatin1Char('\n')));
 }
 

@@ -22,25 +22,34 @@ void forEachCodePoint(const QString& text, Take take) {
     }
 }
 
-// Bytes to text; with lines, CR LF becomes '\n'.
+// A memo cannot hold a NUL character, so a NUL byte is shown as the symbol for
+// null, which code page 1250 has no byte for, and saved as a NUL byte again.
+constexpr char16_t kNulSymbol = u'\u2400';
+
+// Bytes to text; with lines (a memo's text), CR LF becomes '\n' and NUL the symbol.
 QString fromBytes(std::string_view bytes, bool lines) {
     QString out(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
     QChar* q = out.data();
     for (size_t i = 0; i < bytes.size(); ++i) {
         if (lines && bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') continue;
+        if (lines && bytes[i] == '\0') {
+            *q++ = QChar(kNulSymbol);
+            continue;
+        }
         *q++ = QChar(static_cast<char16_t>(cp1250ToUnicode(static_cast<unsigned char>(bytes[i]))));
     }
     out.truncate(q - out.constData());
     return out;
 }
 
-// Text to bytes, at most two (CR LF) per UTF-16 unit; with lines, '\n' becomes CR LF.
+// Text to bytes, at most two (CR LF) per UTF-16 unit; with lines, '\n' becomes CR LF
+// and the symbol for null a NUL byte.
 std::string toBytes(const QString& text, bool lines) {
     std::string out((lines ? 2 : 1) * static_cast<size_t>(text.size()), '\0');
     char* q = out.data();
     forEachCodePoint(text, [&](char32_t cp) {
         if (lines && cp == U'\n') *q++ = '\r';
-        *q++ = static_cast<char>(unicodeToCp1250(cp));
+        *q++ = lines && cp == kNulSymbol ? '\0' : static_cast<char>(unicodeToCp1250(cp));
     });
     out.resize(static_cast<size_t>(q - out.data()));
     return out;

@@ -20,7 +20,9 @@
 #include <functional>
 
 #include "dictionary_page_support.h"
+#include "text/memo_text.h"
 #include "text/qt_text.h"
+#include "text/regular_file.h"
 #include "translator/tfrm_preklad.h"
 #include "ui_fixture.h"
 
@@ -338,6 +340,28 @@ class TranslatorPageTest : public QObject {
 
     // The text dialogs start in the program directory, wherever the program was
     // started from, and keep the folder the user moves to.
+    // A text with NUL bytes, opened into a memo and saved again, comes back byte for
+    // byte; in the memo each NUL shows as the symbol for null. Translating it keeps
+    // them too.
+    void nulBytesSurviveOpenTranslateAndSave() {
+        WindowFixture f;
+        writeEnglishCzechSet(f.dir());
+        f.start();
+        const std::string bytes("dog\0house\r\n\0\r\nend\0\r\n", 20);
+        f.dir().writeFile("in.txt", bytes);
+        QPlainTextEdit& memo = *f.ui().editAnglickyText;
+        QVERIFY(loadMemoFromFile(memo, QString::fromStdString(f.dir().file("in.txt")),
+                                 kMaxTextFileBytes));
+        QCOMPARE(memo.toPlainText(), QStringLiteral("dog\u2400house\n\u2400\nend\u2400"));
+        QVERIFY(saveMemoToFile(memo, QString::fromStdString(f.dir().file("out.txt"))));
+        QCOMPARE(f.dir().readFile("out.txt"), bytes);
+
+        f.ui().PageControlPreklad->setCurrentWidget(f.ui().tabAnglickyText);
+        f.window().translatorPage().translateText();
+        QCOMPARE(f.ui().editCeskyText->toPlainText(),
+                 QStringLiteral("pes\u2400dům\n\u2400\nend\u2400"));
+    }
+
     void fileDialogsStartInTheProgramDirectory() {
         start();
         const QString programDir = QDir(QString::fromStdString(f->dir().path())).canonicalPath();
