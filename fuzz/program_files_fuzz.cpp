@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to every reader of the program's own files: the first byte
 // chooses the split of the rest into a .nfo, .dt1 and .dt2 file (and lexavo.ini);
-// the set is then loaded, searched, looked up and translated.
+// the catalogue is scanned, the set loaded, searched, looked up, laid out as the
+// entry picture and its history lines, and translated.
 
 #include <unistd.h>
 
@@ -13,6 +14,9 @@
 
 #include "app/config_record.h"
 #include "app/program_state.h"
+#include "dictionary/catalogue.h"
+#include "entry/entry_layout.h"
+#include "lookup/exact_lookup.h"
 #include "text/text_lines.h"
 
 namespace {
@@ -49,13 +53,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     writeFile(dir + "/f.dt2", rest + dt1, restSize - dt1);
     writeFile(dir + "/lexavo.ini", data, size);
 
-    state->store.fileNames = {"f.nfo", "f.dt1", "f.dt2"};
+    state->catalogue.scanCatalogue(dir);
+    state->store.fileNames = lexavo::fileNamesFor("f.nfo");
     state->store.loadDictionary(dir);
     for (uint32_t s = 0; s < state->store.headwordCount && s < 4; ++s) {
         const std::string word(state->store.headword(s));
         state->inputWord.set(word);
         state->prefixSearch.run(state->store, state->inputWord.data(), 0);
+        (void)lexavo::decideTranslate(state->store, word);
         state->entryReader.collectEntryMeanings(state->store, dir, word);
+        state->entryReader.settleFileWatch();
+        state->entryCanvas.canvasHeight = 20;
+        state->entryCanvas.nextLineY = 5;
+        state->entryLayout.layoutEntry(state->entryReader, state->inputWord.data(),
+                                       state->entryCanvas, lexavo::kDefaultDpi);
+        for (size_t i = 0; i < state->entryLayout.historyLineCount(); ++i) {
+            (void)state->entryLayout.historyLine(i);
+        }
     }
     std::string result;
     state->translator.translate(state->store, state->entryReader, dir,

@@ -8,6 +8,7 @@ packages=(
   fonts-liberation fonts-liberation2
   dict-freedict-eng-ces dict-freedict-ces-eng dict-freedict-deu-eng trans-de-en
   xvfb openbox xdotool x11-utils xclip imagemagick poppler-utils
+  clang libclang-rt-14-dev
 )
 missing=()
 for p in "${packages[@]}"; do
