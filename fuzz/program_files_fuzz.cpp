@@ -17,6 +17,7 @@
 #include "dictionary/catalogue.h"
 #include "entry/entry_layout.h"
 #include "lookup/exact_lookup.h"
+#include "text/regular_file.h"
 #include "text/text_lines.h"
 
 namespace {
@@ -54,12 +55,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     writeFile(dir + "/lexavo.ini", data, size);
 
     state->catalogue.scanCatalogue(dir);
-    state->store.fileNames = lexavo::fileNamesFor("f.nfo");
+    // The names in another case, as on a file system that keeps case but ignores it.
+    state->store.fileNames = lexavo::fileNamesFor(data[0] % 4 == 0 ? "F.NFO" : "f.nfo");
     state->store.loadDictionary(dir);
+    std::string bytes;
+    (void)lexavo::readRegularFile(dir + "/f.dt2", data[1], bytes);
     for (uint32_t s = 0; s < state->store.headwordCount && s < 4; ++s) {
         const std::string word(state->store.headword(s));
-        state->inputWord.set(word);
+        // Every beginning of the headword, as typed, and its capitalised form.
+        for (size_t n = 1; n <= word.size(); ++n) {
+            state->inputWord.set(word.substr(0, n));
+            state->prefixSearch.run(state->store, state->inputWord.data(), 0);
+        }
+        std::string upper = word;
+        for (char& c : upper) c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
+        state->inputWord.set(upper);
         state->prefixSearch.run(state->store, state->inputWord.data(), 0);
+        state->inputWord.set(word);
         (void)lexavo::decideTranslate(state->store, word);
         state->entryReader.collectEntryMeanings(state->store, dir, word);
         state->entryReader.settleFileWatch();
