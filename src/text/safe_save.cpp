@@ -4,7 +4,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <regex>
+#include <string_view>
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -105,6 +105,45 @@ bool writeInPlace(const fs::path& target, std::string_view bytes, std::string* e
     return ok;
 }
 
+bool allDigits(std::string_view s) {
+    if (s.empty()) return false;
+    for (const char c : s) {
+        if (c < '0' || c > '9') return false;
+    }
+    return true;
+}
+
+// ".<name>.lexavo-<process>-<n>.tmp": true, with the process, for our own names.
+bool isOurTemporaryName(std::string_view name, long& process) {
+    constexpr std::string_view kMark = ".lexavo-";
+    constexpr std::string_view kEnd = ".tmp";
+    if (name.size() <= kEnd.size() || name[0] != '.' || !name.ends_with(kEnd)) return false;
+    const std::string_view body = name.substr(0, name.size() - kEnd.size());
+    const size_t mark = body.rfind(kMark);
+    if (mark == std::string_view::npos || mark < 2) return false;
+    const std::string_view numbers = body.substr(mark + kMark.size());
+    const size_t dash = numbers.find('-');
+    if (dash == std::string_view::npos) return false;
+    const std::string_view pid = numbers.substr(0, dash);
+    if (!allDigits(pid) || pid.size() > 9 || !allDigits(numbers.substr(dash + 1))) return false;
+    process = std::stol(std::string(pid));
+    return true;
+}
+
+// ".lexavo.ini.<n>.tmp" and ".minule.txt.<n>.tmp", the names of the earlier writer
+// of the two run files.
+bool isEarlierTemporaryName(std::string_view name) {
+    constexpr std::string_view kEnd = ".tmp";
+    for (const std::string_view start :
+         {std::string_view(".lexavo.ini."), std::string_view(".minule.txt.")}) {
+        if (name.size() > start.size() + kEnd.size() && name.starts_with(start) &&
+            name.ends_with(kEnd)) {
+            return allDigits(name.substr(start.size(), name.size() - start.size() - kEnd.size()));
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 void setWriteAllForTesting(WriteAllFunction write) {
@@ -165,16 +204,12 @@ bool replaceFileSafely(const std::string& path, std::string_view bytes, std::str
 }
 
 void removeLeftTemporaryFiles(const std::string& dir) {
-    // Ours, and those of the earlier writer of the two run files.
-    static const std::regex ours(R"(\..+\.lexavo-(\d{1,9})-\d+\.tmp)");
-    static const std::regex earlier(R"(\.(lexavo\.ini|minule\.txt)\.\d+\.tmp)");
     std::error_code ec;
     for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
         const std::string name = it->path().filename().string();
-        std::smatch m;
-        bool left = std::regex_match(name, earlier);
-        if (!left && std::regex_match(name, m, ours)) {
-            const long pid = std::stol(m[1].str());
+        long pid = 0;
+        bool left = isEarlierTemporaryName(name);
+        if (!left && isOurTemporaryName(name, pid)) {
 #ifdef _WIN32
             left = pid != processId();
 #else
