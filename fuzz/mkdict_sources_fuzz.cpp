@@ -15,22 +15,13 @@
 #include "ding_reader.h"
 #include "lexicon.h"
 #include "reviewed.h"
+#include "scratch_dir.h"
 #include "set_reader.h"
 #include "tsv_reader.h"
 
 namespace {
 
 namespace mk = lexavo::mkdict;
-
-const std::string& scratchDir() {
-    static const std::string dir = [] {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "lexavo-fuzz-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) std::abort();
-        return pattern;
-    }();
-    return dir;
-}
 
 std::string writeFile(const std::string& name, std::string_view bytes) {
     const std::string path = scratchDir() + "/" + name;

@@ -17,6 +17,7 @@
 #include "dictionary/catalogue.h"
 #include "entry/entry_layout.h"
 #include "lookup/exact_lookup.h"
+#include "scratch_dir.h"
 #include "text/regular_file.h"
 #include "text/text_lines.h"
 
@@ -25,16 +26,6 @@ namespace {
 void writeFile(const std::string& path, const uint8_t* data, size_t size) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-}
-
-const std::string& scratchDir() {
-    static const std::string dir = [] {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "lexavo-fuzz-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) std::abort();
-        return pattern;
-    }();
-    return dir;
 }
 
 }  // namespace

@@ -18,22 +18,13 @@
 #include "dictionary/dictionary_store.h"
 #include "dictionary/formats.h"
 #include "dictionary/german_articles.h"
+#include "scratch_dir.h"
 #include "text/cp1250.h"
 #include "text/regular_file.h"
 #include "text/safe_save.h"
 #include "text/text_lines.h"
 
 namespace {
-
-const std::string& scratchDir() {
-    static const std::string dir = [] {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "lexavo-fuzz-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) std::abort();
-        return pattern;
-    }();
-    return dir;
-}
 
 void configRecord(std::string_view bytes) {
     const std::string& dir = scratchDir();

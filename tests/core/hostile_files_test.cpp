@@ -69,12 +69,19 @@ TEST(RegularFile, ReadsOnlyARegularFileAndNothingPastTheLimit) {
     EXPECT_EQ(bytes.size(), 1001u);
 }
 
-TEST(HostileFiles, DictionaryFilesThatAreNotFilesCountAsMissing) {
+// The test set "t", written and loaded.
+class HostileFiles : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        testing::writeEnglishCzechSet(dir, "t");
+        store.fileNames = {"t.nfo", "t.dt1", "t.dt2"};
+        ASSERT_EQ(store.loadDictionary(dir.path()), DictionaryStore::LoadResult::kLoaded);
+    }
     TempProgramDir dir;
-    testing::writeEnglishCzechSet(dir, "t");
     DictionaryStore store;
-    store.fileNames = {"t.nfo", "t.dt1", "t.dt2"};
-    ASSERT_EQ(store.loadDictionary(dir.path()), DictionaryStore::LoadResult::kLoaded);
+};
+
+TEST_F(HostileFiles, DictionaryFilesThatAreNotFilesCountAsMissing) {
     const std::string nfo = dir.file("t.nfo");
     fs::copy_file(nfo, dir.file("saved.nfo"));
     for (const Impostor& i : impostors()) {
@@ -97,12 +104,7 @@ TEST(HostileFiles, DictionaryFilesThatAreNotFilesCountAsMissing) {
     EXPECT_EQ(store.loadDictionary(dir.path()), DictionaryStore::LoadResult::kNoHeadwordFile);
 }
 
-TEST(HostileFiles, AnEntryFileThatIsNotAFileOrTooLargeIsMissing) {
-    TempProgramDir dir;
-    testing::writeEnglishCzechSet(dir, "t");
-    DictionaryStore store;
-    store.fileNames = {"t.nfo", "t.dt1", "t.dt2"};
-    ASSERT_EQ(store.loadDictionary(dir.path()), DictionaryStore::LoadResult::kLoaded);
+TEST_F(HostileFiles, AnEntryFileThatIsNotAFileOrTooLargeIsMissing) {
     EntryReader reader;
     const std::string dt2 = dir.file("t.dt2");
     for (const Impostor& i : impostors()) {
@@ -116,8 +118,7 @@ TEST(HostileFiles, AnEntryFileThatIsNotAFileOrTooLargeIsMissing) {
     EXPECT_EQ(reader.checkEntryFile(store, dir.path()), CollectStatus::kEntryFileMissing);
 }
 
-TEST(HostileFiles, AConfigurationRecordThatIsNotAFileIsNotRead) {
-    TempProgramDir dir;
+TEST_F(HostileFiles, AConfigurationRecordThatIsNotAFileIsNotRead) {
     for (const Impostor& i : impostors()) {
         replaceBy(i, dir.file("lexavo.ini"));
         ConfigRecord record;
