@@ -2,19 +2,9 @@
 
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <random>
-#include <system_error>
 
 #include "text/regular_file.h"
 #include "text/safe_save.h"
-
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
 
 namespace lexavo {
 

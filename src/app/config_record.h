@@ -72,5 +72,4 @@ bool readConfigRecord(const std::string& dir, ConfigRecord& record);
 // truncated record. False when it cannot be written.
 bool writeConfigRecord(const std::string& dir, const ConfigRecord& record);
 
-
 }  // namespace lexavo

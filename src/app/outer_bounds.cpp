@@ -55,7 +55,6 @@ void OuterBounds::apply(const StoredBounds& stored) {
     const QRect outer = fitIntoScreens(stored, available, primary);
     wanted_ = outer.size();
     frameUsed_ = frame();
-    waitingForFrame_ = frameUsed_.isNull();
     window_->move(outer.topLeft());
     window_->resize(wanted_ - frameUsed_);
 }
@@ -70,12 +69,12 @@ void OuterBounds::fit() {
     const QSize now = frame();
     if (now == frameUsed_) return;
     frameUsed_ = now;
-    if (!now.isNull()) waitingForFrame_ = false;
     window_->resize(wanted_ - now);
 }
 
 bool OuterBounds::eventFilter(QObject* watched, QEvent* event) {
-    if (waitingForFrame_ && watched == window_) {
+    // Until a frame has been seen, the frame used is none at all.
+    if (frameUsed_.isNull() && watched == window_) {
         switch (event->type()) {
             case QEvent::Move:
             case QEvent::Resize:

@@ -47,8 +47,7 @@ class OuterBounds : public QObject {
 
     QWidget* window_;
     QSize wanted_;
-    QSize frameUsed_;
-    bool waitingForFrame_ = false;
+    QSize frameUsed_;  // the frame the inside was last sized for
 };
 
 }  // namespace lexavo

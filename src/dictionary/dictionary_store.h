@@ -15,11 +15,6 @@ namespace lexavo {
 constexpr uint32_t kHeadwordSlots = 400000;
 constexpr size_t kSlotBytes = 40;  // a slot keeps kMaxHeadwordBytes; longer ones lose their tail
 
-// The start-slot index maps a key byte to the first slot whose headword has it; a
-// lookup starts there for the folded first byte of what it looks for. The key of a
-// headword is its first byte as stored in the .dt1 file, which the pair swap makes the
-// second letter of a longer headword and the only letter of a one-letter one. So a
-// headword is reachable only from a slot whose key is its own first letter.
 // Bytes read from a file, in storage that is reused and never cleared before a read.
 struct FileBuffer {
     std::unique_ptr<char[]> data;
@@ -27,6 +22,11 @@ struct FileBuffer {
     size_t size = 0;
 };
 
+// The start-slot index maps a key byte to the first slot whose headword has it; a
+// lookup starts there for the folded first byte of what it looks for. The key of a
+// headword is its first byte as stored in the .dt1 file, which the pair swap makes the
+// second letter of a longer headword and the only letter of a one-letter one. So a
+// headword is reachable only from a slot whose key is its own first letter.
 using StartIndex = std::array<int32_t, 256>;
 constexpr unsigned char startSlotKey(std::string_view headword) {
     if (headword.empty()) return 0;

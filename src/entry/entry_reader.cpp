@@ -1,8 +1,6 @@
 #include "entry/entry_reader.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -113,9 +111,6 @@ struct EntryReader::EntryFile {
     uint64_t storeGeneration = 0;  // the load of the headwords the look went with
     uint64_t noticesAtLook = 0;
     std::chrono::steady_clock::time_point lookedAt{};
-    // What the change watch follows: the path and the file it named.
-    std::string watchedPath;
-    ino_t watchedInode = 0;
     FileChangeWatch watch;
 
     bool matches(const struct stat& st) const {
@@ -126,27 +121,21 @@ struct EntryReader::EntryFile {
     // Reads the file and the offsets of its records; false when it does not open as
     // a regular file.
     bool load() {
-        // Never blocks on opening: a FIFO put in the file's place is refused below.
-        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-        if (fd < 0) return false;
+        // Only a regular file (opened without blocking), and none larger than a real
+        // entry file.
+        std::FILE* f = openRegularFile(path);
+        if (f == nullptr) return false;
         struct stat st {};
-        // Only a regular file, and none larger than a real entry file.
-        if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
+        if (::fstat(fileno(f), &st) != 0 ||
             static_cast<uint64_t>(st.st_size) > kMaxEntryFileBytes) {
-            ::close(fd);
+            std::fclose(f);
             return false;
         }
         valid = false;
         ++builds;
         data.resize(static_cast<size_t>(st.st_size));
-        size_t got = 0;
-        while (got < data.size()) {
-            const ssize_t n =
-                ::pread(fd, data.data() + got, data.size() - got, static_cast<off_t>(got));
-            if (n <= 0) break;
-            got += static_cast<size_t>(n);
-        }
-        ::close(fd);
+        const size_t got = std::fread(data.data(), 1, data.size(), f);
+        std::fclose(f);
         data.resize(got);
         indexRecords();
         device = st.st_dev;
@@ -222,11 +211,10 @@ CollectStatus EntryReader::checkEntryFile(const DictionaryStore& store,
     }
     // Only a regular file is an entry file, as for every other program file.
     if (!S_ISREG(st.st_mode)) return CollectStatus::kEntryFileMissing;
-    if (!f.matches(st) && !f.load()) return CollectStatus::kEntryFileMissing;
-    if (f.watchedPath != f.path || f.watchedInode != f.inode) {
+    if (!f.matches(st)) {
+        if (!f.load()) return CollectStatus::kEntryFileMissing;
+        // The watch follows the file as read: a new path or a new file there.
         f.watch.watch(f.path);
-        f.watchedPath = f.path;
-        f.watchedInode = f.inode;
     }
     f.lookedOk = f.valid;
     f.storeGeneration = store.generation;

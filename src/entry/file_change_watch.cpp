@@ -9,6 +9,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <filesystem>
 #include <thread>
 
 namespace lexavo {
@@ -21,12 +22,6 @@ constexpr uint32_t kFolderEvents = IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MO
 // On the file itself too: a write through another link, in another folder.
 constexpr uint32_t kFileEvents =
     IN_MODIFY | IN_ATTRIB | IN_CLOSE_WRITE | IN_DELETE_SELF | IN_MOVE_SELF;
-
-std::string folderOf(const std::string& path) {
-    const size_t slash = path.find_last_of('/');
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
 
 }  // namespace
 
@@ -84,7 +79,9 @@ void FileChangeWatch::watch(const std::string& path) {
     // Ending the old watches gives notices too; they only cost one look more.
     if (w.folderWatch >= 0) inotify_rm_watch(w.notify, w.folderWatch);
     if (w.fileWatch >= 0 && w.fileWatch != w.folderWatch) inotify_rm_watch(w.notify, w.fileWatch);
-    w.folderWatch = inotify_add_watch(w.notify, folderOf(path).c_str(), kFolderEvents);
+    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    w.folderWatch =
+        inotify_add_watch(w.notify, folder.empty() ? "." : folder.c_str(), kFolderEvents);
     w.fileWatch = inotify_add_watch(w.notify, path.c_str(), kFileEvents);
 }
 

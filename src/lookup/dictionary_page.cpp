@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTableView>
@@ -59,12 +58,6 @@ DictionaryPage::DictionaryPage(Ui::TfrmMain& ui, const Parts& parts, TextFileDia
                dialogs, window) {
     setUpWordList();
     hookWordList();
-    // The history's lines stay whole: both memos of the history page scroll both ways.
-    for (QPlainTextEdit* memo : {ui.editHledaneDnes, ui.editHledaneMinule}) {
-        memo->setLineWrapMode(QPlainTextEdit::NoWrap);
-        memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    }
     connectWordField();
     connectSpecialLetters();
 }

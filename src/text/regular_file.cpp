@@ -10,10 +10,11 @@
 
 namespace lexavo {
 
-std::FILE* openRegularFile(const std::string& path) {
+std::FILE* openRegularFile(const std::string& path, uint64_t* size) {
 #ifdef _WIN32
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) return nullptr;
+    if (size != nullptr) *size = std::filesystem::file_size(path, ec);
     return std::fopen(path.c_str(), "rb");
 #else
     // O_NONBLOCK: opening a FIFO for reading would wait for a writer.
@@ -24,6 +25,7 @@ std::FILE* openRegularFile(const std::string& path) {
         ::close(fd);
         return nullptr;
     }
+    if (size != nullptr) *size = static_cast<uint64_t>(st.st_size);
     // On a regular file O_NONBLOCK changes nothing, so the descriptor reads as usual.
     std::FILE* f = ::fdopen(fd, "rb");
     if (f == nullptr) ::close(fd);
@@ -33,16 +35,15 @@ std::FILE* openRegularFile(const std::string& path) {
 
 ReadResult readRegularFile(const std::string& path, size_t limit, std::string& out) {
     out.clear();
-    std::FILE* f = openRegularFile(path);
+    uint64_t size = 0;
+    std::FILE* f = openRegularFile(path, &size);
     if (f == nullptr) return ReadResult::kMissing;
-    std::error_code ec;
-    const auto size = std::filesystem::file_size(path, ec);
-    if (!ec && size > limit) {
+    if (size > limit) {
         std::fclose(f);
         return ReadResult::kTooLarge;
     }
     // The file may grow while it is read: one byte past the limit tells.
-    out.resize(ec ? 0 : static_cast<size_t>(size));
+    out.resize(static_cast<size_t>(size));
     size_t got = std::fread(out.data(), 1, out.size(), f);
     out.resize(got);
     char block[1 << 16];

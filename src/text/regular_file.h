@@ -5,6 +5,7 @@
 // file reaches.
 
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 
@@ -17,7 +18,8 @@ constexpr size_t kMaxHeadwordFileBytes = size_t{64} << 20;  // .dt1: 400,000 rec
 constexpr size_t kMaxEntryFileBytes = size_t{512} << 20;    // .dt2: 400,000 records of 1,000
 
 // The file at path opened for reading when it is a regular file; nullptr otherwise.
-std::FILE* openRegularFile(const std::string& path);
+// size, when given, gets its size as the check found it.
+std::FILE* openRegularFile(const std::string& path, uint64_t* size = nullptr);
 
 enum class ReadResult {
     kOk,

@@ -156,8 +156,14 @@ bool replaceFileSafely(const std::string& path, std::string_view bytes, std::str
 #ifdef _WIN32
     const int fd = _open(temp.string().c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, 0666);
 #else
+    // The target's mode and group (and owner, where allowed) carry over; until they
+    // do, only the user may read the new bytes. A new file gets what the user's mask
+    // leaves of 0666.
+    struct stat st {};
+    const bool existed = ::stat(target.c_str(), &st) == 0;
     // O_EXCL: the temporary file must be new, never one that someone else writes.
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    const int fd =
+        ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, existed ? 0600 : 0666);
 #endif
     if (fd < 0) {
         const int code = errno;
@@ -168,18 +174,11 @@ bool replaceFileSafely(const std::string& path, std::string_view bytes, std::str
     bool ok = writeAll(fd, bytes.data(), bytes.size());
     int code = ok ? 0 : errno;
 #ifndef _WIN32
-    // The target's mode and group (and owner, where allowed) carry over; a new
-    // file gets what the user's mask leaves of 0666.
-    struct stat st {};
-    if (::stat(target.c_str(), &st) == 0) {
+    if (existed) {
         if (::fchown(fd, st.st_uid, st.st_gid) != 0) {
             (void)!::fchown(fd, static_cast<uid_t>(-1), st.st_gid);
         }
         ok = ok && ::fchmod(fd, st.st_mode & 07777) == 0;
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        ok = ok && ::fchmod(fd, 0666 & ~mask) == 0;
     }
 #endif
     // The data must be on the disk before the rename makes it the file's content.
