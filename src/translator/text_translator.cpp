@@ -113,9 +113,14 @@ void TextTranslator::translatePiece(size_t length, bool continuesRun) {
         while (end < length && isWordLetter(static_cast<unsigned char>(text[end]))) ++end;
         const size_t n = end - p;
         // The rest of a run that began in the previous piece is long by definition.
-        if (n >= kWordBytes || (continuesRun && p == 0)) {
+        if (continuesRun && p == 0) {
+            append(text + p, n);
+        } else if (n >= kWordBytes) {
+            ++outcome_.words;
+            ++outcome_.wordsLeft;
             append(text + p, n);
         } else {
+            ++outcome_.words;
             translateWord(text + p, n);
         }
         p = end;
@@ -140,6 +145,7 @@ void TextTranslator::translateWord(const char* letters, size_t n) {
         found = index_->find(*store_, asWritten, slots, kSlotsRead);
     }
     if (found == 0) {
+        ++outcome_.wordsLeft;
         append(letters, n);
         return;
     }

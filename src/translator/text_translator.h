@@ -61,6 +61,10 @@ struct TranslationOutcome {
     // The entry file could not be opened for at least one word; such words gave
     // nothing to the result.
     bool entryFileMissing = false;
+    // Words of the source (runs of letters) and those copied unchanged because no
+    // headword was found for them.
+    size_t words = 0;
+    size_t wordsLeft = 0;
 };
 
 class TextTranslator {

@@ -1,0 +1,115 @@
+// lexavo-untranslated: measures how many words of a text the word-by-word
+// translator leaves untranslated with a dictionary set.
+//
+//   lexavo-untranslated --dir DIR --stem STEM [--list] TEXT...
+//
+// Each TEXT (UTF-8) is translated through the program's own translator with the set
+// DIR/STEM.{nfo,dt1,dt2}; one line per text gives its words, the words left as they
+// stand because no headword was found, and their share. --list adds those words,
+// commonest first.
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "dictionary/dictionary_store.h"
+#include "dictionary/formats.h"
+#include "entry/entry_reader.h"
+#include "text/cp1250.h"
+#include "translator/text_translator.h"
+
+using namespace lexavo;
+
+namespace {
+
+FixedTranslations fixedFor(const std::string& title) {
+    if (title == kTitleEnglishCzech) return FixedTranslations::kEnglishIntoCzech;
+    if (title == kTitleCzechEnglish) return FixedTranslations::kCzechIntoEnglish;
+    return FixedTranslations::kNone;
+}
+
+bool readText(const std::string& path, std::string& cp1250) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::stringstream s;
+    s << in.rdbuf();
+    cp1250.clear();
+    for (char c : utf8ToCp1250(s.str())) {
+        if (c == '\n') cp1250.push_back('\r');
+        cp1250.push_back(c);
+    }
+    return true;
+}
+
+// The words of text left untranslated, each with its count.
+std::vector<std::pair<std::string, int>> leftWords(TextTranslator& translator,
+                                                   const DictionaryStore& store,
+                                                   EntryReader& reader, const std::string& dir,
+                                                   const std::string& text,
+                                                   FixedTranslations fixed) {
+    std::map<std::string, int> counts;
+    std::string word, result;
+    for (size_t i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && isWordLetter(static_cast<unsigned char>(text[i]))) {
+            word.push_back(text[i]);
+            continue;
+        }
+        if (!word.empty() &&
+            translator.translate(store, reader, dir, word, fixed, result).wordsLeft > 0)
+            ++counts[cp1250ToUtf8(word)];
+        word.clear();
+    }
+    std::vector<std::pair<std::string, int>> left(counts.begin(), counts.end());
+    std::stable_sort(left.begin(), left.end(),
+                     [](const auto& a, const auto& b) { return a.second > b.second; });
+    return left;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string dir, stem;
+    bool list = false;
+    std::vector<std::string> texts;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--dir" && i + 1 < argc) dir = argv[++i];
+        else if (arg == "--stem" && i + 1 < argc) stem = argv[++i];
+        else if (arg == "--list") list = true;
+        else texts.push_back(arg);
+    }
+    if (dir.empty() || stem.empty() || texts.empty()) {
+        std::cerr << "usage: lexavo-untranslated --dir DIR --stem STEM [--list] TEXT...\n";
+        return 2;
+    }
+    DictionaryStore store;
+    store.fileNames = {stem + ".nfo", stem + ".dt1", stem + ".dt2"};
+    if (store.loadDictionary(dir) != DictionaryStore::LoadResult::kLoaded) {
+        std::cerr << "cannot load " << dir << "/" << stem << "\n";
+        return 1;
+    }
+    const FixedTranslations fixed = fixedFor(std::string(store.dictInfo.title()));
+    EntryReader reader;
+    TextTranslator translator;
+    for (const std::string& path : texts) {
+        std::string text, result;
+        if (!readText(path, text)) {
+            std::cerr << "cannot read " << path << "\n";
+            return 1;
+        }
+        const TranslationOutcome outcome =
+            translator.translate(store, reader, dir, text, fixed, result);
+        const double share = outcome.words ? 100.0 * outcome.wordsLeft / outcome.words : 0.0;
+        std::printf("%s: %zu words, %zu left (%.1f %%)\n", path.c_str(), outcome.words,
+                    outcome.wordsLeft, share);
+        if (!list) continue;
+        for (const auto& [word, count] : leftWords(translator, store, reader, dir, text, fixed))
+            std::printf("  %d %s\n", count, word.c_str());
+    }
+    return 0;
+}
