@@ -9,6 +9,7 @@ packages=(
   dict-freedict-eng-ces dict-freedict-ces-eng dict-freedict-deu-eng trans-de-en
   xvfb openbox xdotool x11-utils xclip imagemagick poppler-utils
   clang libclang-rt-14-dev
+  libhunspell-dev hunspell-cs hunspell-de-de hunspell-en-us
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -5,6 +5,7 @@
 
 #include "app/program_state.h"
 #include "app/program_windows.h"
+#include "morphology/hunspell_base_forms.h"
 
 namespace lexavo {
 
@@ -27,7 +28,9 @@ int runLexavo(int argc, char** argv) {
     LexavoApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Lexavo"));
     const std::string exe = QCoreApplication::applicationFilePath().toStdString();
-    auto state = std::make_unique<ProgramState>(programDirFromExecutable(exe));
+    const std::string dir = programDirFromExecutable(exe);
+    auto state = std::make_unique<ProgramState>(
+        dir, std::make_unique<HunspellBaseForms>(hunspellFolders(dir)));
     ProgramWindows windows(*state);
     windows.main.show();
     try {

@@ -2,7 +2,10 @@
 
 namespace lexavo {
 
-ProgramState::ProgramState(std::string dir) : programDir(std::move(dir)) {}
+ProgramState::ProgramState(std::string dir, std::unique_ptr<BaseForms> forms)
+    : programDir(std::move(dir)), baseForms(std::move(forms)) {
+    translator.setBaseForms(baseForms.get());
+}
 
 std::string programDirFromExecutable(std::string_view path) {
     if (path.size() > 999) path = path.substr(0, 999);

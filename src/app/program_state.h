@@ -2,8 +2,10 @@
 // Everything the program works on for a whole run, allocated once at start-up:
 // one object built by the program entry (or by a test) and handed to the windows.
 
+#include <memory>
 #include <string>
 
+#include "dictionary/base_forms.h"
 #include "dictionary/catalogue.h"
 #include "dictionary/dictionary_store.h"
 #include "entry/entry_canvas.h"
@@ -18,9 +20,12 @@ namespace lexavo {
 struct ProgramState {
     // programDir: the directory of the executable (a temporary one in tests),
     // without a trailing separator.
-    explicit ProgramState(std::string dir);
+    // baseForms, where given, serves the translate command and the text translator
+    // with the base forms of words that have no headword as written.
+    explicit ProgramState(std::string dir, std::unique_ptr<BaseForms> baseForms = nullptr);
 
     std::string programDir;
+    std::unique_ptr<BaseForms> baseForms;
     DictionaryStore store;
     Catalogue catalogue;
     // The expression being looked up on the dictionary page.

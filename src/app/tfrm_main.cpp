@@ -39,7 +39,8 @@ void TfrmMain::createParts() {
         s.programDir,
         s.inputWord,
         s.prefixSearch,
-        {s.store, s.programDir, s.entryReader, s.entryCanvas, s.entryLayout}};
+        {s.store, s.programDir, s.entryReader, s.entryCanvas, s.entryLayout},
+        s.baseForms.get()};
     dictionaryPage_ = new DictionaryPage(*ui, page, dialogs_, this);
     const TranslatorPage::Parts translator{s.store,      s.programDir, s.entryReader,
                                            s.translator, *chooser_,    *dictionaryPage_};

@@ -173,7 +173,7 @@ void DictionaryPage::btnPrelozitClick() {
     ui_.editSlovo->setText(fromCp1250(word.view()));
     readField(kCommandWordChars);
     foldAsciiInPlace(word.data());
-    const TranslateDecision decision = decideTranslate(parts_.store, word.view());
+    const TranslateDecision decision = decideTranslate(parts_.store, word.view(), parts_.baseForms);
     if (decision.action == TranslateAction::kNothing) return;
     if (decision.action == TranslateAction::kListAll) {
         searchPrefix(0);
@@ -185,6 +185,7 @@ void DictionaryPage::btnPrelozitClick() {
     parts_.prefixSearch.foundSlot = decision.slot;
     switch (decision.action) {
         case TranslateAction::kShowStoredForm:
+        case TranslateAction::kShowBaseForm:
             word.set(parts_.store.headword(static_cast<uint32_t>(decision.slot)));
             muteWordChange_ = true;
             ui_.editSlovo->setText(fromCp1250(word.view()));

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "dictionary/dictionary_store.h"
+#include "dictionary/base_forms.h"
 #include "entry/entry_pane.h"
 #include "lookup/input_word.h"
 #include "lookup/prefix_search.h"
@@ -34,6 +35,9 @@ class DictionaryPage : public QObject {
         InputWord& inputWord;
         PrefixSearch& prefixSearch;
         EntryPane::Parts entry;
+        // The translate command tries these base forms of a word with no headword
+        // (none when null).
+        BaseForms* baseForms = nullptr;
     };
     DictionaryPage(Ui::TfrmMain& ui, const Parts& parts, TextFileDialogs& dialogs, QWidget* window);
 

@@ -1,6 +1,7 @@
 #include "lookup/exact_lookup.h"
 
 #include "dictionary/headword_index.h"
+#include "text/cp1250.h"
 
 namespace lexavo {
 
@@ -26,7 +27,8 @@ int32_t findFoldedSlot(const DictionaryStore& store, std::string_view folded) {
     return lowestFromStartSlot(store, store.foldedIndex(), folded);
 }
 
-TranslateDecision decideTranslate(const DictionaryStore& store, std::string_view folded) {
+TranslateDecision decideTranslate(const DictionaryStore& store, std::string_view folded,
+                                  BaseForms* forms) {
     if (folded.empty()) return {TranslateAction::kNothing};
     if (folded.size() == 1) return {TranslateAction::kListAll};
     if (const int32_t slot = findExactSlot(store, folded); slot >= 0)
@@ -35,6 +37,17 @@ TranslateDecision decideTranslate(const DictionaryStore& store, std::string_view
     // text.
     if (const int32_t slot = findFoldedSlot(store, folded); slot >= 0)
         return {TranslateAction::kShowStoredForm, slot};
+    if (forms != nullptr) {
+        std::string form;
+        const int32_t slot = findBaseFormHeadword(
+            *forms, headwordLanguage(store.dictInfo.title()), folded,
+            [&store](std::string_view f) {
+                const int32_t exact = findExactSlot(store, f);
+                return exact >= 0 ? exact : findFoldedSlot(store, foldAscii(f));
+            },
+            form);
+        if (slot >= 0) return {TranslateAction::kShowBaseForm, slot};
+    }
     return {TranslateAction::kNotFound};
 }
 

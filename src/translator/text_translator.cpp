@@ -79,6 +79,7 @@ TranslationOutcome TextTranslator::translate(const DictionaryStore& store, Entry
     reader_ = &reader;
     programDir_ = &programDir;
     fixed_ = fixed;
+    language_ = headwordLanguage(store.dictInfo.title());
     output_ = &result;
     outcome_ = {};
     result.clear();
@@ -145,6 +146,13 @@ void TextTranslator::translateWord(const char* letters, size_t n) {
         found = index_->find(*store_, asWritten, slots, kSlotsRead);
     }
     if (found == 0) {
+        const int32_t slot = findByBaseForm(asWritten);
+        if (slot >= 0) {
+            slots[0] = static_cast<uint32_t>(slot);
+            found = 1;
+        }
+    }
+    if (found == 0) {
         ++outcome_.wordsLeft;
         append(letters, n);
         return;
@@ -176,6 +184,17 @@ void TextTranslator::translateWord(const char* letters, size_t n) {
     }
     const char* stored = memoText_.data() + memo - 1;
     append(stored + 1, static_cast<unsigned char>(stored[0]));
+}
+
+int32_t TextTranslator::findByBaseForm(std::string_view word) {
+    if (baseForms_ == nullptr) return -1;
+    return findBaseFormHeadword(
+        *baseForms_, language_, word,
+        [this](std::string_view form) {
+            uint32_t slot;
+            return index_->find(*store_, form, &slot, 1) > 0 ? static_cast<int32_t>(slot) : -1;
+        },
+        baseForm_);
 }
 
 void TextTranslator::append(const char* bytes, size_t n) {

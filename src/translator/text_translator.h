@@ -16,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include "dictionary/base_forms.h"
 #include "dictionary/dictionary_store.h"
 #include "entry/entry_reader.h"
 
@@ -75,6 +76,10 @@ class TextTranslator {
     explicit TextTranslator(size_t pieceChars = kMaxSourceChars,
                             size_t resultBytes = kTranslationBufferBytes);
 
+    // Where a word has no headword as written, its base forms from forms (none when
+    // null) are tried in order, in the language of the loaded dictionary's headwords.
+    void setBaseForms(BaseForms* forms) { baseForms_ = forms; }
+
     // Translates source (code page 1250, lines ended by CR LF) with the dictionary
     // loaded in store, reading entries through reader, and writes the whole result
     // into result (which is replaced).
@@ -86,6 +91,8 @@ class TextTranslator {
     // One piece of the source, already copied into translationSource_.
     void translatePiece(size_t length, bool continuesRun);
     void translateWord(const char* letters, size_t n);
+    // The slot of the first base form of the word that is a headword, or -1.
+    int32_t findByBaseForm(std::string_view word);
     // Appends to translationResult_, handing a full buffer on to the output first.
     void append(const char* bytes, size_t n);
     void flushResult();
@@ -107,6 +114,9 @@ class TextTranslator {
     EntryReader* reader_ = nullptr;
     const std::string* programDir_ = nullptr;
     FixedTranslations fixed_ = FixedTranslations::kNone;
+    BaseForms* baseForms_ = nullptr;
+    WordLanguage language_ = WordLanguage::kNone;
+    std::string baseForm_;
     std::string* output_ = nullptr;
     TranslationOutcome outcome_;
     // The entry file is looked at once per run, at the first word found.

@@ -46,6 +46,7 @@ class DictionaryPageTest : public QObject {
     void enterWithoutMatchDrawsTheMessage();
     void emptyFieldDoesNothing();
     void capitalHeadwordIsFoundByItsFoldedText();
+    void inflectedWordShowsItsBaseForm();
     void missingEntryFileIsReported();
     void wordFieldSelectsItsTextOnFocusByCode();
     void largeListAppearsWhole();
@@ -236,6 +237,34 @@ void DictionaryPageTest::capitalHeadwordIsFoundByItsFoldedText() {
     QTest::keyClick(f.ui().editSlovo, Qt::Key_Return);
     QCOMPARE(f.state().entryCanvas.canvasHeight, 40);
     QCOMPARE(historyLines(f).size(), 8);
+}
+
+void DictionaryPageTest::inflectedWordShowsItsBaseForm() {
+    WindowFixture f;
+    writeEnglishCzechSet(f.dir());
+    f.start();
+    // "Houses" is no headword: its base form's entry is shown as if "house" had been
+    // chosen in the word list, the field showing the base form.
+    typeWord(f, q("Houses"));
+    QTest::keyClick(f.ui().editSlovo, Qt::Key_Return);
+    QCOMPARE(f.ui().editSlovo->text(), q("house"));
+    QCOMPARE(f.state().prefixSearch.foundSlot, 9);
+    QCOMPARE(f.state().entryCanvas.canvasHeight, 90);
+    const QString separator(58, QLatin1Char('='));
+    QCOMPARE(historyLines(f), (QStringList{q("\"House\" (2 výrazů):"), q(" - dům"),
+                                           q(" - ubytovat"), separator, QString()}));
+    QVERIFY(f.ui().editSlovo->hasFocus());
+    // An irregular form from the table.
+    typeWord(f, q("dogs"));
+    QTest::keyClick(f.ui().editSlovo, Qt::Key_Return);
+    QCOMPARE(f.ui().editSlovo->text(), q("dog"));
+    QCOMPARE(historyLines(f).at(5), q("\"Dog\" (1 výrazů):"));
+    // No base form that is a headword: the message, and no history block.
+    typeWord(f, q("housez"));
+    QTest::keyClick(f.ui().editSlovo, Qt::Key_Return);
+    QCOMPARE(f.state().entryCanvas.canvasHeight, 40);
+    QCOMPARE(f.state().prefixSearch.foundSlot, -1);
+    QCOMPARE(historyLines(f).size(), 9);
 }
 
 void DictionaryPageTest::missingEntryFileIsReported() {

@@ -5,13 +5,16 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include "morphology/hunspell_base_forms.h"
+
 namespace lexavo::testing {
 
 WindowFixture::WindowFixture() = default;
 WindowFixture::~WindowFixture() { stop(); }
 
 TfrmMain& WindowFixture::start() {
-    state_ = std::make_unique<ProgramState>(dir_.path());
+    state_ = std::make_unique<ProgramState>(
+        dir_.path(), std::make_unique<HunspellBaseForms>(hunspellFolders(dir_.path())));
     windows_ = std::make_unique<ProgramWindows>(*state_);
     window().show();
     window().activateWindow();

@@ -1,12 +1,14 @@
 // lexavo-untranslated: measures how many words of a text the word-by-word
 // translator leaves untranslated with a dictionary set.
 //
-//   lexavo-untranslated --dir DIR --stem STEM [--list] TEXT...
+//   lexavo-untranslated --dir DIR --stem STEM [--list] [--no-base-forms] [--print] TEXT...
 //
 // Each TEXT (UTF-8) is translated through the program's own translator with the set
 // DIR/STEM.{nfo,dt1,dt2}; one line per text gives its words, the words left as they
 // stand because no headword was found, and their share. --list adds those words,
-// commonest first.
+// commonest first. Base forms come from Hunspell and the tables of irregular forms,
+// as in the program; --no-base-forms leaves them out. --print writes the
+// translation (UTF-8) after the line.
 
 #include <algorithm>
 #include <cstdio>
@@ -20,6 +22,7 @@
 #include "dictionary/dictionary_store.h"
 #include "dictionary/formats.h"
 #include "entry/entry_reader.h"
+#include "morphology/hunspell_base_forms.h"
 #include "text/cp1250.h"
 #include "translator/text_translator.h"
 
@@ -74,17 +77,19 @@ std::vector<std::pair<std::string, int>> leftWords(TextTranslator& translator,
 
 int main(int argc, char** argv) {
     std::string dir, stem;
-    bool list = false;
+    bool list = false, baseForms = true, print = false;
     std::vector<std::string> texts;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--dir" && i + 1 < argc) dir = argv[++i];
         else if (arg == "--stem" && i + 1 < argc) stem = argv[++i];
         else if (arg == "--list") list = true;
+        else if (arg == "--no-base-forms") baseForms = false;
+        else if (arg == "--print") print = true;
         else texts.push_back(arg);
     }
     if (dir.empty() || stem.empty() || texts.empty()) {
-        std::cerr << "usage: lexavo-untranslated --dir DIR --stem STEM [--list] TEXT...\n";
+        std::cerr << "usage: lexavo-untranslated --dir DIR --stem STEM [--list] [--no-base-forms] [--print] TEXT...\n";
         return 2;
     }
     DictionaryStore store;
@@ -96,6 +101,8 @@ int main(int argc, char** argv) {
     const FixedTranslations fixed = fixedFor(std::string(store.dictInfo.title()));
     EntryReader reader;
     TextTranslator translator;
+    HunspellBaseForms forms(hunspellFolders(dir));
+    if (baseForms) translator.setBaseForms(&forms);
     for (const std::string& path : texts) {
         std::string text, result;
         if (!readText(path, text)) {
@@ -107,6 +114,7 @@ int main(int argc, char** argv) {
         const double share = outcome.words ? 100.0 * outcome.wordsLeft / outcome.words : 0.0;
         std::printf("%s: %zu words, %zu left (%.1f %%)\n", path.c_str(), outcome.words,
                     outcome.wordsLeft, share);
+        if (print) std::printf("%s\n", cp1250ToUtf8(result).c_str());
         if (!list) continue;
         for (const auto& [word, count] : leftWords(translator, store, reader, dir, text, fixed))
             std::printf("  %d %s\n", count, word.c_str());

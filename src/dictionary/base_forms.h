@@ -1,0 +1,41 @@
+#pragma once
+// Base forms of inflected words: where a word of a text or the word field has no
+// headword as written, the dictionary is searched for its base forms (Czech
+// "obchodě" -> "obchod", German "kauften" -> "kaufen", English "children" -> "child").
+// The core only asks; where the forms come from (a spelling dictionary, a table of
+// irregular forms, a test's own list) is the provider's business.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lexavo {
+
+enum class WordLanguage { kNone, kCzech, kEnglish, kGerman };
+
+// The language of a dictionary's headwords, told by its title (code page 1250); kNone
+// for a title that is none of the four directions.
+WordLanguage headwordLanguage(std::string_view title);
+
+class BaseForms {
+  public:
+    virtual ~BaseForms() = default;
+    // Replaces out with the base forms of word (code page 1250, as written) in
+    // language, the likeliest first. The word itself is never among them; out is
+    // empty where the word has none or the language is not known.
+    virtual void baseForms(WordLanguage language, std::string_view word,
+                           std::vector<std::string>& out) = 0;
+};
+
+// Looks one text up, giving its slot or -1.
+using FindHeadword = std::function<int32_t(std::string_view)>;
+
+// The slot of the first base form of word that find reports as a headword, each form
+// tried as given and then folded by the ASCII rule, or -1. form receives the text
+// that was found.
+int32_t findBaseFormHeadword(BaseForms& forms, WordLanguage language, std::string_view word,
+                             const FindHeadword& find, std::string& form);
+
+}  // namespace lexavo

@@ -1,0 +1,54 @@
+#pragma once
+// Base forms from Hunspell's spelling dictionaries (Debian's hunspell-cs,
+// hunspell-de-de, hunspell-en-us) and the committed tables of irregular forms.
+
+#include <array>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "dictionary/base_forms.h"
+#include "morphology/irregular_forms.h"
+
+class Hunspell;
+
+namespace lexavo {
+
+// The folders searched for <cs_CZ|de_DE|en_US>.aff and .dic, in order: the
+// "hunspell" folder of the program directory, then the system's.
+std::vector<std::string> hunspellFolders(const std::string& programDir);
+
+class HunspellBaseForms final : public BaseForms {
+  public:
+    explicit HunspellBaseForms(std::vector<std::string> folders);
+    ~HunspellBaseForms() override;
+
+    // The irregular forms of the table, then the stems Hunspell gives (each stem
+    // followed by its own irregular base forms), the word itself left out. A
+    // language's spelling dictionary is loaded at its first word; where none is
+    // found, only the table is used.
+    void baseForms(WordLanguage language, std::string_view word,
+                   std::vector<std::string>& out) override;
+
+    // Whether a spelling dictionary of language was found (loading it if needed).
+    bool hasSpellingDictionary(WordLanguage language);
+
+  private:
+    struct Language {
+        bool loaded = false;
+        std::unique_ptr<Hunspell> speller;
+        IrregularForms irregular;
+        // Each word's base forms, once worked out.
+        std::unordered_map<std::string, std::vector<std::string>> known;
+    };
+    Language* load(WordLanguage language);
+    void stems(Language& l, std::string_view word, std::vector<std::string>& out) const;
+    static void addReflexive(std::vector<std::string>& out);
+
+    std::vector<std::string> folders_;
+    std::array<Language, 3> languages_;
+};
+
+}  // namespace lexavo
