@@ -8,6 +8,8 @@
 //   BM_TranslateRealText and BM_TranslateRealTextPlain: the GPL texts of
 //     /usr/share/common-licenses with the bundled English-Czech set, the plain
 //     algorithm on the first 6,000 characters only;
+//   BM_TranslateRealTextWithBaseForms/cold:{0,1}: the same with base forms looked up
+//     for the words that have no headword as written, warm and cold;
 //   BM_LoadDictionary/{angcze,nemcze} beside BM_ReadFile/{angcze,nemcze}, reading the
 //     same .dt1 file into memory;
 //   BM_ExactLookupsPerSecond and ...Plain: random headwords of angcze through the
@@ -34,6 +36,7 @@
 #include "dictionary/headword_records.h"
 #include "entry/entry_reader.h"
 #include "lookup/exact_lookup.h"
+#include "morphology/hunspell_base_forms.h"
 #include "support/reference_entry_reader.h"
 #include "support/reference_exact_lookup.h"
 #include "support/reference_translator.h"
@@ -171,6 +174,44 @@ void BM_TranslateRealText(benchmark::State& state) {
     state.counters["chars"] = static_cast<double>(text.size());
 }
 BENCHMARK(BM_TranslateRealText)->Unit(benchmark::kMillisecond);
+
+// The same text with base forms looked up for every word that has no headword as
+// written, as the program does. Warm: the spelling dictionary is loaded and every
+// word's forms were worked out in an earlier run. Cold: a fresh provider each time
+// (its dictionary loaded outside the timing), so every such word goes to Hunspell.
+void BM_TranslateRealTextWithBaseForms(benchmark::State& state) {
+    EnglishCzech& e = englishCzech();
+    if (!e.loaded) return state.SkipWithError("the bundled angcze set is not built");
+    const bool cold = state.range(0) != 0;
+    const std::string text = gplText(kMaxSourceChars);
+    auto reader = std::make_unique<EntryReader>();
+    auto translator = std::make_unique<TextTranslator>();
+    auto forms = std::make_unique<HunspellBaseForms>(hunspellFolders(bundledDir()));
+    translator->setBaseForms(forms.get());
+    std::string result;
+    const TranslationOutcome first = translator->translate(
+        *e.store, *reader, bundledDir(), text, FixedTranslations::kEnglishIntoCzech, result);
+    for (auto _ : state) {
+        if (cold) {
+            state.PauseTiming();
+            forms = std::make_unique<HunspellBaseForms>(hunspellFolders(bundledDir()));
+            forms->hasSpellingDictionary(WordLanguage::kEnglish);
+            translator->setBaseForms(forms.get());
+            state.ResumeTiming();
+        }
+        translator->translate(*e.store, *reader, bundledDir(), text,
+                              FixedTranslations::kEnglishIntoCzech, result);
+        benchmark::DoNotOptimize(result.data());
+    }
+    state.counters["chars"] = static_cast<double>(text.size());
+    state.counters["words"] = static_cast<double>(first.words);
+    state.counters["left"] = static_cast<double>(first.wordsLeft);
+}
+BENCHMARK(BM_TranslateRealTextWithBaseForms)
+    ->ArgName("cold")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond);
 
 void BM_TranslateRealTextPlain(benchmark::State& state) {
     EnglishCzech& e = englishCzech();
