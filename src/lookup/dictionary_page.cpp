@@ -184,8 +184,14 @@ void DictionaryPage::btnPrelozitClick() {
 
     parts_.prefixSearch.foundSlot = decision.slot;
     switch (decision.action) {
-        case TranslateAction::kShowStoredForm:
         case TranslateAction::kShowBaseForm:
+            // The list shows the base form's words, as if it had been typed and
+            // chosen there.
+            ui_.editSlovo->setText(fromCp1250(parts_.store.headword(
+                static_cast<uint32_t>(decision.slot))));
+            parts_.prefixSearch.foundSlot = decision.slot;
+            [[fallthrough]];
+        case TranslateAction::kShowStoredForm:
             word.set(parts_.store.headword(static_cast<uint32_t>(decision.slot)));
             muteWordChange_ = true;
             ui_.editSlovo->setText(fromCp1250(word.view()));

@@ -248,6 +248,8 @@ void DictionaryPageTest::inflectedWordShowsItsBaseForm() {
     typeWord(f, q("Houses"));
     QTest::keyClick(f.ui().editSlovo, Qt::Key_Return);
     QCOMPARE(f.ui().editSlovo->text(), q("house"));
+    QCOMPARE(listRows(f), QStringList{q("house")});
+    QCOMPARE(currentRow(f), 0);
     QCOMPARE(f.state().prefixSearch.foundSlot, 9);
     QCOMPARE(f.state().entryCanvas.canvasHeight, 90);
     const QString separator(58, QLatin1Char('='));
