@@ -1,26 +1,30 @@
 // lexavo-untranslated: measures how many words of a text the word-by-word
 // translator leaves untranslated with a dictionary set.
 //
-//   lexavo-untranslated --dir DIR --stem STEM [--list] [--no-base-forms] [--print] TEXT...
+//   lexavo-untranslated --dir DIR --stem STEM [--list] [--no-base-forms] [--print]
+//                       [--base-forms-used] TEXT...
 //
 // Each TEXT (UTF-8) is translated through the program's own translator with the set
 // DIR/STEM.{nfo,dt1,dt2}; one line per text gives its words, the words left as they
 // stand because no headword was found, and their share. --list adds those words,
 // commonest first. Base forms come from Hunspell and the tables of irregular forms,
 // as in the program; --no-base-forms leaves them out. --print writes the
-// translation (UTF-8) after the line.
+// translation (UTF-8) after the line. --base-forms-used lists each word that was
+// translated through a base form, with that form.
 
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <map>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "dictionary/dictionary_store.h"
 #include "dictionary/formats.h"
+#include "dictionary/headword_index.h"
 #include "entry/entry_reader.h"
 #include "morphology/hunspell_base_forms.h"
 #include "text/cp1250.h"
@@ -73,11 +77,37 @@ std::vector<std::pair<std::string, int>> leftWords(TextTranslator& translator,
     return left;
 }
 
+// Each distinct word with no headword as written (nor in small letters) that a base
+// form found, with the form, in the order of the text.
+void printBaseFormsUsed(const DictionaryStore& store, BaseForms& forms, const std::string& text) {
+    const HeadwordIndex& index = store.exactIndex();
+    auto find = [&](std::string_view w) {
+        uint32_t slot;
+        return index.find(store, w, &slot, 1) > 0 ? static_cast<int32_t>(slot) : -1;
+    };
+    std::set<std::string> seen;
+    std::string word;
+    for (size_t i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && isWordLetter(static_cast<unsigned char>(text[i]))) {
+            word.push_back(text[i]);
+            continue;
+        }
+        if (!word.empty() && seen.insert(word).second && find(word) < 0 &&
+            find(foldAscii(word)) < 0) {
+            std::string form;
+            if (findBaseFormHeadword(forms, headwordLanguage(store.dictInfo.title()), word, find,
+                                     form) >= 0)
+                std::printf("  %s -> %s\n", cp1250ToUtf8(word).c_str(), cp1250ToUtf8(form).c_str());
+        }
+        word.clear();
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     std::string dir, stem;
-    bool list = false, baseForms = true, print = false;
+    bool list = false, baseForms = true, print = false, used = false;
     std::vector<std::string> texts;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -86,10 +116,12 @@ int main(int argc, char** argv) {
         else if (arg == "--list") list = true;
         else if (arg == "--no-base-forms") baseForms = false;
         else if (arg == "--print") print = true;
+        else if (arg == "--base-forms-used") used = true;
         else texts.push_back(arg);
     }
     if (dir.empty() || stem.empty() || texts.empty()) {
-        std::cerr << "usage: lexavo-untranslated --dir DIR --stem STEM [--list] [--no-base-forms] [--print] TEXT...\n";
+        std::cerr << "usage: lexavo-untranslated --dir DIR --stem STEM [--list] [--no-base-forms] [--print]\n"
+                     "         [--base-forms-used] TEXT...\n";
         return 2;
     }
     DictionaryStore store;
@@ -115,6 +147,7 @@ int main(int argc, char** argv) {
         std::printf("%s: %zu words, %zu left (%.1f %%)\n", path.c_str(), outcome.words,
                     outcome.wordsLeft, share);
         if (print) std::printf("%s\n", cp1250ToUtf8(result).c_str());
+        if (used) printBaseFormsUsed(store, forms, text);
         if (!list) continue;
         for (const auto& [word, count] : leftWords(translator, store, reader, dir, text, fixed))
             std::printf("  %d %s\n", count, word.c_str());
