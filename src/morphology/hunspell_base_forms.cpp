@@ -108,10 +108,16 @@ bool HunspellBaseForms::hasSpellingDictionary(WordLanguage language) {
     return l != nullptr && l->speller != nullptr;
 }
 
+void HunspellBaseForms::forgetKnownWords() {
+    for (Language& l : languages_) l.known.clear();
+}
+
 void HunspellBaseForms::stems(Language& l, std::string_view word,
                               std::vector<std::string>& out) const {
     if (!l.speller) return;
-    std::vector<std::string> found = l.speller->stem(cp1250ToUtf8(word));
+    // The stems of the word's analyses: the same stems as stem(word) gives, in about
+    // half its time.
+    const std::vector<std::string> found = l.speller->stem(l.speller->analyze(cp1250ToUtf8(word)));
     for (const std::string& utf8 : found) {
         const std::string form = utf8ToCp1250(utf8);
         if (form.find('?') != std::string::npos) continue;
@@ -149,8 +155,8 @@ void HunspellBaseForms::baseForms(WordLanguage language, std::string_view word,
     if (small != word) addIrregular(l->irregular, out, word, small);
     stems(*l, word, out);
     // A German noun typed in small letters is known to the speller only with its
-    // capital; in the other languages the capital is tried where nothing was found.
-    if (small == word && (language == WordLanguage::kGerman || out.empty())) {
+    // capital.
+    if (small == word && language == WordLanguage::kGerman) {
         const std::string capital = withFirstLetter(word, capitalOf);
         if (capital != word) stems(*l, capital, out);
         out.erase(std::remove(out.begin(), out.end(), key), out.end());

@@ -34,6 +34,8 @@ class HunspellBaseForms final : public BaseForms {
 
     // Whether a spelling dictionary of language was found (loading it if needed).
     bool hasSpellingDictionary(WordLanguage language);
+    // Forgets the forms worked out so far; the spelling dictionaries stay loaded.
+    void forgetKnownWords();
 
   private:
     struct Language {
