@@ -3,6 +3,7 @@
 #include <hunspell/hunspell.hxx>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 
 #include "text/cp1250.h"
@@ -31,11 +32,16 @@ constexpr LanguageFiles kFiles[] = {{"cs", "cs_CZ"}, {"de", "de_DE"}, {"en", "en
 // A cache that has grown this large is emptied rather than kept growing.
 constexpr size_t kMaxKnownWords = 200000;
 
-bool isRegularFile(const std::string& path) {
-    std::FILE* file = openRegularFile(path);
+// A spelling dictionary's file is used only when it is a regular file of a sane
+// size: the largest of Debian's is under 4 MB.
+constexpr uint64_t kMaxSpellingFileBytes = uint64_t{64} << 20;
+
+bool isSpellingFile(const std::string& path) {
+    uint64_t size = 0;
+    std::FILE* file = openRegularFile(path, &size);
     if (file == nullptr) return false;
     std::fclose(file);
-    return true;
+    return size <= kMaxSpellingFileBytes;
 }
 
 // The small letter of a code page 1250 capital, or 0 for any other byte. The
@@ -93,7 +99,7 @@ HunspellBaseForms::Language* HunspellBaseForms::load(WordLanguage language) {
     l.irregular.read(irregularFormsTable(kFiles[i].code));
     for (const std::string& folder : folders_) {
         const std::string stem = folder + "/" + kFiles[i].speller;
-        if (!isRegularFile(stem + ".aff") || !isRegularFile(stem + ".dic")) continue;
+        if (!isSpellingFile(stem + ".aff") || !isSpellingFile(stem + ".dic")) continue;
         auto speller = std::make_unique<Hunspell>((stem + ".aff").c_str(), (stem + ".dic").c_str());
         // Words are handed over in UTF-8; a dictionary in another encoding is not used.
         if (speller->get_dict_encoding() != "UTF-8") continue;

@@ -2,6 +2,7 @@
 // irregular forms, as the program uses them.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <string>
@@ -91,6 +92,12 @@ TEST(HunspellBaseForms, WithoutSpellingDictionariesTheTablesStillServe) {
     ASSERT_EQ(::mkfifo(empty.file("en_US.aff").c_str(), 0600), 0);
     HunspellBaseForms withFifo({empty.path()});
     EXPECT_FALSE(withFifo.hasSpellingDictionary(WordLanguage::kEnglish));
+    // Nor one larger than any real one (a sparse file of 64 MB and a byte).
+    empty.writeFile("cs_CZ.aff", "SET UTF-8\n");
+    empty.writeFile("cs_CZ.dic", "1\npes\n");
+    ASSERT_EQ(::truncate(empty.file("cs_CZ.dic").c_str(), (64ll << 20) + 1), 0);
+    HunspellBaseForms withHuge({empty.path()});
+    EXPECT_FALSE(withHuge.hasSpellingDictionary(WordLanguage::kCzech));
 }
 
 TEST(IrregularForms, ReadsWellFormedLinesInOrderAndSkipsTheRest) {
