@@ -10,6 +10,8 @@
 //     algorithm on the first 6,000 characters only;
 //   BM_TranslateRealTextWithBaseForms/cold:{0,1}: the same with base forms looked up
 //     for the words that have no headword as written, warm and cold;
+//   BM_LoadSpellingDictionary/language:{1,3,2}: Czech, German and English Hunspell
+//     dictionaries loaded, as at the first word that needs one;
 //   BM_LoadDictionary/{angcze,nemcze} beside BM_ReadFile/{angcze,nemcze}, reading the
 //     same .dt1 file into memory;
 //   BM_ExactLookupsPerSecond and ...Plain: random headwords of angcze through the
@@ -209,6 +211,23 @@ BENCHMARK(BM_TranslateRealTextWithBaseForms)
     ->ArgName("cold")
     ->Arg(0)
     ->Arg(1)
+    ->Unit(benchmark::kMillisecond);
+
+// The first word of a language with no headword as written loads that language's
+// spelling dictionary: the one pause base forms add, once per run.
+void BM_LoadSpellingDictionary(benchmark::State& state) {
+    const WordLanguage language = static_cast<WordLanguage>(state.range(0));
+    for (auto _ : state) {
+        HunspellBaseForms forms(hunspellFolders(bundledDir()));
+        if (!forms.hasSpellingDictionary(language))
+            return state.SkipWithError("no spelling dictionary");
+    }
+}
+BENCHMARK(BM_LoadSpellingDictionary)
+    ->ArgName("language")
+    ->Arg(static_cast<int>(WordLanguage::kCzech))
+    ->Arg(static_cast<int>(WordLanguage::kGerman))
+    ->Arg(static_cast<int>(WordLanguage::kEnglish))
     ->Unit(benchmark::kMillisecond);
 
 void BM_TranslateRealTextPlain(benchmark::State& state) {

@@ -10,6 +10,8 @@ PAIRS = [
     ("BM_EntryLookupAtCapacity/1", "BM_EntryLookupAtCapacityPlain/1", 1.0),
     ("BM_EntryLookupAtCapacity/2", "BM_EntryLookupAtCapacityPlain/2", 1.0),
     ("BM_TranslateRealText", "BM_TranslateRealTextPlain", None),  # per character
+    ("BM_TranslateRealTextWithBaseForms/cold:0", "BM_TranslateRealText", 1.0),
+    ("BM_TranslateRealTextWithBaseForms/cold:1", "BM_TranslateRealText", 1.0),
     ("BM_LoadDictionary/0", "BM_ReadFile/0", 1.0),
     ("BM_LoadDictionary/1", "BM_ReadFile/1", 1.0),
     ("BM_ExactLookupsPerSecond", "BM_ExactLookupsPerSecondPlain", "rate"),
