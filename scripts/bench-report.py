@@ -54,8 +54,10 @@ def main(paths):
             print(f"{fig}: {fs * 1e6:,.1f} us beside {ref}: {rs * 1e6:,.1f} us "
                   f"({fs / rs:.1f} times as long)")
         else:
+            ratio = rs / fs
+            shown = f"{ratio:.2f}" if ratio < 10 else f"{ratio:,.0f}"
             print(f"{fig}: {fs * 1e6:,.1f} us beside {ref}: {rs * 1e6:,.1f} us "
-                  f"({rs / fs:,.0f} times as fast)")
+                  f"({shown} times as fast)")
 
 
 if __name__ == "__main__":

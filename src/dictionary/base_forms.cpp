@@ -1,9 +1,9 @@
 #include "dictionary/base_forms.h"
 
+#include <utility>
+
 #include "dictionary/formats.h"
 #include "text/cp1250.h"
-
-#include <utility>
 
 namespace lexavo {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "dictionary/dictionary_store.h"
 #include "dictionary/base_forms.h"
+#include "dictionary/dictionary_store.h"
 #include "entry/entry_pane.h"
 #include "lookup/input_word.h"
 #include "lookup/prefix_search.h"
