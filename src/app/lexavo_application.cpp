@@ -1,6 +1,9 @@
 #include "app/lexavo_application.h"
 
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
+#include <QTranslator>
 #include <exception>
 
 #include "app/program_state.h"
@@ -24,11 +27,27 @@ bool LexavoApplication::notify(QObject* receiver, QEvent* event) {
     return false;
 }
 
+bool installCzechQtTexts(QCoreApplication& app, const QString& programDir) {
+    QLocale::setDefault(QLocale(QLocale::Czech, QLocale::CzechRepublic));
+    auto* translator = new QTranslator(&app);
+    const QString name = QStringLiteral("qtbase_cs");
+    for (const QString& folder : {programDir + QStringLiteral("/translations"),
+                                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)}) {
+        if (translator->load(name, folder)) {
+            QCoreApplication::installTranslator(translator);
+            return true;
+        }
+    }
+    delete translator;
+    return false;
+}
+
 int runLexavo(int argc, char** argv) {
     LexavoApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Lexavo"));
     const std::string exe = QCoreApplication::applicationFilePath().toStdString();
     const std::string dir = programDirFromExecutable(exe);
+    installCzechQtTexts(app, QString::fromStdString(dir));
     auto state = std::make_unique<ProgramState>(
         dir, std::make_unique<HunspellBaseForms>(hunspellFolders(dir)));
     ProgramWindows windows(*state);

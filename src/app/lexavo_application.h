@@ -13,6 +13,11 @@ class LexavoApplication : public QApplication {
     bool notify(QObject* receiver, QEvent* event) override;
 };
 
+// Loads Qt's own Czech texts, so that the standard dialogs and buttons speak Czech:
+// from a "translations" folder beside the program first (an installed copy), then
+// from Qt's translations folder. Returns whether they were found.
+bool installCzechQtTexts(QCoreApplication& app, const QString& programDir);
+
 // Creates the windows, runs the event loop and returns 0. The command line is not read.
 int runLexavo(int argc, char** argv);
 
