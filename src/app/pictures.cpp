@@ -84,8 +84,10 @@ QPixmap translateIcon() {
 }
 
 // The logo: the program's name written upward along the narrow panel.
-QPixmap logoPicture() {
-    QPixmap pixmap(45, 300);
+QPixmap logoPicture(qreal ratio) {
+    // Drawn at the screen's resolution, 45 x 300 logical pixels.
+    QPixmap pixmap(QSize(45, 300) * ratio);
+    pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(QColor(0, 0, 128));
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);

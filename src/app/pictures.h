@@ -12,6 +12,6 @@ QPixmap printIcon();
 QPixmap arrowIcon(bool right);
 QPixmap translateIcon();
 // The program's name written upward along the narrow logo panel.
-QPixmap logoPicture();
+QPixmap logoPicture(qreal ratio);
 
 }  // namespace lexavo

@@ -8,6 +8,8 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QProxyStyle>
+#include <QTabBar>
 
 #include "app/information_dialogs.h"
 #include "app/menu_shortcuts.h"
@@ -17,6 +19,20 @@
 #include "ui_tfrm_main.h"
 
 namespace lexavo {
+
+namespace {
+
+// The platform's style with half the space around a tab's caption.
+class CompactTabStyle : public QProxyStyle {
+  public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        const int value = QProxyStyle::pixelMetric(metric, option, widget);
+        return metric == PM_TabBarTabHSpace ? value / 2 : value;
+    }
+};
+
+}  // namespace
 
 Shell::Shell(Ui::TfrmMain& ui, QMainWindow* window, const std::string& programDir,
              TranslatorPage& translatorPage)
@@ -44,7 +60,7 @@ void Shell::setUpPictures() {
     ui_.ToolButton5->setIcon(arrowIcon(false));
     ui_.ToolButton6->setIcon(arrowIcon(true));
     ui_.ToolButton8->setIcon(translateIcon());
-    ui_.imgLogo->setPixmap(logoPicture());
+    ui_.imgLogo->setPixmap(logoPicture(ui_.imgLogo->devicePixelRatioF()));
     ui_.panelInfo->setText(
         QStringLiteral("Lexavo 6 – anglicko-český a německo-český slovník  "
                        "(www.lexavo.example)"));
@@ -55,6 +71,11 @@ void Shell::setUpPictures() {
     ui_.spliter1->setStretchFactor(0, 0);
     ui_.spliter1->setStretchFactor(1, 1);
     ui_.panelNalezeno->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    // The history page's two long captions fit side by side in the default window
+    // with narrower space around each caption.
+    auto* compact = new CompactTabStyle;
+    compact->setParent(ui_.pageControlHledane);
+    ui_.pageControlHledane->tabBar()->setStyle(compact);
 }
 
 void Shell::connectPages() {

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QEvent>
 #include <QScreen>
+#include <QScrollArea>
 #include <QToolButton>
 
 #include "text/event_hook.h"
@@ -19,6 +20,14 @@ TfrmMain::TfrmMain(ProgramState& state, QWidget* parent)
       ui(new Ui::TfrmMain),
       dialogs_(this, QString::fromStdString(state.programDir)) {
     ui->setupUi(this);
+    // Below the size its controls need, the window scrolls its content instead of
+    // pressing the controls over one another.
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("scrollObsah"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(takeCentralWidget());
+    setCentralWidget(scroll);
     // The translator's menu is hidden as a whole; its items still take their keys.
     ui->Peklada1->menuAction()->setVisible(false);
     createParts();

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QStringList>
 #include <algorithm>
+#include <cmath>
 
 #include "text/qt_text.h"
 
@@ -31,7 +32,27 @@ void copyStoreInto(const EntryCanvas& canvas, QImage& image) {
     }
 }
 
+// The heading's rule: a silver row and a black one under it.
+void drawRule(QPainter& p, const RuleItem& r) {
+    const int width = r.x1 - r.x0 + 1;
+    if (width <= 0) return;
+    p.fillRect(r.x0, r.silverY, width, 1, kSilver);
+    p.fillRect(r.x0, r.silverY + 1, width, 1, kBlack);
+}
+
 }  // namespace
+
+// One text line with its top at (x, y); every line but the heading on white.
+void EntryPainter::drawText(QPainter& p, TextKind kind, int x, int y, int pixelHeight,
+                            const QString& text) {
+    const QFont font = fontFor(kind, pixelHeight);
+    const QFontMetrics metrics(font, p.device());
+    p.setFont(font);
+    if (kind != TextKind::kHeading)
+        p.fillRect(x, y, metrics.horizontalAdvance(text), metrics.height(), kWhite);
+    p.setPen(colourFor(kind));
+    p.drawText(x, y + metrics.ascent(), text);
+}
 
 QFont EntryPainter::fontFor(TextKind kind, int pixelHeight) {
     QFont font;
@@ -106,26 +127,10 @@ void EntryPainter::growTo(int height) {
 void EntryPainter::draw(const EntryLayout& layout) {
     growTo(layout.height);
     QPainter p(&picture_);
-    if (layout.hasRule) {
-        const RuleItem& r = layout.rule;
-        const int width = r.x1 - r.x0 + 1;
-        if (width > 0) {
-            p.fillRect(r.x0, r.silverY, width, 1, kSilver);
-            p.fillRect(r.x0, r.silverY + 1, width, 1, kBlack);
-        }
-    }
+    if (layout.hasRule) drawRule(p, layout.rule);
     for (size_t i = 0; i < layout.textCount; ++i) {
         const TextItem& item = layout.texts[i];
-        const QFont font = fontFor(item.kind, item.pixelHeight);
-        const QString text = fromCp1250(item.text);
-        const QFontMetrics metrics(font, &picture_);
-        p.setFont(font);
-        // Every line but the heading is drawn on a white background.
-        if (item.kind != TextKind::kHeading) {
-            p.fillRect(item.x, item.y, metrics.horizontalAdvance(text), metrics.height(), kWhite);
-        }
-        p.setPen(colourFor(item.kind));
-        p.drawText(item.x, item.y + metrics.ascent(), text);
+        drawText(p, item.kind, item.x, item.y, item.pixelHeight, fromCp1250(item.text));
     }
     p.end();
     canvas_.nextLineY = layout.nextLineY;
@@ -135,6 +140,39 @@ QImage canvasViewPicture(const EntryCanvas& canvas, int width) {
     QImage image(std::max(width, 0), std::max(canvas.canvasHeight, 0), QImage::Format_RGB32);
     image.fill(kWhite);
     copyStoreInto(canvas, image);
+    return image;
+}
+
+}  // namespace lexavo
+
+namespace lexavo {
+
+void DrawnEntry::clear(int height) {
+    height_ = height;
+    rules_.clear();
+    texts_.clear();
+}
+
+void DrawnEntry::add(const EntryLayout& layout) {
+    height_ = std::min(std::max(height_, layout.height), kCanvasRows);
+    if (layout.hasRule) rules_.push_back(layout.rule);
+    for (size_t i = 0; i < layout.textCount; ++i) {
+        const TextItem& t = layout.texts[i];
+        texts_.push_back({t.kind, t.x, t.y, t.pixelHeight, std::string(t.text)});
+    }
+}
+
+QImage DrawnEntry::picture(int width, qreal ratio) const {
+    const int w = std::max(width, 0);
+    QImage image(static_cast<int>(std::ceil(w * ratio)), static_cast<int>(std::ceil(height_ * ratio)),
+                 QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(kWhite);
+    QPainter p(&image);
+    // Nothing is drawn past the store's columns and rows, as in the store.
+    p.setClipRect(0, 0, std::min(w, kCanvasColumns), height_);
+    for (const RuleItem& r : rules_) drawRule(p, r);
+    for (const Text& t : texts_) EntryPainter::drawText(p, t.kind, t.x, t.y, t.pixelHeight, fromCp1250(t.text));
     return image;
 }
 

@@ -5,6 +5,10 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QPainter>
+#include <QString>
+#include <string>
+#include <vector>
 
 #include "entry/entry_canvas.h"
 #include "entry/entry_layout.h"
@@ -29,6 +33,10 @@ class EntryPainter {
     // "Times" is Liberation Serif, its metric twin, asked for by name first.
     static QFont fontFor(TextKind kind, int pixelHeight);
     static QColor colourFor(TextKind kind);
+    // One text line of the layout with its top at (x, y); every line but the heading
+    // on a white background.
+    static void drawText(QPainter& p, TextKind kind, int x, int y, int pixelHeight,
+                         const QString& text);
 
   private:
     void growTo(int height);
@@ -40,5 +48,31 @@ class EntryPainter {
 // The entry view's picture: the store's rows, width columns of them; columns past
 // the store's 800 are white.
 QImage canvasViewPicture(const EntryCanvas& canvas, int width);
+
+// What the drawing operations since the picture was last cleared put into it, kept
+// so that a screen of more than one device pixel per logical pixel can be given the
+// same picture drawn at its own resolution.
+class DrawnEntry {
+  public:
+    void clear(int height);
+    void add(const EntryLayout& layout);
+    // The picture's height in the store after the last operation.
+    int height() const { return height_; }
+    // The picture at ratio device pixels per logical pixel, width logical columns
+    // (those past the store's 800 white), every position and size as in the store.
+    QImage picture(int width, qreal ratio) const;
+
+  private:
+    struct Text {
+        TextKind kind;
+        int x;
+        int y;
+        int pixelHeight;
+        std::string text;
+    };
+    int height_ = 0;
+    std::vector<RuleItem> rules_;
+    std::vector<Text> texts_;
+};
 
 }  // namespace lexavo

@@ -44,6 +44,7 @@ void EntryPane::clear() {
     EntryPainter painter(parts_.canvas);
     painter.clearPicture();
     painter.storeCanvasPicture();
+    drawn_.clear(parts_.canvas.canvasHeight);
     repaintView();
     // A new entry is shown from its top.
     box_->verticalScrollBar()->setValue(0);
@@ -63,6 +64,7 @@ bool EntryPane::render(char* word) {
     parts_.layout.layoutEntry(parts_.reader, word, parts_.canvas, screenDpi());
     painter.draw(parts_.layout);
     painter.storeCanvasPicture();
+    drawn_.add(parts_.layout);
     repaintView();
     return true;
 }
@@ -73,6 +75,7 @@ void EntryPane::renderNotFound(std::string_view message) {
     parts_.layout.layoutNotFound(message, parts_.canvas, screenDpi());
     painter.draw(parts_.layout);
     painter.storeCanvasPicture();
+    drawn_.add(parts_.layout);
     repaintView();
 }
 
@@ -83,9 +86,16 @@ void EntryPane::repaintView() {
 }
 
 void EntryPane::paint(EntryView& view) {
-    const QImage picture = canvasViewPicture(parts_.canvas, view.width());
+    const qreal ratio = view.devicePixelRatioF();
     QPainter painter(&view);
-    painter.drawImage(0, 0, picture);
+    // The store holds logical pixels; doubled on a HiDPI screen they would show
+    // blurred, so the lines drawn into it are drawn again at the screen's resolution
+    // (as long as the store holds just what they drew).
+    if (ratio > 1.0 && drawn_.height() == parts_.canvas.canvasHeight) {
+        painter.drawImage(QPointF(0, 0), drawn_.picture(view.width(), ratio));
+        return;
+    }
+    painter.drawImage(0, 0, canvasViewPicture(parts_.canvas, view.width()));
 }
 
 }  // namespace lexavo

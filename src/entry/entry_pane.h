@@ -9,6 +9,7 @@
 #include "dictionary/dictionary_store.h"
 #include "entry/entry_canvas.h"
 #include "entry/entry_layout.h"
+#include "entry/entry_painter.h"
 #include "entry/entry_reader.h"
 
 class QScrollArea;
@@ -41,7 +42,9 @@ class EntryPane {
     // The layout drawn last, with its history lines.
     const EntryLayout& layout() const { return parts_.layout; }
 
-    // The view's paint handler: the store's picture at the view's width.
+    // The view's paint handler: the store's picture at the view's width; on a
+    // screen of more than one device pixel per logical pixel, the same picture drawn
+    // at the screen's resolution.
     void paint(EntryView& view);
 
   private:
@@ -52,6 +55,7 @@ class EntryPane {
     QScrollArea* box_;
     EntryView* view_;
     QWidget* window_;
+    DrawnEntry drawn_;
 };
 
 }  // namespace lexavo

@@ -4,6 +4,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "text/fixed_dialog.h"
 #include "ui_tfrm_preklad.h"
 
 namespace lexavo {
@@ -13,6 +14,7 @@ TfrmPreklad::TfrmPreklad(QWidget* parent)
       Timer1(new QTimer(this)),
       ui(new Ui::TfrmPreklad) {
     ui->setupUi(this);
+    fixDialogSize(*this, false);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(kTimerIntervalMs);
     Timer1->setSingleShot(true);

@@ -21,7 +21,8 @@ start_display() {
     # runs side by side never share a display.
     local numfile
     numfile=$(mktemp /tmp/lexavo-display-XXXXXX)
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$numfile" >/dev/null 2>&1 &
+    # LEXAVO_SCREEN sets another screen size (width x height x depth).
+    Xvfb -displayfd 3 -screen 0 "${LEXAVO_SCREEN:-1024x768x24}" -nolisten tcp 3>"$numfile" >/dev/null 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 100); do
         [ -s "$numfile" ] && break
