@@ -10,7 +10,7 @@ packages=(
   xvfb openbox xdotool x11-utils xclip imagemagick poppler-utils
   clang libclang-rt-14-dev
   libhunspell-dev hunspell-cs hunspell-de-de hunspell-en-us
-  qt6-translations-l10n
+  qt6-translations-l10n desktop-file-utils
 )
 missing=()
 for p in "${packages[@]}"; do

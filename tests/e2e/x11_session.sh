@@ -60,14 +60,14 @@ stop_display() {
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
 }
 
-# Starts $dir/lexavo and waits for its main window; sets $app and $win. A start
+# Starts $dir/lexavo (or $program_command) and waits for its main window; sets $app and $win. A start
 # whose process ends without a window (a fresh X server that refused the
 # connection, seen on a loaded machine) is tried again, at most three times; its
 # messages are kept in stderr.log.
 start_program() {
     local attempt
     for attempt in 1 2 3; do
-        QT_QPA_PLATFORM=xcb "$dir/lexavo" 2>>"$dir/stderr.log" &
+        QT_QPA_PLATFORM=xcb "${program_command:-$dir/lexavo}" 2>>"$dir/stderr.log" &
         app=$!
         win=
         # A sanitizer build on a busy machine can take many seconds to show its window.
