@@ -80,6 +80,9 @@ TranslationOutcome TextTranslator::translate(const DictionaryStore& store, Entry
     programDir_ = &programDir;
     fixed_ = fixed;
     language_ = headwordLanguage(store.dictInfo.title());
+    negationWord_ = store.dictInfo.title() == kTitleCzechEnglish  ? std::string_view("not")
+                    : store.dictInfo.title() == kTitleCzechGerman ? std::string_view("nicht")
+                                                                  : std::string_view();
     output_ = &result;
     outcome_ = {};
     result.clear();
@@ -145,11 +148,15 @@ void TextTranslator::translateWord(const char* letters, size_t n) {
     if (!foundLower && asWritten != lower) {
         found = index_->find(*store_, asWritten, slots, kSlotsRead);
     }
+    // A Czech word whose base form drops its negative prefix ("nepomáhají" ->
+    // "pomáhat") keeps the negation in the translation ("not help").
+    std::string_view negation;
     if (found == 0) {
         const int32_t slot = findByBaseForm(asWritten);
         if (slot >= 0) {
             slots[0] = static_cast<uint32_t>(slot);
             found = 1;
+            negation = negationDropped(lower);
         }
     }
     if (found == 0) {
@@ -172,6 +179,14 @@ void TextTranslator::translateWord(const char* letters, size_t n) {
         append(fixed.data(), fixed.size());
         return;
     }
+    if (!negation.empty()) {
+        append(negation.data(), negation.size());
+        append(" ", 1);
+    }
+    appendFirstMeaning(slots, found);
+}
+
+void TextTranslator::appendFirstMeaning(const uint32_t* slots, size_t found) {
     uint32_t& memo = memo_[slots[0]];
     if (memo == 0) {
         reader_->collectCheckedSlots(*store_, slots, found);
@@ -184,6 +199,14 @@ void TextTranslator::translateWord(const char* letters, size_t n) {
     }
     const char* stored = memoText_.data() + memo - 1;
     append(stored + 1, static_cast<unsigned char>(stored[0]));
+}
+
+std::string_view TextTranslator::negationDropped(std::string_view lower) const {
+    if (negationWord_.empty()) return {};
+    // "ne" begins a negated Czech word; "nej" a superlative ("nejlepší").
+    const bool negated = lower.starts_with("ne") && !lower.starts_with("nej");
+    return negated && !foldAscii(baseForm_).starts_with("ne") ? negationWord_
+                                                              : std::string_view();
 }
 
 int32_t TextTranslator::findByBaseForm(std::string_view word) {

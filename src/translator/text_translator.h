@@ -93,6 +93,11 @@ class TextTranslator {
     void translateWord(const char* letters, size_t n);
     // The slot of the first base form of the word that is a headword, or -1.
     int32_t findByBaseForm(std::string_view word);
+    // The first meaning of the highest of slots, read once per run.
+    void appendFirstMeaning(const uint32_t* slots, size_t found);
+    // The target language's "not" when the base form just found (baseForm_) drops
+    // the negative prefix of the Czech word lower, otherwise an empty view.
+    std::string_view negationDropped(std::string_view lower) const;
     // Appends to translationResult_, handing a full buffer on to the output first.
     void append(const char* bytes, size_t n);
     void flushResult();
@@ -117,6 +122,7 @@ class TextTranslator {
     BaseForms* baseForms_ = nullptr;
     WordLanguage language_ = WordLanguage::kNone;
     std::string baseForm_;
+    std::string_view negationWord_;
     std::string* output_ = nullptr;
     TranslationOutcome outcome_;
     // The entry file is looked at once per run, at the first word found.

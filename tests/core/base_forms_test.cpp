@@ -95,6 +95,28 @@ TEST(BaseFormsInTheTranslator, FirstBaseFormThatIsAHeadwordGivesTheFirstMeaning)
     for (WordLanguage l : forms.languages) EXPECT_EQ(l, WordLanguage::kCzech);
 }
 
+// A negated Czech word found through its positive base form keeps the negation in
+// the target language; a superlative ("nej-") and a word whose base form keeps its
+// "ne" are no negations.
+TEST(BaseFormsInTheTranslator, NegatedCzechWordsKeepTheirNegation) {
+    const std::vector<testing::TestEntry> entries = {
+        {"a", {"x"}},        {cp("dobrý"), {"good"}},         {"nebe", {"sky"}},
+        {cp("neděle"), {"Sunday"}}, {cp("pomáhat"), {"help"}},
+    };
+    ListedForms forms(Forms{{cp("nepomáhají"), {cp("pomáhat")}},
+                            {cp("Nepomáhej"), {cp("pomáhat")}},
+                            {cp("nejlepší"), {cp("dobrý")}},
+                            {cp("neděli"), {cp("neděle")}}});
+    const std::string source = cp("nepomáhají Nepomáhej nejlepší neděli nebe");
+    LoadedSet english(kTitleCzechEnglish, cp("Čj->Aj"), entries);
+    EXPECT_EQ(english.translate(source, &forms), "not help not help good Sunday sky");
+    LoadedSet german(kTitleCzechGerman, kDirectionCzechGerman, entries);
+    EXPECT_EQ(german.translate(source, &forms), "nicht help nicht help good Sunday sky");
+    // Into Czech there is no Czech negation to keep.
+    LoadedSet intoCzech(kTitleGermanCzech, kDirectionGermanCzech, entries);
+    EXPECT_EQ(intoCzech.translate(cp("nepomáhají"), &forms), "help");
+}
+
 TEST(BaseFormsInTheTranslator, TriedOnlyAfterTheWordAsWrittenAndItsSmallLetters) {
     LoadedSet set(kTitleGermanCzech, kDirectionGermanCzech,
                   {{"gehen", {cp("jít")}}, {"Kind", {cp("dítě")}}, {"kind", {cp("laskavý")}},
