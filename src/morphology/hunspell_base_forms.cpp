@@ -124,9 +124,18 @@ void HunspellBaseForms::stems(Language& l, std::string_view word,
     // The stems of the word's analyses: the same stems as stem(word) gives, in about
     // half its time.
     const std::vector<std::string> found = l.speller->stem(l.speller->analyze(cp1250ToUtf8(word)));
+    std::vector<std::string> forms;
     for (const std::string& utf8 : found) {
-        const std::string form = utf8ToCp1250(utf8);
-        if (form.find('?') != std::string::npos) continue;
+        std::string form = utf8ToCp1250(utf8);
+        if (form.find('?') == std::string::npos) forms.push_back(std::move(form));
+    }
+    // Stems that begin as the word does come first: Czech "neděli" is "neděle"
+    // before it is a negated "děl".
+    const std::string begins = withFirstLetter(word.substr(0, 2), smallOf);
+    std::stable_partition(forms.begin(), forms.end(), [&](const std::string& form) {
+        return withFirstLetter(std::string_view(form).substr(0, 2), smallOf) == begins;
+    });
+    for (const std::string& form : forms) {
         addIrregular(l.irregular, out, word, form);
         addOnce(out, word, form);
     }
