@@ -58,10 +58,10 @@ def pieces(column):
 
 
 def de_stem(infinitive):
-    for end in ("en", "ern", "eln", "n"):
-        if infinitive.endswith(end):
-            return infinitive[: -len(end)] if end in ("en", "n") else infinitive[:-1]
-    return infinitive
+    """gehen -> geh, wandern -> wander, tun -> tu."""
+    if infinitive.endswith("en"):
+        return infinitive[:-2]
+    return infinitive[:-1] if infinitive.endswith("n") else infinitive
 
 
 def first(column):

@@ -22,19 +22,19 @@ WordLanguage headwordLanguage(std::string_view title);
 class BaseForms {
   public:
     virtual ~BaseForms() = default;
-    // Replaces out with the base forms of word (code page 1250, as written) in
-    // language, the likeliest first. The word itself is never among them; out is
-    // empty where the word has none or the language is not known.
-    virtual void baseForms(WordLanguage language, std::string_view word,
-                           std::vector<std::string>& out) = 0;
+    // The base forms of word (code page 1250, as written) in language, the likeliest
+    // first, valid until the next call. The word itself is never among them; none
+    // where the word has none or the language is not known.
+    virtual const std::vector<std::string>& baseForms(WordLanguage language,
+                                                      std::string_view word) = 0;
 };
 
-// Looks one text up, giving its slot or -1.
+// Looks one text up, giving its slot or -1; the caller's lookup decides how letter
+// case is matched.
 using FindHeadword = std::function<int32_t(std::string_view)>;
 
-// The slot of the first base form of word that find reports as a headword, each form
-// tried as given and then folded by the ASCII rule, or -1. form receives the text
-// that was found.
+// The slot of the first base form of word that find reports as a headword, or -1.
+// form receives that base form.
 int32_t findBaseFormHeadword(BaseForms& forms, WordLanguage language, std::string_view word,
                              const FindHeadword& find, std::string& form);
 

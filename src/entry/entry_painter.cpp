@@ -143,14 +143,11 @@ QImage canvasViewPicture(const EntryCanvas& canvas, int width) {
     return image;
 }
 
-}  // namespace lexavo
-
-namespace lexavo {
-
 void DrawnEntry::clear(int height) {
     height_ = height;
     rules_.clear();
     texts_.clear();
+    picture_ = QImage();
 }
 
 void DrawnEntry::add(const EntryLayout& layout) {
@@ -160,20 +157,26 @@ void DrawnEntry::add(const EntryLayout& layout) {
         const TextItem& t = layout.texts[i];
         texts_.push_back({t.kind, t.x, t.y, t.pixelHeight, std::string(t.text)});
     }
+    picture_ = QImage();
 }
 
-QImage DrawnEntry::picture(int width, qreal ratio) const {
+const QImage& DrawnEntry::picture(int width, qreal ratio) {
     const int w = std::max(width, 0);
-    QImage image(static_cast<int>(std::ceil(w * ratio)), static_cast<int>(std::ceil(height_ * ratio)),
-                 QImage::Format_RGB32);
-    image.setDevicePixelRatio(ratio);
-    image.fill(kWhite);
-    QPainter p(&image);
+    // Painted again at every scroll step: drawn once per entry, width and ratio.
+    if (!picture_.isNull() && pictureWidth_ == w && picture_.devicePixelRatio() == ratio)
+        return picture_;
+    picture_ = QImage(static_cast<int>(std::ceil(w * ratio)),
+                      static_cast<int>(std::ceil(height_ * ratio)), QImage::Format_RGB32);
+    pictureWidth_ = w;
+    picture_.setDevicePixelRatio(ratio);
+    picture_.fill(kWhite);
+    QPainter p(&picture_);
     // Nothing is drawn past the store's columns and rows, as in the store.
     p.setClipRect(0, 0, std::min(w, kCanvasColumns), height_);
     for (const RuleItem& r : rules_) drawRule(p, r);
-    for (const Text& t : texts_) EntryPainter::drawText(p, t.kind, t.x, t.y, t.pixelHeight, fromCp1250(t.text));
-    return image;
+    for (const Text& t : texts_)
+        EntryPainter::drawText(p, t.kind, t.x, t.y, t.pixelHeight, fromCp1250(t.text));
+    return picture_;
 }
 
 }  // namespace lexavo

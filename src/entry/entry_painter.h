@@ -59,8 +59,9 @@ class DrawnEntry {
     // The picture's height in the store after the last operation.
     int height() const { return height_; }
     // The picture at ratio device pixels per logical pixel, width logical columns
-    // (those past the store's 800 white), every position and size as in the store.
-    QImage picture(int width, qreal ratio) const;
+    // (those past the store's 800 white), every position and size as in the store;
+    // kept until the entry, the width or the ratio changes.
+    const QImage& picture(int width, qreal ratio);
 
   private:
     struct Text {
@@ -73,6 +74,8 @@ class DrawnEntry {
     int height_ = 0;
     std::vector<RuleItem> rules_;
     std::vector<Text> texts_;
+    QImage picture_;
+    int pictureWidth_ = 0;
 };
 
 }  // namespace lexavo

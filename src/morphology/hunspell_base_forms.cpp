@@ -154,16 +154,14 @@ void HunspellBaseForms::addReflexive(std::vector<std::string>& out) {
     }
 }
 
-void HunspellBaseForms::baseForms(WordLanguage language, std::string_view word,
-                                  std::vector<std::string>& out) {
-    out.clear();
+const std::vector<std::string>& HunspellBaseForms::baseForms(WordLanguage language,
+                                                             std::string_view word) {
+    static const std::vector<std::string> kNoForms;
     Language* l = load(language);
-    if (l == nullptr || word.empty()) return;
-    const std::string key(word);
-    if (const auto it = l->known.find(key); it != l->known.end()) {
-        out = it->second;
-        return;
-    }
+    if (l == nullptr || word.empty()) return kNoForms;
+    std::string key(word);
+    if (const auto it = l->known.find(key); it != l->known.end()) return it->second;
+    std::vector<std::string> out;
     addIrregular(l->irregular, out, word, word);
     // A word that begins a sentence is in the table with its small letter.
     const std::string small = withFirstLetter(word, smallOf);
@@ -178,7 +176,7 @@ void HunspellBaseForms::baseForms(WordLanguage language, std::string_view word,
     }
     if (language == WordLanguage::kCzech) addReflexive(out);
     if (l->known.size() >= kMaxKnownWords) l->known.clear();
-    l->known.emplace(key, out);
+    return l->known.emplace(std::move(key), std::move(out)).first->second;
 }
 
 }  // namespace lexavo

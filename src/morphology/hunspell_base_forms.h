@@ -29,8 +29,8 @@ class HunspellBaseForms final : public BaseForms {
     // followed by its own irregular base forms), the word itself left out. A
     // language's spelling dictionary is loaded at its first word; where none is
     // found, only the table is used.
-    void baseForms(WordLanguage language, std::string_view word,
-                   std::vector<std::string>& out) override;
+    const std::vector<std::string>& baseForms(WordLanguage language,
+                                              std::string_view word) override;
 
     // Whether a spelling dictionary of language was found (loading it if needed).
     bool hasSpellingDictionary(WordLanguage language);

@@ -156,6 +156,7 @@ void TextTranslator::translateWord(const char* letters, size_t n) {
         if (slot >= 0) {
             slots[0] = static_cast<uint32_t>(slot);
             found = 1;
+            ++outcome_.wordsByBaseForm;
             negation = negationDropped(lower);
         }
     }
@@ -213,9 +214,14 @@ int32_t TextTranslator::findByBaseForm(std::string_view word) {
     if (baseForms_ == nullptr) return -1;
     return findBaseFormHeadword(
         *baseForms_, language_, word,
+        // A form with capitals ("Kind") is found as it is or in small letters.
         [this](std::string_view form) {
             uint32_t slot;
-            return index_->find(*store_, form, &slot, 1) > 0 ? static_cast<int32_t>(slot) : -1;
+            if (index_->find(*store_, form, &slot, 1) > 0) return static_cast<int32_t>(slot);
+            const std::string folded = foldAscii(form);
+            if (folded != form && index_->find(*store_, folded, &slot, 1) > 0)
+                return static_cast<int32_t>(slot);
+            return int32_t{-1};
         },
         baseForm_);
 }

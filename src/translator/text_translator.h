@@ -66,6 +66,8 @@ struct TranslationOutcome {
     // headword was found for them.
     size_t words = 0;
     size_t wordsLeft = 0;
+    // Words translated through one of their base forms.
+    size_t wordsByBaseForm = 0;
 };
 
 class TextTranslator {
@@ -79,6 +81,8 @@ class TextTranslator {
     // Where a word has no headword as written, its base forms from forms (none when
     // null) are tried in order, in the language of the loaded dictionary's headwords.
     void setBaseForms(BaseForms* forms) { baseForms_ = forms; }
+    // The base form the last word translated through one was found by.
+    const std::string& lastBaseForm() const { return baseForm_; }
 
     // Translates source (code page 1250, lines ended by CR LF) with the dictionary
     // loaded in store, reading entries through reader, and writes the whole result

@@ -10,7 +10,7 @@
 namespace lexavo {
 
 TfrmPreklad::TfrmPreklad(QWidget* parent)
-    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+    : QDialog(parent, Qt::Tool),
       Timer1(new QTimer(this)),
       ui(new Ui::TfrmPreklad) {
     ui->setupUi(this);

@@ -28,12 +28,13 @@ class ListedForms final : public BaseForms {
   public:
     explicit ListedForms(Forms forms)
         : forms_(std::move(forms)) {}
-    void baseForms(WordLanguage language, std::string_view word,
-                   std::vector<std::string>& out) override {
+    const std::vector<std::string>& baseForms(WordLanguage language,
+                                              std::string_view word) override {
+        static const std::vector<std::string> kNoForms;
         asked.emplace_back(word);
         languages.push_back(language);
         const auto it = forms_.find(std::string(word));
-        out = it == forms_.end() ? std::vector<std::string>{} : it->second;
+        return it == forms_.end() ? kNoForms : it->second;
     }
     std::vector<std::string> asked;
     std::vector<WordLanguage> languages;

@@ -22,8 +22,7 @@ class HunspellForms : public ::testing::Test {
   protected:
     // The forms as UTF-8, for readable expectations.
     std::vector<std::string> of(WordLanguage language, const char* utf8) {
-        std::vector<std::string> out;
-        forms.baseForms(language, cp(utf8), out);
+        std::vector<std::string> out = forms.baseForms(language, cp(utf8));
         for (std::string& f : out) f = cp1250ToUtf8(f);
         return out;
     }
@@ -85,10 +84,9 @@ TEST(HunspellBaseForms, WithoutSpellingDictionariesTheTablesStillServe) {
     testing::TempProgramDir empty;
     HunspellBaseForms forms({empty.path()});
     EXPECT_FALSE(forms.hasSpellingDictionary(WordLanguage::kGerman));
-    std::vector<std::string> out;
-    forms.baseForms(WordLanguage::kGerman, "ging", out);
+    std::vector<std::string> out = forms.baseForms(WordLanguage::kGerman, "ging");
     EXPECT_EQ(out, std::vector<std::string>{"gehen"});
-    forms.baseForms(WordLanguage::kGerman, "kauften", out);
+    out = forms.baseForms(WordLanguage::kGerman, "kauften");
     EXPECT_TRUE(out.empty());
     // A spelling dictionary that is not a regular file is not used.
     empty.writeFile("en_US.dic", "");

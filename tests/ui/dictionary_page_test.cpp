@@ -32,6 +32,12 @@ void writeCountSet(const TempProgramDir& dir) {
     writeTestSet(dir, "angcze", kTitleEnglishCzech, cp("Aj->Čj"), "x", entries);
 }
 
+// The history block of the test set's "house": heading, two meanings, rule, blank.
+QStringList houseHistoryBlock() {
+    return {q("\"House\" (2 výrazů):"), q(" - dům"), q(" - ubytovat"),
+            QString(58, QLatin1Char('=')), QString()};
+}
+
 }  // namespace
 
 class DictionaryPageTest : public QObject {
@@ -162,9 +168,7 @@ void DictionaryPageTest::enterShowsTheEntryAndWritesTheHistory() {
     QCOMPARE(f.state().inputWord.view(), std::string_view("House"));
     QCOMPARE(f.state().prefixSearch.foundSlot, 9);
     QCOMPARE(f.ui().pageControlHledane->currentWidget(), f.ui().tabHledaneDnes);
-    const QString separator(58, QLatin1Char('='));
-    QCOMPARE(historyLines(f), (QStringList{q("\"House\" (2 výrazů):"), q(" - dům"),
-                                           q(" - ubytovat"), separator, QString()}));
+    QCOMPARE(historyLines(f), houseHistoryBlock());
     // The focus stays in the word field, nothing selected after Enter.
     QVERIFY(f.ui().editSlovo->hasFocus());
     QVERIFY(!f.ui().editSlovo->hasSelectedText());
@@ -252,9 +256,7 @@ void DictionaryPageTest::inflectedWordShowsItsBaseForm() {
     QCOMPARE(currentRow(f), 0);
     QCOMPARE(f.state().prefixSearch.foundSlot, 9);
     QCOMPARE(f.state().entryCanvas.canvasHeight, 90);
-    const QString separator(58, QLatin1Char('='));
-    QCOMPARE(historyLines(f), (QStringList{q("\"House\" (2 výrazů):"), q(" - dům"),
-                                           q(" - ubytovat"), separator, QString()}));
+    QCOMPARE(historyLines(f), houseHistoryBlock());
     QVERIFY(f.ui().editSlovo->hasFocus());
     // An irregular form from the table.
     typeWord(f, q("dogs"));

@@ -24,7 +24,6 @@
 
 #include "dictionary/dictionary_store.h"
 #include "dictionary/formats.h"
-#include "dictionary/headword_index.h"
 #include "entry/entry_reader.h"
 #include "morphology/hunspell_base_forms.h"
 #include "text/cp1250.h"
@@ -53,54 +52,56 @@ bool readText(const std::string& path, std::string& cp1250) {
     return true;
 }
 
-// The words of text left untranslated, each with its count.
-std::vector<std::pair<std::string, int>> leftWords(TextTranslator& translator,
-                                                   const DictionaryStore& store,
-                                                   EntryReader& reader, const std::string& dir,
-                                                   const std::string& text,
-                                                   FixedTranslations fixed) {
-    std::map<std::string, int> counts;
-    std::string word, result;
-    for (size_t i = 0; i <= text.size(); ++i) {
-        if (i < text.size() && isWordLetter(static_cast<unsigned char>(text[i]))) {
-            word.push_back(text[i]);
-            continue;
-        }
-        if (!word.empty() &&
-            translator.translate(store, reader, dir, word, fixed, result).wordsLeft > 0)
-            ++counts[cp1250ToUtf8(word)];
-        word.clear();
-    }
-    std::vector<std::pair<std::string, int>> left(counts.begin(), counts.end());
-    std::stable_sort(left.begin(), left.end(),
-                     [](const auto& a, const auto& b) { return a.second > b.second; });
-    return left;
-}
-
-// Each distinct word with no headword as written (nor in small letters) that a base
-// form found, with the form, in the order of the text.
-void printBaseFormsUsed(const DictionaryStore& store, BaseForms& forms, const std::string& text) {
-    const HeadwordIndex& index = store.exactIndex();
-    auto find = [&](std::string_view w) {
-        uint32_t slot;
-        return index.find(store, w, &slot, 1) > 0 ? static_cast<int32_t>(slot) : -1;
-    };
-    std::set<std::string> seen;
+// Calls use(word) for each word of text (a run of letters), in order.
+template <class Use>
+void forEachWord(const std::string& text, Use use) {
     std::string word;
     for (size_t i = 0; i <= text.size(); ++i) {
         if (i < text.size() && isWordLetter(static_cast<unsigned char>(text[i]))) {
             word.push_back(text[i]);
             continue;
         }
-        if (!word.empty() && seen.insert(word).second && find(word) < 0 &&
-            find(foldAscii(word)) < 0) {
-            std::string form;
-            if (findBaseFormHeadword(forms, headwordLanguage(store.dictInfo.title()), word, find,
-                                     form) >= 0)
-                std::printf("  %s -> %s\n", cp1250ToUtf8(word).c_str(), cp1250ToUtf8(form).c_str());
-        }
+        if (!word.empty()) use(word);
         word.clear();
     }
+}
+
+// One text's translation, and each word of it translated alone.
+struct Run {
+    TextTranslator& translator;
+    const DictionaryStore& store;
+    EntryReader& reader;
+    const std::string& dir;
+    FixedTranslations fixed;
+
+    TranslationOutcome translate(const std::string& text, std::string& result) {
+        return translator.translate(store, reader, dir, text, fixed, result);
+    }
+};
+
+// The words of text left untranslated, each with its count.
+std::vector<std::pair<std::string, int>> leftWords(Run& run, const std::string& text) {
+    std::map<std::string, int> counts;
+    std::string result;
+    forEachWord(text, [&](const std::string& word) {
+        if (run.translate(word, result).wordsLeft > 0) ++counts[cp1250ToUtf8(word)];
+    });
+    std::vector<std::pair<std::string, int>> left(counts.begin(), counts.end());
+    std::stable_sort(left.begin(), left.end(),
+                     [](const auto& a, const auto& b) { return a.second > b.second; });
+    return left;
+}
+
+// Each distinct word translated through a base form, with the form, in the order of
+// the text.
+void printBaseFormsUsed(Run& run, const std::string& text) {
+    std::set<std::string> seen;
+    std::string result;
+    forEachWord(text, [&](const std::string& word) {
+        if (seen.insert(word).second && run.translate(word, result).wordsByBaseForm > 0)
+            std::printf("  %s -> %s\n", cp1250ToUtf8(word).c_str(),
+                        cp1250ToUtf8(run.translator.lastBaseForm()).c_str());
+    });
 }
 
 }  // namespace
@@ -135,21 +136,21 @@ int main(int argc, char** argv) {
     TextTranslator translator;
     HunspellBaseForms forms(hunspellFolders(dir));
     if (baseForms) translator.setBaseForms(&forms);
+    Run run{translator, store, reader, dir, fixed};
     for (const std::string& path : texts) {
         std::string text, result;
         if (!readText(path, text)) {
             std::cerr << "cannot read " << path << "\n";
             return 1;
         }
-        const TranslationOutcome outcome =
-            translator.translate(store, reader, dir, text, fixed, result);
+        const TranslationOutcome outcome = run.translate(text, result);
         const double share = outcome.words ? 100.0 * outcome.wordsLeft / outcome.words : 0.0;
         std::printf("%s: %zu words, %zu left (%.1f %%)\n", path.c_str(), outcome.words,
                     outcome.wordsLeft, share);
         if (print) std::printf("%s\n", cp1250ToUtf8(result).c_str());
-        if (used) printBaseFormsUsed(store, forms, text);
+        if (used) printBaseFormsUsed(run, text);
         if (!list) continue;
-        for (const auto& [word, count] : leftWords(translator, store, reader, dir, text, fixed))
+        for (const auto& [word, count] : leftWords(run, text))
             std::printf("  %d %s\n", count, word.c_str());
     }
     return 0;
