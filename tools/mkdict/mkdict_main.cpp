@@ -14,6 +14,7 @@
 //                 [--report FILE]
 //   lexavo-mkdict --score LIST --out DIR --stem STEM [--verbose]
 //   lexavo-mkdict --judged FILE --out DIR --stem STEM [--verbose]
+//   lexavo-mkdict --dump --out DIR --stem STEM
 //   lexavo-mkdict --commonest N --head-words P --out DIR --stem STEM [--sample K --seed S]
 
 #include <cstring>
@@ -39,6 +40,7 @@ int usage() {
            "         [--reviewed FILE]... [--reviewed-before-invert FILE]... [--report FILE]\n"
            "       lexavo-mkdict --score LIST --out DIR --stem STEM [--verbose]\n"
            "       lexavo-mkdict --judged FILE --out DIR --stem STEM [--verbose]\n"
+           "       lexavo-mkdict --dump --out DIR --stem STEM\n"
            "       lexavo-mkdict --commonest N --head-words P --out DIR --stem STEM\n"
            "         [--sample K --seed S]\n";
     return 2;
@@ -54,6 +56,7 @@ int main(int argc, char** argv) {
     std::string judgedList;
     std::string commonest, sample = "0", seed = "1";
     bool verbose = false;
+    bool dump = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         auto value = [&](std::string& target) {
@@ -122,6 +125,8 @@ int main(int argc, char** argv) {
             recipe.rank = true;
         else if (arg == "--invert")
             recipe.invert = true;
+        else if (arg == "--dump")
+            dump = true;
         else if (arg == "--verbose")
             verbose = true;
         else
@@ -145,6 +150,13 @@ int main(int argc, char** argv) {
         Judged judged;
         if (!tallyJudged(options.outputDir, options.stem, judgedList, verbose, std::cout, judged,
                          error)) {
+            std::cerr << "lexavo-mkdict: " << error << "\n";
+            return 1;
+        }
+        return 0;
+    }
+    if (dump) {
+        if (!dumpSet(options.outputDir, options.stem, std::cout, error)) {
             std::cerr << "lexavo-mkdict: " << error << "\n";
             return 1;
         }

@@ -99,6 +99,25 @@ bool firstMeanings(const std::string& dir, const std::string& stem,
     return true;
 }
 
+namespace {
+
+void writeEntry(const std::string& head, const std::vector<std::string>& meanings,
+                std::ostream& out) {
+    out << head << '\t';
+    for (size_t m = 0; m < meanings.size(); ++m) out << (m ? " | " : "") << meanings[m];
+    out << '\n';
+}
+
+}  // namespace
+
+bool dumpSet(const std::string& dir, const std::string& stem, std::ostream& out,
+             std::string& error) {
+    std::vector<std::pair<std::string, std::vector<std::string>>> all;
+    if (!firstMeanings(dir, stem, all, error)) return false;
+    for (const auto& [head, meanings] : all) writeEntry(head, meanings, out);
+    return true;
+}
+
 bool listCommonest(const std::string& dir, const std::string& stem, const WordTable& words,
                    size_t count, size_t sample, unsigned seed, std::ostream& out,
                    std::string& error) {
@@ -117,12 +136,7 @@ bool listCommonest(const std::string& dir, const std::string& stem, const WordTa
         ranked.resize(sample);
         std::sort(ranked.begin(), ranked.end());
     }
-    for (const auto& [rank, i] : ranked) {
-        out << all[i].first << '\t';
-        for (size_t m = 0; m < all[i].second.size(); ++m)
-            out << (m ? " | " : "") << all[i].second[m];
-        out << '\n';
-    }
+    for (const auto& [rank, i] : ranked) writeEntry(all[i].first, all[i].second, out);
     return true;
 }
 

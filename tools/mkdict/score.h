@@ -30,6 +30,11 @@ bool firstMeanings(const std::string& dir, const std::string& stem,
                    std::vector<std::pair<std::string, std::vector<std::string>>>& out,
                    std::string& error);
 
+// Writes "headword TAB meaning | meaning ..." (UTF-8) for every headword of a written set,
+// in slot order.
+bool dumpSet(const std::string& dir, const std::string& stem, std::ostream& out,
+             std::string& error);
+
 // Writes "headword TAB meaning | meaning ..." (UTF-8) for the `count` commonest headwords
 // of a written set by their rank in `words`; with `sample` > 0, for that many of them
 // drawn at random with `seed`, in order of commonness.
