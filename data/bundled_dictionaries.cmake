@@ -45,6 +45,7 @@ if(LEXAVO_BUNDLED_DICTIONARIES)
   foreach(lang cs de en)
     list(APPEND word_tables ${words}/${lang}.freq ${words}/${lang}.pos)
   endforeach()
+  list(APPEND word_tables ${words}/en.major)
 
   set(reports ${PROJECT_BINARY_DIR}/mkdict-reports)
   file(MAKE_DIRECTORY ${reports} ${LEXAVO_PROGRAM_DIR})

@@ -30,24 +30,39 @@ Sense sense(const std::string& text) {
     return s;
 }
 
-TEST(MkdictText, MeaningsFitAtWordBoundariesAfterDroppingNotes) {
+struct FitCase {
+    const char* name;
+    std::string source;
+    FitResult result;
+    std::string expected;  // UTF-8
+};
+
+class MeaningFit : public ::testing::TestWithParam<FitCase> {};
+
+TEST_P(MeaningFit, NotesGoFirstThenWholeSensesAndNoPhraseIsCut) {
     std::string out;
-    EXPECT_EQ(fitMeaning("za (dobu, kus)", out), FitResult::kFits);
-    EXPECT_EQ(out, "za (dobu, kus)");
-    // Too long with its notes: the notes go first, then it fits.
-    EXPECT_EQ(fitMeaning("[fráz] barový povaleč (osoba chodící často do barů a hospod)", out),
-              FitResult::kShortened);
-    EXPECT_EQ(out, cp("barový povaleč"));
-    // Too long without notes: cut after the last whole word that fits.
-    const std::string longText = "alpha beta gamma delta epsilon zeta eta theta iota kappa lambda";
-    EXPECT_EQ(fitMeaning(longText, out), FitResult::kShortened);
-    EXPECT_LE(out.size(), kMaxMeaningBytes);
-    EXPECT_TRUE(longText.starts_with(out));
-    EXPECT_EQ(longText[out.size()], ' ');
-    EXPECT_EQ(fitMeaning(std::string(50, 'x'), out), FitResult::kTooLong);
-    EXPECT_EQ(fitMeaning("spanende ʃpˈɑːnəndə", out), FitResult::kBadBytes);
-    EXPECT_EQ(fitMeaning("   ", out), FitResult::kEmpty);
+    EXPECT_EQ(fitMeaning(GetParam().source, out), GetParam().result);
+    if (GetParam().result == FitResult::kFits || GetParam().result == FitResult::kShortened) {
+        EXPECT_EQ(out, cp(GetParam().expected.c_str()));
+        EXPECT_LE(out.size(), kMaxMeaningBytes);
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    MkdictText, MeaningFit,
+    ::testing::Values(FitCase{"short", "za (dobu, kus)", FitResult::kFits, "za (dobu, kus)"},
+                      FitCase{"notes",
+                              "[fráz] barový povaleč (osoba chodící často do barů a hospod)",
+                              FitResult::kShortened, "barový povaleč"},
+                      FitCase{"list", "persönliche Rechen-, Speicherplattform, Datenwolke im Netz",
+                              FitResult::kShortened, "persönliche Rechen-, Speicherplattform"},
+                      FitCase{"phrase",
+                              "persönliche Rechen- und Speicherplattform im Netz der Firma",
+                              FitResult::kTooLong, ""},
+                      FitCase{"word", std::string(50, 'x'), FitResult::kTooLong, ""},
+                      FitCase{"badBytes", "spanende ʃpˈɑːnəndə", FitResult::kBadBytes, ""},
+                      FitCase{"blank", "   ", FitResult::kEmpty, ""}),
+    [](const ::testing::TestParamInfo<FitCase>& info) { return std::string(info.param.name); });
 
 TEST(MkdictText, HeadwordsAreNeverShortened) {
     std::string out;

@@ -29,7 +29,7 @@ const char* fitReason(FitResult r, bool headword) {
                             : "meanings dropped: characters outside code page 1250";
         case FitResult::kTooLong:
             return headword ? "headwords dropped: longer than 21 bytes"
-                            : "meanings dropped: first word longer than 49 bytes";
+                            : "meanings dropped: a phrase longer than 49 bytes";
         default:
             return "";
     }

@@ -21,7 +21,9 @@ void readGrammar(std::string_view text, DingWord& word) {
             // "{m,n}": either gender; the first is taken.
             word.pos = "n";
             if (word.gender == Gender::kNone) word.gender = static_cast<Gender>(tag[0]);
-        } else if (word.pos.empty() && tag != "pl" && tag != "sing") {
+        } else if (tag == "pl") {
+            word.plural = true;
+        } else if (word.pos.empty() && tag != "sing") {
             word.pos = std::string(tag);
         }
         pos = close + 1;
@@ -119,13 +121,16 @@ bool readDing(const std::string& path, Lexicon& lexicon, std::string& error) {
     DingLine parsed;
     while (std::getline(in, line)) {
         if (!parseDingLine(line, parsed)) continue;
-        for (const DingWord& l : parsed.left) {
+        const double lineScore = std::log(static_cast<double>(std::max<size_t>(1, parsed.groups)));
+        for (size_t i = 0; i < parsed.left.size(); ++i) {
+            const DingWord& l = parsed.left[i];
             for (const DingWord& r : parsed.right) {
                 Sense s;
                 s.text = r.text;
                 s.pos = l.pos.empty() ? r.pos : l.pos;
                 s.gender = l.gender;
-                s.score = std::log(static_cast<double>(std::max<size_t>(1, parsed.groups)));
+                s.plural = l.plural;
+                s.score = i == 0 ? lineScore : 0.0;
                 Headword& h = lexicon.entry(l.text);
                 h.prior = std::max(h.prior, s.score);
                 if (l.marked || r.marked) s.score = -1;

@@ -20,6 +20,9 @@ struct DingWord {
     // Labelled as slang, colloquial, figurative, dated, rare, ... ("Schnee {m} [slang]"
     // for cocaine): not the word's plain sense.
     bool marked = false;
+    // Written as a plural ("Eichen {pl}"): a line that begins with the plural names a
+    // noun whose singular has no line of its own.
+    bool plural = false;
 };
 
 struct DingLine {
@@ -33,10 +36,12 @@ struct DingLine {
 // False for comments and lines without " :: ".
 bool parseDingLine(std::string_view line, DingLine& out);
 
-// Reads a Ding file; every left word gets every right word as a sense, in line order,
-// scored log(groups) so that the main line of a word can be told; a pair with a marked
-// word scores -1, below every plain one. English verbs lose their "to ". False when the file cannot
-// be opened.
+// Reads a Ding file; every left word gets every right word as a sense, in line order.
+// The first word of the line scores log(groups), so that the main line of a word can be
+// told (the groups list that word's forms and examples); a later synonym of the group
+// scores 0, and a pair with a marked word -1, below every plain one. English verbs lose
+// their "to ". A plural word's senses are marked plural. False when the file cannot be
+// opened.
 bool readDing(const std::string& path, Lexicon& lexicon, std::string& error);
 
 }  // namespace lexavo::mkdict

@@ -1,10 +1,16 @@
 #include "pipeline.h"
 
+#include <algorithm>
+
+#include "compile.h"
 #include "dictd_reader.h"
 #include "ding_reader.h"
+#include "morphology/hunspell_base_forms.h"
 #include "pivot.h"
 #include "ranking.h"
 #include "reviewed.h"
+#include "text/cp1250.h"
+#include "text_rules.h"
 #include "tsv_reader.h"
 
 namespace lexavo::mkdict {
@@ -32,7 +38,51 @@ bool readTable(const std::string& prefix, WordTable& table, std::string& error) 
     return prefix.empty() || table.read(prefix, error);
 }
 
+// The singular of a German plural (UTF-8): the first stem Hunspell gives that is a
+// noun (capitalised) other than the word; empty when there is none.
+std::string germanSingular(HunspellBaseForms& spelling, const std::string& plural) {
+    const std::string word = utf8ToCp1250(plural);
+    if (word.find(' ') != std::string::npos) return {};
+    for (const std::string& form : spelling.baseForms(WordLanguage::kGerman, word)) {
+        const std::string utf8 = cp1250ToUtf8(form);
+        if (utf8 != plural && isGermanNoun(form)) return utf8;
+    }
+    return {};
+}
+
+// An English plural's last word made singular ("oak trees" -> "oak tree").
+std::string englishSingular(HunspellBaseForms& spelling, const std::string& text) {
+    const size_t space = text.rfind(' ');
+    const std::string last = text.substr(space == std::string::npos ? 0 : space + 1);
+    const auto& forms = spelling.baseForms(WordLanguage::kEnglish, utf8ToCp1250(last));
+    if (forms.empty()) return text;
+    return text.substr(0, text.size() - last.size()) + cp1250ToUtf8(forms.front());
+}
+
 }  // namespace
+
+void addSingulars(Lexicon& lexicon, HunspellBaseForms& spelling) {
+    std::vector<std::pair<std::string, std::vector<Sense>>> singulars;
+    for (const Headword& h : lexicon.headwords()) {
+        std::vector<Sense> senses;
+        for (const Sense& s : h.senses) {
+            if (s.plural) senses.push_back(s);
+        }
+        if (senses.empty()) continue;
+        const std::string singular = germanSingular(spelling, h.text);
+        const Headword* known = singular.empty() ? nullptr : lexicon.find(singular);
+        if (singular.empty() || (known != nullptr && !known->senses.empty())) continue;
+        for (Sense& s : senses) {
+            s.text = englishSingular(spelling, withoutNotes(s.text));
+            s.plural = false;
+            s.pos = "n";
+        }
+        singulars.emplace_back(singular, std::move(senses));
+    }
+    for (auto& [singular, senses] : singulars) {
+        for (Sense& s : senses) lexicon.add(singular, std::move(s));
+    }
+}
 
 bool readSource(const Source& source, Lexicon& lexicon, std::string& error) {
     switch (source.kind) {
@@ -58,20 +108,27 @@ bool buildLexicon(const Recipe& recipe, Lexicon& result, Report& report, std::st
         return false;
     }
     auto table = [](const WordTable& t) { return t.empty() ? nullptr : &t; };
+    // German plurals are made singular with Debian's spelling dictionaries.
+    HunspellBaseForms spelling(hunspellFolders(std::string()));
     Lexicon confirming;
     if (!readAll(recipe.confirmBy, confirming, error)) return false;
     const Confirmations confirmations = confirmationsFrom(confirming);
 
     Lexicon input;
     if (!readAll(recipe.inputs, input, error)) return false;
+    const bool ding = std::any_of(recipe.inputs.begin(), recipe.inputs.end(),
+                                  [](const Source& s) { return s.kind == Source::Kind::kDing; });
+    if (ding) addSingulars(input, spelling);
     if (!recipe.pivotThrough.empty()) {
         Lexicon through;
         if (!readAll(recipe.pivotThrough, through, error)) return false;
         rankSenses(through, confirmations, recipe.weights,
                    Evidence{table(pivotTable), table(meaningTable)});
         mergeDuplicateSenses(input);
-        result = pivotLexicon(input, through, PivotRules{},
-                              Evidence{table(headTable), table(meaningTable)}, recipe.weights);
+        const BackTranslations back(through, &confirming);
+        result =
+            pivotLexicon(input, through, PivotRules{},
+                         Evidence{table(headTable), table(meaningTable)}, recipe.weights, &back);
     } else {
         result = std::move(input);
         if (recipe.rank)

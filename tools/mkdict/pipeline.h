@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "lexicon.h"
+#include "morphology/hunspell_base_forms.h"
 #include "ranking.h"
 #include "report.h"
 
@@ -40,6 +41,12 @@ struct Recipe {
 };
 
 bool readSource(const Source& source, Lexicon& lexicon, std::string& error);
+
+// A German noun that the sources give only in plural lines ("Eichen {pl} :: oaks", the
+// line of the genus) gets its singular, found by Hunspell, as a headword of its own
+// with the plural's senses made singular ("Eiche" -> "oak"), unless the singular has
+// senses of its own. The plural stays a headword.
+void addSingulars(Lexicon& lexicon, lexavo::HunspellBaseForms& spelling);
 
 // `report` receives what the reviewed list changed.
 bool buildLexicon(const Recipe& recipe, Lexicon& result, Report& report, std::string& error);

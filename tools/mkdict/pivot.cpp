@@ -23,7 +23,8 @@ struct Candidate {
     const Sense* sense = nullptr;
     double weight = 0;
     std::unordered_set<std::string> pivots;
-    bool strong = false;  // near the top of a main pivot
+    bool strong = false;  // at the top of the main pivot
+    bool second = false;  // the first translation of the second pivot
 };
 
 constexpr double kPriorWeight = 1.0;
@@ -75,38 +76,107 @@ void addConfirmationBonus(Lexicon& lexicon, const Confirmations& confirmations, 
     }
 }
 
+namespace {
+
+// The pivot word a target is reached through: a single word, or a phrase that the
+// pivot dictionary has as a headword ("day nursery"), tried as written and folded.
+const Headword* pivotEntry(const Lexicon& right, const std::string& pivot) {
+    if (const Headword* h = right.find(pivot)) return h;
+    const std::string folded = foldCase(pivot);
+    return folded == pivot ? nullptr : right.find(folded);
+}
+
+// Sorts a headword's pivots: pivots that several source lines repeat come first (the
+// sources list a word's senses in no order of importance, but its main sense recurs),
+// and marked pairs (slang, figurative, dated) are left out when anything plain is
+// there: "Schnee [slang] :: coke" must not bring "koks".
+std::vector<const Sense*> orderedPivots(const Headword& h) {
+    std::vector<const Sense*> pivots;
+    const bool anyPlain =
+        std::any_of(h.senses.begin(), h.senses.end(), [](const Sense& p) { return p.score >= 0; });
+    for (const Sense& p : h.senses) {
+        if (!anyPlain || p.score >= 0) pivots.push_back(&p);
+    }
+    std::stable_sort(pivots.begin(), pivots.end(), [](const Sense* a, const Sense* b) {
+        return std::log(a->support) + a->score > std::log(b->support) + b->score;
+    });
+    return pivots;
+}
+
+// The gender most of the noun's senses give, a sense from a rich Ding line counting
+// more: "Tag {m}" (day) over "Tag {n}" (a markup tag), and one source line's slip
+// ("jds. Spezialgebiet {f}") does not outvote the others.
+Gender votedGender(const Headword& h) {
+    const Gender genders[] = {Gender::kMasculine, Gender::kFeminine, Gender::kNeuter};
+    double votes[3] = {};
+    for (const Sense& s : h.senses) {
+        for (int g = 0; g < 3; ++g) {
+            if (s.gender == genders[g]) votes[g] += 1.0 + std::max(0.0, s.score);
+        }
+    }
+    Gender gender = Gender::kNone;
+    double best = 0;
+    for (int g = 0; g < 3; ++g) {
+        if (votes[g] > best) {
+            best = votes[g];
+            gender = genders[g];
+        }
+    }
+    return gender;
+}
+
+}  // namespace
+
+BackTranslations::BackTranslations(const Lexicon& right, const Lexicon* back) {
+    for (const Headword& p : right.headwords()) {
+        const std::string pivot = foldCase(withoutNotes(p.text));
+        for (const Sense& t : p.senses) byTarget_[foldCase(withoutNotes(t.text))].insert(pivot);
+    }
+    if (back == nullptr) return;
+    for (const Headword& t : back->headwords()) {
+        auto& pivots = byTarget_[foldCase(withoutNotes(t.text))];
+        for (const Sense& p : t.senses) {
+            std::string text = foldCase(withoutNotes(p.text));
+            if (text.starts_with("to ")) text.erase(0, 3);
+            pivots.insert(std::move(text));
+        }
+    }
+}
+
+size_t BackTranslations::pathsBack(const std::string& target,
+                                   const std::unordered_set<std::string>& sourcePivots) const {
+    auto it = byTarget_.find(foldCase(withoutNotes(target)));
+    if (it == byTarget_.end()) return 0;
+    size_t n = 0;
+    for (const std::string& p : it->second) n += sourcePivots.count(p);
+    return n;
+}
+
 Lexicon pivotLexicon(const Lexicon& left, const Lexicon& right, const PivotRules& rules,
-                     const Evidence& evidence, const RankWeights& weights) {
+                     const Evidence& evidence, const RankWeights& weights,
+                     const BackTranslations* back) {
     RankWeights pivotWeights = weights;
     pivotWeights.frequency = weights.pivotFrequency;
     Lexicon result;
     for (const Headword& h : left.headwords()) {
         const char headClass = headwordClass(h, evidence.headwords);
         const std::string foldedHead = foldCase(h.text);
-        std::vector<std::string> seen;
         std::unordered_map<std::string, Candidate> candidates;
         std::vector<std::string> order;
-        // Pivots that several source lines repeat come first: the sources list a
-        // word's senses in no order of importance, but its main sense recurs.
-        std::vector<const Sense*> pivots;
-        for (const Sense& p : h.senses) pivots.push_back(&p);
-        std::stable_sort(pivots.begin(), pivots.end(), [](const Sense* a, const Sense* b) {
-            return std::log(a->support) + a->score > std::log(b->support) + b->score;
-        });
-        // A marked pair (slang, figurative, dated) pivots only when nothing plain does:
-        // "Schnee [slang] :: coke" must not bring "koks".
-        const bool anyPlain =
-            std::any_of(pivots.begin(), pivots.end(), [](const Sense* p) { return p->score >= 0; });
+        const std::vector<const Sense*> pivots = orderedPivots(h);
+        // Every pivot word of the headword, for the paths back.
+        std::unordered_set<std::string> sourcePivots;
+        for (const Sense* p : pivots) sourcePivots.insert(foldCase(withoutNotes(p->text)));
+        std::vector<std::string> seen;
         for (const Sense* pp : pivots) {
             const Sense& p = *pp;
-            if (anyPlain && p.score < 0) continue;
             const std::string pivot = withoutNotes(p.text);
-            if (pivot.empty() || pivot.find(' ') != std::string::npos) continue;
-            if (std::find(seen.begin(), seen.end(), pivot) != seen.end()) continue;
+            if (pivot.empty() || std::find(seen.begin(), seen.end(), pivot) != seen.end()) continue;
+            const Headword* through = pivotEntry(right, pivot);
+            if (through == nullptr && pivot.find(' ') != std::string::npos) continue;
             if (seen.size() == rules.pivotsPerHeadword) break;
             const size_t pivotRank = seen.size();
             seen.push_back(pivot);
-            const Headword* through = right.find(pivot);
             if (through == nullptr) continue;
             size_t targetRank = 0;
             for (const Sense& t : through->senses) {
@@ -122,18 +192,25 @@ Lexicon pivotLexicon(const Lexicon& left, const Lexicon& right, const PivotRules
                 c.weight += 1.0 / (1.0 + static_cast<double>(pivotRank)) /
                             (1.0 + static_cast<double>(targetRank));
                 c.pivots.insert(pivot);
-                if (pivotRank <= 1 && targetRank <= 1) c.strong = true;
+                if (pivotRank == 0 && targetRank <= 1) c.strong = true;
+                if (pivotRank == 1 && targetRank == 0) c.second = true;
                 ++targetRank;
             }
         }
         std::vector<Sense> senses;
         for (const std::string& key : order) {
             const Candidate& c = candidates[key];
-            if (!c.strong && c.pivots.size() < 2) continue;
+            // Inverse consultation: how many of the target's own translations lead back
+            // to the headword. A target that one pivot alone reaches, with no other path
+            // back, is kept only from the top of the main pivot (without back
+            // translations, from the top of the second pivot too).
+            const size_t paths = back == nullptr ? 0 : back->pathsBack(key, sourcePivots);
+            const size_t count = std::max(c.pivots.size(), paths);
+            if (!c.strong && count < 2 && !(c.second && back == nullptr)) continue;
             Sense s;
             s.text = c.sense->text;
             s.pos = h.senses.empty() ? c.sense->pos : h.senses.front().pos;
-            s.support = static_cast<int>(c.pivots.size());
+            s.support = static_cast<int>(count);
             s.score = c.weight + 1.0 * static_cast<double>(c.pivots.size() - 1) +
                       evidenceScore(s.text, headClass, evidence, pivotWeights);
             // The same word in both languages (Golf, golf; Hotel, hotel) is the loan
@@ -145,24 +222,7 @@ Lexicon pivotLexicon(const Lexicon& left, const Lexicon& right, const PivotRules
         std::stable_sort(senses.begin(), senses.end(),
                          [](const Sense& a, const Sense& b) { return a.score > b.score; });
         if (senses.size() > rules.meaningsPerHeadword) senses.resize(rules.meaningsPerHeadword);
-        // The gender most of the noun's senses give, a sense from a rich Ding line
-        // counting more: "Tag {m}" (day) over "Tag {n}" (a markup tag), and one source
-        // line's slip ("jds. Spezialgebiet {f}") does not outvote the others.
-        const Gender genders[] = {Gender::kMasculine, Gender::kFeminine, Gender::kNeuter};
-        double votes[3] = {};
-        for (const Sense& s : h.senses) {
-            for (int g = 0; g < 3; ++g) {
-                if (s.gender == genders[g]) votes[g] += 1.0 + std::max(0.0, s.score);
-            }
-        }
-        Gender gender = Gender::kNone;
-        double best = 0;
-        for (int g = 0; g < 3; ++g) {
-            if (votes[g] > best) {
-                best = votes[g];
-                gender = genders[g];
-            }
-        }
+        const Gender gender = votedGender(h);
         Headword& out = result.entry(h.text);
         out.prior = h.prior;
         for (Sense& s : senses) {

@@ -3,6 +3,9 @@
 // dictionary pivoted through a third language (German -> English -> Czech).
 
 #include <cstddef>
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "lexicon.h"
 #include "ranking.h"
@@ -24,6 +27,20 @@ Lexicon invertLexicon(const Lexicon& ranked, int maxWords = 3, const Evidence& e
 // Adds `bonus` to every sense whose pair "headword\ttext" is confirmed.
 void addConfirmationBonus(Lexicon& lexicon, const Confirmations& confirmations, double bonus);
 
+// The pivot-language translations of each target word, both ways round: from the
+// pivot dictionary (pivot -> target) read backwards and from a dictionary of the
+// target language (target -> pivot), case folded.
+class BackTranslations {
+  public:
+    BackTranslations(const Lexicon& right, const Lexicon* back);
+    // How many of target's pivot translations are among sourcePivots (folded).
+    size_t pathsBack(const std::string& target,
+                     const std::unordered_set<std::string>& sourcePivots) const;
+
+  private:
+    std::unordered_map<std::string, std::unordered_set<std::string>> byTarget_;
+};
+
 struct PivotRules {
     size_t pivotsPerHeadword = 6;  // first distinct single-word pivots of a headword
     size_t targetsPerPivot = 4;    // first translations of each pivot
@@ -37,7 +54,11 @@ struct PivotRules {
 // first or second pivot; a target that several pivots agree on is always kept and
 // ranks higher.
 // `evidence` holds the tables of the result's languages (source and target).
+// With `back`, a target's score and its keeping count the paths back from it to the
+// headword (the inverse consultation of Tanaka and Umemura): a target one pivot alone
+// reaches, with no other path back, is dropped unless it tops the main pivot.
 Lexicon pivotLexicon(const Lexicon& left, const Lexicon& right, const PivotRules& rules = {},
-                     const Evidence& evidence = {}, const RankWeights& weights = {});
+                     const Evidence& evidence = {}, const RankWeights& weights = {},
+                     const BackTranslations* back = nullptr);
 
 }  // namespace lexavo::mkdict

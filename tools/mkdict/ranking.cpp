@@ -51,6 +51,7 @@ char headwordClass(const Headword& h, const WordTable* table) {
     if (table != nullptr) {
         const std::string known = table->classes(h.text);
         if (known.size() == 1) return known[0];
+        if (const char major = table->majorClass(h.text)) return major;
     }
     return classLetter(usualWordClass(h));
 }
@@ -119,6 +120,10 @@ void rankSenses(Lexicon& lexicon, const Confirmations& confirmations, const Rank
         const std::string usual = usualWordClass(h);
         const std::string head = withoutNotes(h.text);
         const char headClass = headwordClass(h, evidence.headwords);
+        // The class the headword is mostly used in, where a table tells it, decides
+        // which senses are of another class: "jam" is "džem" before "ucpat".
+        const char major =
+            evidence.headwords == nullptr ? 0 : evidence.headwords->majorClass(h.text);
         for (Sense& s : h.senses) {
             const std::string plain = withoutNotes(s.text);
             double score = 0;
@@ -126,7 +131,9 @@ void rankSenses(Lexicon& lexicon, const Confirmations& confirmations, const Rank
             auto it = breadth.find(plain);
             score += w.breadth * std::log1p(it == breadth.end() ? 0 : it->second);
             score += w.support * std::log(std::max(1, s.support));
-            if (!s.pos.empty() && !usual.empty() && s.pos != usual) {
+            const bool otherClass = major != 0 ? !s.pos.empty() && classLetter(s.pos) != major
+                                               : !s.pos.empty() && !usual.empty() && s.pos != usual;
+            if (otherClass) {
                 score -= w.otherWordClass;
             } else if (w.czechMeanings && (s.pos.empty() ? usual : s.pos) == "v" &&
                        !looksLikeCzechInfinitive(plain)) {

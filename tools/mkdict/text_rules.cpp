@@ -156,12 +156,11 @@ std::vector<std::string> splitOutsideBrackets(std::string_view text, std::string
     return parts;
 }
 
-bool cutAtWordBoundary(std::string& text, size_t limit) {
+bool cutAtSenseBoundary(std::string& text, size_t limit) {
     if (text.size() <= limit) return true;
-    // The cut may fall on a blank at position `limit` (the word before it is whole).
     size_t cut = std::string::npos;
-    for (size_t i = limit + 1; i-- > 0;) {
-        if (text[i] == ' ') {
+    for (size_t i = std::min(limit, text.size() - 1) + 1; i-- > 0;) {
+        if (text[i] == ',' || text[i] == ';') {
             cut = i;
             break;
         }
@@ -185,7 +184,9 @@ FitResult fitMeaning(std::string_view source, std::string& out) {
     }
     text = utf8ToCp1250(withoutNotes(utf8));
     if (text.empty()) return FitResult::kEmpty;
-    if (!cutAtWordBoundary(text, kMaxMeaningBytes)) return FitResult::kTooLong;
+    // A phrase is never cut in its middle: only whole senses of a list ("a, b; c") are
+    // left out from its end.
+    if (!cutAtSenseBoundary(text, kMaxMeaningBytes)) return FitResult::kTooLong;
     out = std::move(text);
     return FitResult::kShortened;
 }

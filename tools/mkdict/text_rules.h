@@ -42,17 +42,18 @@ enum class FitResult {
 };
 
 // Converts a UTF-8 meaning (after typographicToCp1250) to code page 1250 and fits it into
-// kMaxMeaningBytes: if it is too long its notes are dropped first, then it is cut after the last
-// whole word that fits (never inside a word), with trailing punctuation removed.
+// kMaxMeaningBytes: if it is too long its notes are dropped first, then the senses of a
+// list that do not fit are left out from its end ("a, b, c" -> "a, b"); a single phrase
+// too long for the limit is not used (kTooLong), never cut inside.
 FitResult fitMeaning(std::string_view utf8, std::string& out);
 
 // Converts a UTF-8 headword (after typographicToCp1250) to code page 1250, without quotes around
 // it; headwords are never shortened, since a shortened headword would name a different word.
 FitResult fitHeadword(std::string_view utf8, std::string& out);
 
-// Cuts a code page 1250 text to at most `limit` bytes at a word boundary; false when
-// the first word alone is longer.
-bool cutAtWordBoundary(std::string& text, size_t limit);
+// Cuts a code page 1250 list of senses to at most `limit` bytes before a ',' or ';';
+// false when the first sense alone is longer.
+bool cutAtSenseBoundary(std::string& text, size_t limit);
 
 // True when the text holds a usage label that marks a sense as not the word's plain one:
 // slang, colloquial, vulgar, figurative, dated, rare, poetic ("[slang]", "[ugs.]", ...).

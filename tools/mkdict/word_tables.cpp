@@ -81,7 +81,17 @@ bool WordTable::read(const std::string& prefix, std::string& error) {
         classes_[foldCase(w)] += letters;
         return true;
     });
+    readLines(prefix + ".major", [&](const std::string& w, const std::string& tag) {
+        const char c = classLetter(tag);
+        if (c != 0) major_[foldCase(w)] = c;
+        return true;
+    });
     return true;
+}
+
+char WordTable::majorClass(const std::string& word) const {
+    auto it = major_.find(foldCase(word));
+    return it == major_.end() ? 0 : it->second;
 }
 
 WordTable::Lookup WordTable::lookup(const std::string& text) const {

@@ -3,7 +3,9 @@
 // scripts/derive-word-tables.py derives from Debian's packages (data/wordtables/):
 //  - <lang>.freq: "word TAB occurrences per million", counted over real text;
 //  - <lang>.pos:  "word TAB n,v,adj,adv,other", the word classes a thesaurus (and for
-//    English WordNet) gives the word.
+//    English WordNet) gives the word;
+//  - <lang>.major, where present: "word TAB class", the class a word of several classes
+//    is mostly used in (scripts/derive-major-class.py).
 // Words are kept case folded; a text of several words counts as a thousandth of its
 // rarest word, a reflexive pronoun ("se", "si", "sich") not counted as a word.
 
@@ -30,6 +32,9 @@ class WordTable {
     // 'a' adjective, 'd' adverb, 'o' other; empty when unknown.
     std::string classes(const std::string& word) const;
 
+    // The class letter a word of several classes is mostly used in; 0 when not known.
+    char majorClass(const std::string& word) const;
+
     // Both at once, splitting and folding the text once.
     struct Lookup {
         double frequency = 0;
@@ -41,6 +46,7 @@ class WordTable {
     double frequencyOf(const std::vector<std::string>& foldedWords) const;
     std::unordered_map<std::string, std::pair<double, size_t>> frequency_;
     std::unordered_map<std::string, std::string> classes_;
+    std::unordered_map<std::string, char> major_;
 };
 
 // Case folds a UTF-8 text (ICU full folding).

@@ -1,0 +1,134 @@
+// The compiler's rules for words past the commonest: a synonym's standing in a Ding
+// line, pivots checked by the paths back from the target (inverse consultation), phrase
+// pivots the pivot dictionary knows, singulars of plural-only lines, and the class a
+// headword is mostly used in.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "ding_reader.h"
+#include "morphology/hunspell_base_forms.h"
+#include "pipeline.h"
+#include "pivot.h"
+#include "ranking.h"
+#include "support/test_dictionaries.h"
+#include "word_tables.h"
+
+namespace lexavo::mkdict {
+namespace {
+
+using lexavo::testing::TempProgramDir;
+
+Sense sense(const std::string& text, const std::string& pos = {}) {
+    Sense s;
+    s.text = text;
+    s.pos = pos;
+    return s;
+}
+
+std::vector<std::string> textsOf(const Headword* h) {
+    std::vector<std::string> texts;
+    if (h != nullptr)
+        for (const Sense& s : h->senses) texts.push_back(s.text);
+    return texts;
+}
+
+Lexicon readDingText(const std::string& text) {
+    TempProgramDir dir;
+    const std::string path = dir.path() + "/de-en";
+    std::ofstream(path) << text;
+    Lexicon lexicon;
+    std::string error;
+    EXPECT_TRUE(readDing(path, lexicon, error)) << error;
+    mergeDuplicateSenses(lexicon);
+    return lexicon;
+}
+
+TEST(MkdictDepth, ALaterSynonymGetsNoCreditForTheLinesRichness) {
+    const Lexicon german = readDingText(
+        "Gurke {f} | Gurken {pl} | Salatgurke {f} :: cucumber | cucumbers | slicing cucumber\n"
+        "Riechkolben {m}; Gurke {f}; Zinken {m} [ugs.] | Riechkolben {pl} | a | b :: "
+        "beak; snoot; conk | beaks | a | b\n");
+    ASSERT_NE(german.find("Gurke"), nullptr);
+    for (const Sense& s : german.find("Gurke")->senses) {
+        if (s.text == "cucumber") {
+            EXPECT_GT(s.score, 1.0);
+        } else if (s.text == "beak") {
+            EXPECT_EQ(s.score, 0.0);
+        }
+    }
+    EXPECT_GT(german.find("Riechkolben")->senses.front().score, 1.0);
+}
+
+TEST(MkdictDepth, APivotTargetNeedsASecondPathBackUnlessItTopsTheMainPivot) {
+    Lexicon german;
+    german.add("Streichholz", sense("match", "n"));
+    german.add("Streichholz", sense("matchstick", "n"));
+    german.add("Schere", sense("scissors", "n"));
+    german.add("Schere", sense("gap", "n"));
+    german.add("Kita", sense("Day nursery", "n"));
+    Lexicon english;
+    for (const char* t : {"zápas", "sirka", "shoda", "zápalka"})
+        english.add("match", sense(t, "n"));
+    english.add("matchstick", sense("sirka", "n"));
+    english.add("scissors", sense("nůžky", "n"));
+    english.add("gap", sense("propast", "n"));
+    english.add("day nursery", sense("jesle", "n"));
+    Lexicon czech;  // Czech -> English, the other way round
+    czech.add("zápalka", sense("matchstick"));
+
+    const BackTranslations back(english, &czech);
+    const Lexicon pivoted = pivotLexicon(german, english, PivotRules{}, {}, {}, &back);
+    // "zápas" tops "match", the main pivot; "zápalka" and "sirka" lead back through both
+    // words; "shoda", third of "match", has that one path and goes.
+    const std::vector<std::string> streichholz = textsOf(pivoted.find("Streichholz"));
+    EXPECT_EQ(std::count(streichholz.begin(), streichholz.end(), "shoda"), 0);
+    EXPECT_EQ(std::count(streichholz.begin(), streichholz.end(), "zápalka"), 1);
+    EXPECT_EQ(streichholz.front(), "sirka");
+    // The second pivot's only target, with no path back through another word, goes.
+    EXPECT_EQ(textsOf(pivoted.find("Schere")), (std::vector<std::string>{"nůžky"}));
+    // A phrase the pivot dictionary has as a headword pivots, in small letters too.
+    EXPECT_EQ(textsOf(pivoted.find("Kita")), (std::vector<std::string>{"jesle"}));
+}
+
+TEST(MkdictDepth, APluralOnlyLineGivesItsSingularAHeadword) {
+    HunspellBaseForms spelling(hunspellFolders(std::string()));
+    if (!spelling.hasSpellingDictionary(WordLanguage::kGerman) ||
+        !spelling.hasSpellingDictionary(WordLanguage::kEnglish))
+        GTEST_SKIP() << "Debian's hunspell-de-de and hunspell-en-us are not installed";
+    Lexicon german = readDingText(
+        "Eichen {n} (eines Messgeräts) :: calibration\n"
+        "Eichenbäume {pl}; Eichen {pl} (Quercus) [bot.] :: oak trees; oaks\n"
+        "Hunde {pl} :: dogs\nHund {m} :: dog\n");
+    addSingulars(german, spelling);
+    EXPECT_EQ(textsOf(german.find("Eiche")), (std::vector<std::string>{"oak tree", "oak"}));
+    EXPECT_EQ(german.find("Eiche")->senses.front().gender, Gender::kNone);
+    EXPECT_NE(german.find("Eichen"), nullptr);  // the plural stays
+    // A singular with senses of its own keeps just them.
+    EXPECT_EQ(textsOf(german.find("Hund")), (std::vector<std::string>{"dog"}));
+}
+
+TEST(MkdictDepth, TheClassAHeadwordIsMostlyUsedInLeads) {
+    TempProgramDir dir;
+    std::ofstream(dir.path() + "/en.freq") << "jam\t20\n";
+    std::ofstream(dir.path() + "/en.pos") << "jam\tn,v\n";
+    std::ofstream(dir.path() + "/en.major") << "# comment\njam\tn\n";
+    WordTable english;
+    std::string error;
+    ASSERT_TRUE(english.read(dir.path() + "/en", error)) << error;
+    EXPECT_EQ(english.majorClass("Jam"), 'n');
+    EXPECT_EQ(english.majorClass("dog"), 0);
+
+    Lexicon lexicon;
+    for (const char* verb : {"ucpat", "zablokovat", "namačkat"})
+        lexicon.add("jam", sense(verb, "v"));
+    lexicon.add("jam", sense("džem", "n"));
+    rankSenses(lexicon, {}, {}, Evidence{&english, nullptr});
+    EXPECT_EQ(textsOf(lexicon.find("jam")).front(), "džem");
+    // Without the table the senses' own majority (three verbs) decides.
+    rankSenses(lexicon, {}, {}, Evidence{});
+    EXPECT_NE(textsOf(lexicon.find("jam")).front(), "džem");
+}
+
+}  // namespace
+}  // namespace lexavo::mkdict
