@@ -6,6 +6,7 @@
 
 #include <fstream>
 
+#include "dictd_reader.h"
 #include "ding_reader.h"
 #include "morphology/hunspell_base_forms.h"
 #include "pipeline.h"
@@ -128,6 +129,28 @@ TEST(MkdictDepth, TheClassAHeadwordIsMostlyUsedInLeads) {
     // Without the table the senses' own majority (three verbs) decides.
     rankSenses(lexicon, {}, {}, Evidence{});
     EXPECT_NE(textsOf(lexicon.find("jam")).front(), "džem");
+}
+
+TEST(MkdictDepth, InversionTakesNoPluralAndNoTranslationOfAnotherClass) {
+    TempProgramDir dir;
+    std::ofstream(dir.path() + "/cs.freq") << "ničit\t20\nnůžky\t5\n";
+    std::ofstream(dir.path() + "/cs.pos") << "ničit\tv\nnůžky\tn\n";
+    WordTable czech;
+    std::string error;
+    ASSERT_TRUE(czech.read(dir.path() + "/cs", error)) << error;
+
+    Lexicon german;
+    german.add("zerstören", sense("ničit", "v"));
+    german.add("Pinkeln", sense("ničit", "n"));
+    german.add("Schere", sense("nůžky", "n"));
+    const FreedictArticle plural =
+        parseFreedictArticle("Begrenzerschaltungen /x/ <pl>\nclippers\n");
+    EXPECT_TRUE(plural.plural);
+    german.entry("Begrenzerschaltungen").pluralOnly = true;
+    german.add("Begrenzerschaltungen", sense("nůžky", "n"));
+    const Lexicon inverted = invertLexicon(german, 3, Evidence{&czech, nullptr});
+    EXPECT_EQ(textsOf(inverted.find("ničit")), (std::vector<std::string>{"zerstören"}));
+    EXPECT_EQ(textsOf(inverted.find("nůžky")), (std::vector<std::string>{"Schere"}));
 }
 
 }  // namespace

@@ -19,9 +19,11 @@ int base64Digit(char c) {
     return -1;
 }
 
-// Splits "<word class, gender, number>" into its word class and gender.
-void parseGrammar(std::string_view inner, std::string& pos, Gender& gender) {
+// Splits "<word class, gender, number>" into its word class, gender and whether it is
+// a plural.
+void parseGrammar(std::string_view inner, std::string& pos, Gender& gender, bool& plural) {
     for (const std::string& part : splitOutsideBrackets(inner, ",")) {
+        if (part == "pl") plural = true;
         if (part == "masc") {
             gender = Gender::kMasculine;
         } else if (part == "fem") {
@@ -36,11 +38,12 @@ void parseGrammar(std::string_view inner, std::string& pos, Gender& gender) {
 }
 
 // Takes a trailing "<...>" off the text and parses it.
-void takeGrammar(std::string& text, std::string& pos, Gender& gender) {
+void takeGrammar(std::string& text, std::string& pos, Gender& gender, bool& plural) {
     if (text.empty() || text.back() != '>') return;
     const size_t open = text.rfind('<');
     if (open == std::string::npos) return;
-    parseGrammar(std::string_view(text).substr(open + 1, text.size() - open - 2), pos, gender);
+    parseGrammar(std::string_view(text).substr(open + 1, text.size() - open - 2), pos, gender,
+                 plural);
     text = normalizeSpace(text.substr(0, open));
 }
 
@@ -123,7 +126,7 @@ FreedictArticle parseFreedictArticle(std::string_view body) {
                 head = head.substr(0, slash) + rest;
             }
             head = normalizeSpace(head);
-            takeGrammar(head, article.pos, article.gender);
+            takeGrammar(head, article.pos, article.gender, article.plural);
             // A note such as "([+ dat])" in "mit /mˈɪt/ ([+ dat]) <prep>" is not typed.
             article.headword = withoutNotes(head).empty() ? head : withoutNotes(head);
             continue;
@@ -160,8 +163,9 @@ FreedictArticle parseFreedictArticle(std::string_view body) {
         const bool lineMarked = hasUsageLabel(content.substr(0, labels));
         for (std::string part : parts) {
             FreedictArticle::Translation t;
-            Gender ignored = Gender::kNone;
-            takeGrammar(part, t.pos, ignored);
+            Gender ignoredGender = Gender::kNone;
+            bool ignoredPlural = false;
+            takeGrammar(part, t.pos, ignoredGender, ignoredPlural);
             t.marked = lineMarked || hasUsageLabel(part);
             t.text = part;
             if (!t.text.empty()) article.translations.push_back(std::move(t));
@@ -179,6 +183,7 @@ void addFreedictArticles(const std::vector<DictdArticle>& articles, Lexicon& lex
             s.text = std::move(t.text);
             s.pos = t.pos.empty() ? article.pos : t.pos;
             s.gender = article.gender;
+            s.plural = article.plural;
             if (t.marked) s.score = -1;
             lexicon.add(article.headword, std::move(s));
         }

@@ -34,6 +34,7 @@ struct FreedictArticle {
     std::string headword;
     std::string pos;
     Gender gender = Gender::kNone;
+    bool plural = false;  // "<pl>": the headword is a plural
     struct Translation {
         std::string text;
         std::string pos;

@@ -28,6 +28,9 @@ struct Headword {
     // How common the source makes the word look (Ding: log of the "|"-groups of its
     // richest line); 0 when the source tells nothing.
     double prior = 0;
+    // Every source line gives the word as a plural ("Begrenzerschaltungen {pl}"): a
+    // headword a user may look up, but no translation of another word.
+    bool pluralOnly = false;
 };
 
 // Headwords in first-seen order with a lookup by text.

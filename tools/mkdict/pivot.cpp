@@ -19,6 +19,15 @@ bool classesAgree(const std::string& a, const std::string& b) {
     return a.empty() || b.empty() || wordClass(a) == wordClass(b);
 }
 
+// Whether a word of class `pos` (a source tag) can translate `target`, whose classes
+// the table may know: a noun translates no word the table knows only as a verb.
+bool classFits(const std::string& pos, const std::string& target, const WordTable* table) {
+    const char head = classLetter(pos);
+    if (head == 0 || head == 'o' || table == nullptr) return true;
+    const std::string known = table->classes(target);
+    return known.empty() || known.find(head) != std::string::npos;
+}
+
 struct Candidate {
     const Sense* sense = nullptr;
     double weight = 0;
@@ -45,14 +54,18 @@ Lexicon invertLexicon(const Lexicon& ranked, int maxWords, const Evidence& evide
                       const RankWeights& weights) {
     Lexicon inverted;
     for (const Headword& h : ranked.headwords()) {
-        // A glossary line or list ("costs, time") is no meaning of another word.
-        if (h.text.find_first_of(",;") != std::string::npos) continue;
+        // A glossary line or list ("costs, time") is no meaning of another word, nor
+        // is a plural.
+        if (h.pluralOnly || h.text.find_first_of(",;") != std::string::npos) continue;
         const double commonness =
             0.5 * std::log1p(static_cast<double>(h.senses.size())) + kPriorWeight * h.prior;
         for (size_t rank = 0; rank < h.senses.size(); ++rank) {
             const Sense& s = h.senses[rank];
             const std::string target = withoutNotes(s.text);
             if (target.empty() || wordCount(target) > maxWords) continue;
+            // A translation of another word class is no meaning of the target ("das
+            // Pinkeln" is not a meaning of the verb "ničit").
+            if (!classFits(s.pos, target, evidence.headwords)) continue;
             Sense back;
             back.text = h.text;
             back.pos = s.pos;
@@ -225,6 +238,8 @@ Lexicon pivotLexicon(const Lexicon& left, const Lexicon& right, const PivotRules
         const Gender gender = votedGender(h);
         Headword& out = result.entry(h.text);
         out.prior = h.prior;
+        out.pluralOnly =
+            std::all_of(h.senses.begin(), h.senses.end(), [](const Sense& p) { return p.plural; });
         for (Sense& s : senses) {
             s.gender = gender;
             s.sourceRank = static_cast<int>(out.senses.size());

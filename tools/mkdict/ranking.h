@@ -48,6 +48,7 @@ struct RankWeights {
     double frequency = 0.6;       // times log(1 + occurrences per million) of the meaning
     double pivotFrequency = 0.3;  // the same in a pivot, whose other weights are smaller
     double classMismatch = 1.5;   // the meaning's known classes exclude the headword's
+    double specificity = 2.0;
     // The ranked meanings are Czech: a verb sense that is not an infinitive counts as
     // one of another word class.
     bool czechMeanings = false;
@@ -63,9 +64,12 @@ struct Evidence {
 // headword table knows, else the class most of its tagged senses have; 0 when unknown.
 char headwordClass(const Headword& h, const WordTable* table);
 
-// Commonness and class agreement of one meaning of a headword of class `head`.
+// Commonness and class agreement of one meaning of a headword of class `head`. `share`
+// is the part of the meaning's occurrences that belongs to this headword's sense: the
+// headword's own commonness over that of all headwords the meaning translates ("taška"
+// is mostly a bag, little of it a wallet).
 double evidenceScore(const std::string& meaning, char head, const Evidence& evidence,
-                     const RankWeights& weights);
+                     const RankWeights& weights, double share = 1.0);
 
 // Scores and sorts the senses of every headword (stable: equal scores keep source
 // order). `confirmations` holds "target\tsource" pairs of the reverse dictionary.
