@@ -225,12 +225,15 @@ TEST(MkdictQuality, CommonestHeadwordsAndJudgedSamplesComeFromTheWrittenSet) {
                                     "cat\t70\nsun\t60\nb\t50\n",
                                     "");
     std::ostringstream top;
-    ASSERT_TRUE(listCommonest(dir.path(), "angcze", english, 3, 0, 1, top, error)) << error;
+    ASSERT_TRUE(listCommonest(dir.path(), "angcze", english, {3, 0, 0, 1}, top, error)) << error;
     EXPECT_EQ(top.str(), "be\tbe-cs\nhave\thave-cs\ntime\ttime-cs\n");
+    std::ostringstream skipped;
+    ASSERT_TRUE(listCommonest(dir.path(), "angcze", english, {4, 2, 0, 1}, skipped, error));
+    EXPECT_EQ(skipped.str(), "time\ttime-cs\nhouse\thouse-cs\n");
     std::ostringstream a, b, c;
-    ASSERT_TRUE(listCommonest(dir.path(), "angcze", english, 100, 3, 7, a, error));
-    ASSERT_TRUE(listCommonest(dir.path(), "angcze", english, 100, 3, 7, b, error));
-    ASSERT_TRUE(listCommonest(dir.path(), "angcze", english, 100, 7, 7, c, error));
+    ASSERT_TRUE(listCommonest(dir.path(), "angcze", english, {100, 0, 3, 7}, a, error));
+    ASSERT_TRUE(listCommonest(dir.path(), "angcze", english, {100, 0, 3, 7}, b, error));
+    ASSERT_TRUE(listCommonest(dir.path(), "angcze", english, {100, 0, 7, 7}, c, error));
     EXPECT_EQ(a.str(), b.str());  // the same seed draws the same sample
     const std::string sample = a.str();
     EXPECT_EQ(std::count(sample.begin(), sample.end(), '\n'), 3);
@@ -251,6 +254,18 @@ TEST(MkdictQuality, CommonestHeadwordsAndJudgedSamplesComeFromTheWrittenSet) {
     EXPECT_EQ(judged.wrong, 1u);
     EXPECT_EQ(judged.stale, 1u);
     EXPECT_NE(out.str().find("stale: cat"), std::string::npos);
+
+    // Whole entries: every meaning with its place; a meaning judged at a place the set
+    // no longer has it is stale.
+    std::ofstream(judgedPath) << "be\t1\tbe-cs\twrong\n"
+                                 "dog\t1\tdog-cs\tright\n"
+                                 "dog\t2\tpsisko\twrong\n";
+    Judged whole;
+    ASSERT_TRUE(tallyJudged(dir.path(), "angcze", judgedPath, false, out, whole, error));
+    EXPECT_EQ(whole.entries, 2u);
+    EXPECT_EQ(whole.wrong, 2u);
+    EXPECT_EQ(whole.firstWrong, 1u);
+    EXPECT_EQ(whole.stale, 1u);
 }
 
 }  // namespace

@@ -15,7 +15,8 @@
 //   lexavo-mkdict --score LIST --out DIR --stem STEM [--verbose]
 //   lexavo-mkdict --judged FILE --out DIR --stem STEM [--verbose]
 //   lexavo-mkdict --dump --out DIR --stem STEM
-//   lexavo-mkdict --commonest N --head-words P --out DIR --stem STEM [--sample K --seed S]
+//   lexavo-mkdict --commonest N --head-words P --out DIR --stem STEM [--skip M]
+//                 [--sample K --seed S]
 
 #include <cstring>
 #include <fstream>
@@ -42,7 +43,7 @@ int usage() {
            "       lexavo-mkdict --judged FILE --out DIR --stem STEM [--verbose]\n"
            "       lexavo-mkdict --dump --out DIR --stem STEM\n"
            "       lexavo-mkdict --commonest N --head-words P --out DIR --stem STEM\n"
-           "         [--sample K --seed S]\n";
+           "         [--skip M] [--sample K --seed S]\n";
     return 2;
 }
 
@@ -54,7 +55,7 @@ int main(int argc, char** argv) {
     std::string reportPath;
     std::string scoreList;
     std::string judgedList;
-    std::string commonest, sample = "0", seed = "1";
+    std::string commonest, skip = "0", sample = "0", seed = "1";
     bool verbose = false;
     bool dump = false;
     for (int i = 1; i < argc; ++i) {
@@ -93,6 +94,8 @@ int main(int argc, char** argv) {
             ok = value(judgedList);
         else if (arg == "--commonest")
             ok = value(commonest);
+        else if (arg == "--skip")
+            ok = value(skip);
         else if (arg == "--sample")
             ok = value(sample);
         else if (arg == "--seed")
@@ -165,9 +168,11 @@ int main(int argc, char** argv) {
     if (!commonest.empty()) {
         WordTable words;
         if (!words.read(recipe.headwordWords, error) ||
-            !listCommonest(options.outputDir, options.stem, words, std::stoul(commonest),
-                           std::stoul(sample), static_cast<unsigned>(std::stoul(seed)), std::cout,
-                           error)) {
+            !listCommonest(
+                options.outputDir, options.stem, words,
+                CommonestOptions{std::stoul(commonest), std::stoul(skip), std::stoul(sample),
+                                 static_cast<unsigned>(std::stoul(seed))},
+                std::cout, error)) {
             std::cerr << "lexavo-mkdict: " << error << "\n";
             return 1;
         }

@@ -119,8 +119,7 @@ bool dumpSet(const std::string& dir, const std::string& stem, std::ostream& out,
 }
 
 bool listCommonest(const std::string& dir, const std::string& stem, const WordTable& words,
-                   size_t count, size_t sample, unsigned seed, std::ostream& out,
-                   std::string& error) {
+                   const CommonestOptions& options, std::ostream& out, std::string& error) {
     std::vector<std::pair<std::string, std::vector<std::string>>> all;
     if (!firstMeanings(dir, stem, all, error)) return false;
     std::vector<std::pair<size_t, size_t>> ranked;  // rank, index
@@ -129,57 +128,86 @@ bool listCommonest(const std::string& dir, const std::string& stem, const WordTa
         if (rank != 0) ranked.emplace_back(rank, i);
     }
     std::sort(ranked.begin(), ranked.end());
-    if (ranked.size() > count) ranked.resize(count);
-    if (sample > 0 && sample < ranked.size()) {
-        std::mt19937 random(seed);
+    if (ranked.size() > options.count) ranked.resize(options.count);
+    ranked.erase(ranked.begin(), ranked.begin() + static_cast<std::ptrdiff_t>(
+                                                      std::min(options.skip, ranked.size())));
+    if (options.sample > 0 && options.sample < ranked.size()) {
+        std::mt19937 random(options.seed);
         std::shuffle(ranked.begin(), ranked.end(), random);
-        ranked.resize(sample);
+        ranked.resize(options.sample);
         std::sort(ranked.begin(), ranked.end());
     }
     for (const auto& [rank, i] : ranked) writeEntry(all[i].first, all[i].second, out);
     return true;
 }
 
+namespace {
+
+bool countVerdict(const std::string& verdict, Judged& judged) {
+    if (verdict == "right")
+        ++judged.right;
+    else if (verdict == "acceptable")
+        ++judged.acceptable;
+    else if (verdict == "wrong")
+        ++judged.wrong;
+    else
+        return false;
+    return true;
+}
+
+void printJudged(const std::string& stem, const Judged& judged, std::ostream& out) {
+    const size_t all = judged.right + judged.acceptable + judged.wrong;
+    out << stem << ": judged sample " << judged.right << " right, " << judged.acceptable
+        << " acceptable, " << judged.wrong << " wrong of " << all;
+    if (judged.entries > 0) {
+        out << " meanings (" << (all ? 100.0 * static_cast<double>(judged.wrong) / all : 0.0)
+            << " % wrong) of " << judged.entries << " entries, first meaning wrong for "
+            << judged.firstWrong;
+    }
+    if (judged.stale) out << " (" << judged.stale << " no longer the set's meaning there)";
+    out << "\n";
+}
+
+}  // namespace
+
 bool tallyJudged(const std::string& dir, const std::string& stem, const std::string& path,
                  bool verbose, std::ostream& out, Judged& judged, std::string& error) {
     std::vector<std::pair<std::string, std::vector<std::string>>> all;
     if (!firstMeanings(dir, stem, all, error)) return false;
-    std::unordered_map<std::string, std::string> first;
-    for (const auto& [head, meanings] : all) first.try_emplace(head, meanings.front());
+    std::unordered_map<std::string, const std::vector<std::string>*> entries;
+    for (const auto& [head, meanings] : all) entries.try_emplace(head, &meanings);
     std::ifstream in(path);
     if (!in) {
         error = "cannot open " + path;
         return false;
     }
+    std::unordered_map<std::string, bool> seenEntries;
     std::string line;
     while (std::getline(in, line)) {
         if (line.empty() || line[0] == '#') continue;
         const std::vector<std::string> fields = splitOutsideBrackets(line, "\t");
         if (fields.size() < 3) continue;
-        const std::string& verdict = fields[2];
-        if (verdict == "right")
-            ++judged.right;
-        else if (verdict == "acceptable")
-            ++judged.acceptable;
-        else if (verdict == "wrong")
-            ++judged.wrong;
-        else
-            continue;
-        auto it = first.find(fields[0]);
-        if (it == first.end() || it->second != fields[1]) {
+        const bool whole = fields.size() >= 4;
+        const std::string& verdict = fields[whole ? 3 : 2];
+        const std::string& meaning = fields[whole ? 2 : 1];
+        const size_t position = whole ? std::strtoul(fields[1].c_str(), nullptr, 10) : 1;
+        if (position == 0 || !countVerdict(verdict, judged)) continue;
+        if (whole) {
+            if (seenEntries.try_emplace(fields[0], true).second) ++judged.entries;
+            if (position == 1 && verdict == "wrong") ++judged.firstWrong;
+        }
+        auto it = entries.find(fields[0]);
+        const bool there = it != entries.end() && it->second->size() >= position;
+        if (!there || (*it->second)[position - 1] != meaning) {
             ++judged.stale;
             if (verbose)
-                out << "  stale: " << fields[0] << " judged \"" << fields[1] << "\", now \""
-                    << (it == first.end() ? std::string("(missing)") : it->second) << "\"\n";
+                out << "  stale: " << fields[0] << " " << position << " judged \"" << meaning
+                    << "\", now \"" << (there ? (*it->second)[position - 1] : "(none)") << "\"\n";
         } else if (verbose && verdict == "wrong") {
-            out << "  wrong: " << fields[0] << " -> " << fields[1] << "\n";
+            out << "  wrong: " << fields[0] << " " << position << " -> " << meaning << "\n";
         }
     }
-    out << stem << ": judged sample " << judged.right << " right, " << judged.acceptable
-        << " acceptable, " << judged.wrong << " wrong of "
-        << judged.right + judged.acceptable + judged.wrong;
-    if (judged.stale) out << " (" << judged.stale << " no longer the set's first meaning)";
-    out << "\n";
+    printJudged(stem, judged, out);
     return true;
 }
 

@@ -35,18 +35,28 @@ bool firstMeanings(const std::string& dir, const std::string& stem,
 bool dumpSet(const std::string& dir, const std::string& stem, std::ostream& out,
              std::string& error);
 
-// Writes "headword TAB meaning | meaning ..." (UTF-8) for the `count` commonest headwords
-// of a written set by their rank in `words`; with `sample` > 0, for that many of them
-// drawn at random with `seed`, in order of commonness.
-bool listCommonest(const std::string& dir, const std::string& stem, const WordTable& words,
-                   size_t count, size_t sample, unsigned seed, std::ostream& out,
-                   std::string& error);
+// Which headwords of a set listCommonest writes: those at commonness positions
+// skip + 1 to count (by their rank in the word table); with sample > 0, that many of
+// them drawn at random with seed, in order of commonness.
+struct CommonestOptions {
+    size_t count = 0;
+    size_t skip = 0;
+    size_t sample = 0;
+    unsigned seed = 1;
+};
 
-// Tallies a judged sample, "headword TAB first meaning TAB right|acceptable|wrong", and
-// checks that each judged first meaning is still the set's.
+// Writes "headword TAB meaning | meaning ..." (UTF-8) for the chosen headwords.
+bool listCommonest(const std::string& dir, const std::string& stem, const WordTable& words,
+                   const CommonestOptions& options, std::ostream& out, std::string& error);
+
+// Tallies a judged sample and checks that each judged meaning is still the set's. Two
+// forms of line: "headword TAB first meaning TAB verdict" (the first meaning alone), and
+// "headword TAB position TAB meaning TAB verdict" (every meaning of the entry, position
+// from 1); verdicts are right, acceptable and wrong.
 struct Judged {
     size_t right = 0, acceptable = 0, wrong = 0;
-    size_t stale = 0;  // the set's first meaning is no longer the judged one
+    size_t stale = 0;  // the set's meaning at that place is no longer the judged one
+    size_t entries = 0, firstWrong = 0;  // of whole entries: headwords, first meaning wrong
 };
 bool tallyJudged(const std::string& dir, const std::string& stem, const std::string& path,
                  bool verbose, std::ostream& out, Judged& judged, std::string& error);
