@@ -36,9 +36,11 @@ if(LEXAVO_BUNDLED_DICTIONARIES)
     list(APPEND reviewed_lists ${files})
     set(reviewed_${stem})
     set(reviewed_before_invert_${stem})
+    set(reviewed_pivot_${stem})
     foreach(f ${files})
       list(APPEND reviewed_${stem} --reviewed ${f})
       list(APPEND reviewed_before_invert_${stem} --reviewed-before-invert ${f})
+      list(APPEND reviewed_pivot_${stem} --reviewed-pivot ${f})
     endforeach()
   endforeach()
   set(word_tables)
@@ -81,13 +83,14 @@ if(LEXAVO_BUNDLED_DICTIONARIES)
     "${de_inputs}"
     --ding ${LEXAVO_DING_DE_EN} --dictd ${deu_eng} --pivot-dictd ${eng_ces}
     --confirm-dictd ${ces_eng} --czech-meanings --letter-word písmeno
-    --head-words ${words}/de --meaning-words ${words}/cs --pivot-words ${words}/en)
+    --head-words ${words}/de --meaning-words ${words}/cs --pivot-words ${words}/en
+    ${reviewed_pivot_angcze})
   lexavo_bundled_set(czenem "Česko-německý slovník" "Čj->Nj" "  České slovo:  " cs
     "${de_inputs}"
     --ding ${LEXAVO_DING_DE_EN} --dictd ${deu_eng} --pivot-dictd ${eng_ces}
     --confirm-dictd ${ces_eng} --czech-meanings --invert --letter-word Buchstabe
     --head-words ${words}/de --meaning-words ${words}/cs --pivot-words ${words}/en
-    ${reviewed_before_invert_nemcze})
+    ${reviewed_pivot_angcze} ${reviewed_before_invert_nemcze})
 
   set(licence ${LEXAVO_PROGRAM_DIR}/dictionary-data-licence.txt)
   add_custom_command(

@@ -11,6 +11,7 @@
 //                                        input's headwords, meanings and pivots
 //                 [--reviewed FILE]...   reviewed order of the commonest headwords
 //                 [--reviewed-before-invert FILE]...  the other direction's, before --invert
+//                 [--reviewed-pivot FILE]...  the pivot dictionary's set's, before the pivot
 //                 [--report FILE]
 //   lexavo-mkdict --score LIST --out DIR --stem STEM [--verbose]
 //   lexavo-mkdict --judged FILE --out DIR --stem STEM [--verbose]
@@ -32,18 +33,18 @@ using namespace lexavo::mkdict;
 namespace {
 
 int usage() {
-    std::cerr
-        << "usage: lexavo-mkdict --out DIR --stem STEM --title T --direction D --label L\n"
-           "         --locale cs|de|en [--tsv FILE] [--dictd BASE] [--ding FILE]\n"
-           "         [--pivot-dictd BASE] [--confirm-dictd BASE] [--rank] [--invert]\n"
-           "         [--add-dictd BASE] [--letter-word WORD] [--czech-meanings]\n"
-           "         [--head-words P] [--meaning-words P] [--pivot-words P]\n"
-           "         [--reviewed FILE]... [--reviewed-before-invert FILE]... [--report FILE]\n"
-           "       lexavo-mkdict --score LIST --out DIR --stem STEM [--verbose]\n"
-           "       lexavo-mkdict --judged FILE --out DIR --stem STEM [--verbose]\n"
-           "       lexavo-mkdict --dump --out DIR --stem STEM\n"
-           "       lexavo-mkdict --commonest N --head-words P --out DIR --stem STEM\n"
-           "         [--skip M] [--sample K --seed S]\n";
+    std::cerr << "usage: lexavo-mkdict --out DIR --stem STEM --title T --direction D --label L\n"
+                 "         --locale cs|de|en [--tsv FILE] [--dictd BASE] [--ding FILE]\n"
+                 "         [--pivot-dictd BASE] [--confirm-dictd BASE] [--rank] [--invert]\n"
+                 "         [--add-dictd BASE] [--letter-word WORD] [--czech-meanings]\n"
+                 "         [--head-words P] [--meaning-words P] [--pivot-words P]\n"
+                 "         [--reviewed FILE]... [--reviewed-before-invert FILE]...\n"
+                 "         [--reviewed-pivot FILE]... [--report FILE]\n"
+                 "       lexavo-mkdict --score LIST --out DIR --stem STEM [--verbose]\n"
+                 "       lexavo-mkdict --judged FILE --out DIR --stem STEM [--verbose]\n"
+                 "       lexavo-mkdict --dump --out DIR --stem STEM\n"
+                 "       lexavo-mkdict --commonest N --head-words P --out DIR --stem STEM\n"
+                 "         [--skip M] [--sample K --seed S]\n";
     return 2;
 }
 
@@ -110,6 +111,8 @@ int main(int argc, char** argv) {
             ok = value(recipe.reviewed.emplace_back());
         else if (arg == "--reviewed-before-invert")
             ok = value(recipe.reviewedBeforeInvert.emplace_back());
+        else if (arg == "--reviewed-pivot")
+            ok = value(recipe.reviewedPivot.emplace_back());
         else if (arg == "--tsv")
             ok = source(recipe.inputs, Source::Kind::kTsv);
         else if (arg == "--dictd")

@@ -124,6 +124,10 @@ bool buildLexicon(const Recipe& recipe, Lexicon& result, Report& report, std::st
         if (!readAll(recipe.pivotThrough, through, error)) return false;
         rankSenses(through, confirmations, recipe.weights,
                    Evidence{table(pivotTable), table(meaningTable)});
+        if (!recipe.reviewedPivot.empty()) {
+            Report ignored;
+            if (!applyReviewed(recipe.reviewedPivot, through, ignored, error)) return false;
+        }
         mergeDuplicateSenses(input);
         const BackTranslations back(through, &confirming);
         result =

@@ -34,6 +34,9 @@ struct Recipe {
     // The reviewed files of the other direction, applied before the inversion, so that
     // what its review dropped or added carries over.
     std::vector<std::string> reviewedBeforeInvert;
+    // The reviewed files of the pivot dictionary's own set (English-Czech for the German
+    // sets), applied to it before the pivot, so that its reviewed order carries over.
+    std::vector<std::string> reviewedPivot;
     bool invert = false;
     // An inverted headword keeps its best meanings only: a common word is the
     // translation of hundreds of words, most of them far from its own sense.

@@ -116,6 +116,52 @@ std::vector<const Sense*> orderedPivots(const Headword& h) {
     return pivots;
 }
 
+struct Candidates {
+    std::unordered_map<std::string, Candidate> byKey;
+    std::vector<std::string> order;  // first reached first
+};
+
+// The targets of a headword's pivots, weighted by the ranks of pivot and target. A
+// pivot's rank counts only the pivots before it that reached a target: a first pivot
+// the pivot dictionary has nothing fitting for ("tarry" for "zögern": only adjectives)
+// does not push the main sense ("hesitate") into second place.
+Candidates gatherTargets(const std::vector<const Sense*>& pivots, const Lexicon& right,
+                         const PivotRules& rules) {
+    Candidates found;
+    std::vector<std::string> seen;
+    size_t pivotRank = 0;
+    for (const Sense* pp : pivots) {
+        const Sense& p = *pp;
+        const std::string pivot = withoutNotes(p.text);
+        if (pivot.empty() || std::find(seen.begin(), seen.end(), pivot) != seen.end()) continue;
+        const Headword* through = pivotEntry(right, pivot);
+        if (through == nullptr && pivot.find(' ') != std::string::npos) continue;
+        if (seen.size() == rules.pivotsPerHeadword) break;
+        seen.push_back(pivot);
+        if (through == nullptr) continue;
+        size_t targetRank = 0;
+        for (const Sense& t : through->senses) {
+            if (targetRank == rules.targetsPerPivot) break;
+            if (!classesAgree(p.pos, t.pos)) continue;
+            const std::string key = withoutNotes(t.text);
+            auto [it, inserted] = found.byKey.try_emplace(key);
+            if (inserted) {
+                it->second.sense = &t;
+                found.order.push_back(key);
+            }
+            Candidate& c = it->second;
+            c.weight += 1.0 / (1.0 + static_cast<double>(pivotRank)) /
+                        (1.0 + static_cast<double>(targetRank));
+            c.pivots.insert(pivot);
+            if (pivotRank == 0 && targetRank <= 1) c.strong = true;
+            if (pivotRank == 1 && targetRank == 0) c.second = true;
+            ++targetRank;
+        }
+        if (targetRank > 0) ++pivotRank;
+    }
+    return found;
+}
+
 // The gender most of the noun's senses give, a sense from a rich Ding line counting
 // more: "Tag {m}" (day) over "Tag {n}" (a markup tag), and one source line's slip
 // ("jds. Spezialgebiet {f}") does not outvote the others.
@@ -174,42 +220,13 @@ Lexicon pivotLexicon(const Lexicon& left, const Lexicon& right, const PivotRules
     for (const Headword& h : left.headwords()) {
         const char headClass = headwordClass(h, evidence.headwords);
         const std::string foldedHead = foldCase(h.text);
-        std::unordered_map<std::string, Candidate> candidates;
-        std::vector<std::string> order;
         const std::vector<const Sense*> pivots = orderedPivots(h);
         // Every pivot word of the headword, for the paths back.
         std::unordered_set<std::string> sourcePivots;
         for (const Sense* p : pivots) sourcePivots.insert(foldCase(withoutNotes(p->text)));
-        std::vector<std::string> seen;
-        for (const Sense* pp : pivots) {
-            const Sense& p = *pp;
-            const std::string pivot = withoutNotes(p.text);
-            if (pivot.empty() || std::find(seen.begin(), seen.end(), pivot) != seen.end()) continue;
-            const Headword* through = pivotEntry(right, pivot);
-            if (through == nullptr && pivot.find(' ') != std::string::npos) continue;
-            if (seen.size() == rules.pivotsPerHeadword) break;
-            const size_t pivotRank = seen.size();
-            seen.push_back(pivot);
-            if (through == nullptr) continue;
-            size_t targetRank = 0;
-            for (const Sense& t : through->senses) {
-                if (targetRank == rules.targetsPerPivot) break;
-                if (!classesAgree(p.pos, t.pos)) continue;
-                const std::string key = withoutNotes(t.text);
-                auto [it, inserted] = candidates.try_emplace(key);
-                if (inserted) {
-                    it->second.sense = &t;
-                    order.push_back(key);
-                }
-                Candidate& c = it->second;
-                c.weight += 1.0 / (1.0 + static_cast<double>(pivotRank)) /
-                            (1.0 + static_cast<double>(targetRank));
-                c.pivots.insert(pivot);
-                if (pivotRank == 0 && targetRank <= 1) c.strong = true;
-                if (pivotRank == 1 && targetRank == 0) c.second = true;
-                ++targetRank;
-            }
-        }
+        Candidates found = gatherTargets(pivots, right, rules);
+        auto& candidates = found.byKey;
+        const auto& order = found.order;
         std::vector<Sense> senses;
         for (const std::string& key : order) {
             const Candidate& c = candidates[key];
@@ -229,6 +246,10 @@ Lexicon pivotLexicon(const Lexicon& left, const Lexicon& right, const PivotRules
             // The same word in both languages (Golf, golf; Hotel, hotel) is the loan
             // word, not a homonym met on the way through English ("gulf": "propast").
             if (foldCase(withoutNotes(s.text)) == foldedHead) s.score += kSameWordBonus;
+            // A verb's Czech meaning is an infinitive: "sägen" is "řezat", not "viděl"
+            // (English "saw").
+            if (weights.czechMeanings && headClass == 'v' && !looksLikeCzechInfinitive(key))
+                s.score -= weights.otherWordClass;
             senses.push_back(std::move(s));
         }
         if (senses.empty()) continue;

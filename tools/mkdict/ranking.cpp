@@ -33,6 +33,8 @@ std::string usualWordClass(const Headword& h) {
     return best;
 }
 
+}  // namespace
+
 // A Czech verb's dictionary form is the infinitive ("číst", "jít", "moct", "číst si");
 // "četl", "viz", "sen" are not.
 bool looksLikeCzechInfinitive(const std::string& text) {
@@ -42,8 +44,6 @@ bool looksLikeCzechInfinitive(const std::string& text) {
     }
     return false;
 }
-
-}  // namespace
 
 char headwordClass(const Headword& h, const WordTable* table) {
     // A word with one class in the table has that class, whatever the source tags of

@@ -60,6 +60,10 @@ struct Evidence {
     const WordTable* meanings = nullptr;
 };
 
+// A Czech verb's dictionary form is the infinitive ("číst", "jít", "moct", "číst si");
+// "četl", "viz", "sen" are not.
+bool looksLikeCzechInfinitive(const std::string& text);
+
 // The headword's word class as a class letter (see classLetter): the only class the
 // headword table knows, else the class most of its tagged senses have; 0 when unknown.
 char headwordClass(const Headword& h, const WordTable* table);
