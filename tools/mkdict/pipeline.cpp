@@ -61,6 +61,19 @@ std::string englishSingular(HunspellBaseForms& spelling, const std::string& text
 
 }  // namespace
 
+void tagGermanParticiples(Lexicon& lexicon) {
+    for (Headword& h : lexicon.headwords()) {
+        const std::string last = h.text.substr(h.text.rfind(' ') + 1);
+        const bool participle =
+            last.size() > 4 && !isGermanNoun(utf8ToCp1250(last)) &&
+            (last.ends_with("end") || last.ends_with("elnd") || last.ends_with("ernd"));
+        if (!participle) continue;
+        for (Sense& s : h.senses) {
+            if (s.pos.empty()) s.pos = "adj";
+        }
+    }
+}
+
 void addSingulars(Lexicon& lexicon, HunspellBaseForms& spelling) {
     std::vector<std::pair<std::string, std::vector<Sense>>> singulars;
     for (const Headword& h : lexicon.headwords()) {
@@ -118,7 +131,10 @@ bool buildLexicon(const Recipe& recipe, Lexicon& result, Report& report, std::st
     if (!readAll(recipe.inputs, input, error)) return false;
     const bool ding = std::any_of(recipe.inputs.begin(), recipe.inputs.end(),
                                   [](const Source& s) { return s.kind == Source::Kind::kDing; });
-    if (ding) addSingulars(input, spelling);
+    if (ding) {
+        addSingulars(input, spelling);
+        tagGermanParticiples(input);
+    }
     if (!recipe.pivotThrough.empty()) {
         Lexicon through;
         if (!readAll(recipe.pivotThrough, through, error)) return false;

@@ -45,6 +45,11 @@ struct Recipe {
 
 bool readSource(const Source& source, Lexicon& lexicon, std::string& error);
 
+// A German present participle ("suchend", "modernd", "haltbar machend": its last word
+// in small letters, ending in "-end", "-elnd" or "-ernd") whose senses carry no word
+// class is an adjective: it translates no noun ("pátrání").
+void tagGermanParticiples(Lexicon& lexicon);
+
 // A German noun that the sources give only in plural lines ("Eichen {pl} :: oaks", the
 // line of the genus) gets its singular, found by Hunspell, as a headword of its own
 // with the plural's senses made singular ("Eiche" -> "oak"), unless the singular has
