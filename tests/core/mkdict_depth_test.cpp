@@ -102,11 +102,24 @@ TEST(MkdictDepth, APluralOnlyLineGivesItsSingularAHeadword) {
         "Eichenbäume {pl}; Eichen {pl} (Quercus) [bot.] :: oak trees; oaks\n"
         "Hunde {pl} :: dogs\nHund {m} :: dog\n");
     addSingulars(german, spelling);
-    EXPECT_EQ(textsOf(german.find("Eiche")), (std::vector<std::string>{"oak tree", "oak"}));
+    // Each English plural both made singular and as it stands ("printing works").
+    EXPECT_EQ(textsOf(german.find("Eiche")),
+              (std::vector<std::string>{"oak tree", "oak trees", "oak", "oaks"}));
     EXPECT_EQ(german.find("Eiche")->senses.front().gender, Gender::kNone);
     EXPECT_NE(german.find("Eichen"), nullptr);  // the plural stays
-    // A singular with senses of its own keeps just them.
-    EXPECT_EQ(textsOf(german.find("Hund")), (std::vector<std::string>{"dog"}));
+    // A singular with senses of its own keeps them first.
+    ASSERT_NE(german.find("Hund"), nullptr);
+    EXPECT_EQ(german.find("Hund")->senses.front().gender, Gender::kMasculine);
+    EXPECT_EQ(germanSingular(spelling, "Absperrungen"), "Absperrung");
+    EXPECT_EQ(germanSingular(spelling, "Pendlerinnen"), "Pendlerin");
+
+    // After the pivot, a singular with no meanings of its own takes the plural's.
+    Lexicon pivoted;
+    pivoted.entry("Setzlinge").pluralOnly = true;
+    pivoted.add("Setzlinge", sense("sazenice", "n"));
+    pivoted.entry("Setzling");
+    fillSingulars(pivoted, spelling);
+    EXPECT_EQ(textsOf(pivoted.find("Setzling")), (std::vector<std::string>{"sazenice"}));
 }
 
 TEST(MkdictDepth, TheClassAHeadwordIsMostlyUsedInLeads) {

@@ -38,18 +38,6 @@ bool readTable(const std::string& prefix, WordTable& table, std::string& error) 
     return prefix.empty() || table.read(prefix, error);
 }
 
-// The singular of a German plural (UTF-8): the first stem Hunspell gives that is a
-// noun (capitalised) other than the word; empty when there is none.
-std::string germanSingular(HunspellBaseForms& spelling, const std::string& plural) {
-    const std::string word = utf8ToCp1250(plural);
-    if (word.find(' ') != std::string::npos) return {};
-    for (const std::string& form : spelling.baseForms(WordLanguage::kGerman, word)) {
-        const std::string utf8 = cp1250ToUtf8(form);
-        if (utf8 != plural && isGermanNoun(form)) return utf8;
-    }
-    return {};
-}
-
 // An English plural's last word made singular ("oak trees" -> "oak tree").
 std::string englishSingular(HunspellBaseForms& spelling, const std::string& text) {
     const size_t space = text.rfind(' ');
@@ -59,7 +47,59 @@ std::string englishSingular(HunspellBaseForms& spelling, const std::string& text
     return text.substr(0, text.size() - last.size()) + cp1250ToUtf8(forms.front());
 }
 
+// A code page 1250 word with ä, ö, ü (either case) as a, o, u.
+std::string withoutUmlauts(std::string word) {
+    for (char& c : word) {
+        switch (static_cast<unsigned char>(c)) {
+            case 0xE4:
+                c = 'a';
+                break;
+            case 0xF6:
+                c = 'o';
+                break;
+            case 0xFC:
+                c = 'u';
+                break;
+            case 0xC4:
+                c = 'A';
+                break;
+            case 0xD6:
+                c = 'O';
+                break;
+            case 0xDC:
+                c = 'U';
+                break;
+            default:
+                break;
+        }
+    }
+    return word;
+}
+
 }  // namespace
+
+std::string germanSingular(HunspellBaseForms& spelling, const std::string& plural) {
+    const std::string word = utf8ToCp1250(plural);
+    if (word.find(' ') != std::string::npos) return {};
+    // The regular feminine plurals: "Absperrungen" is "Absperrung" (Hunspell knows only
+    // the verb "Absperren").
+    static const std::pair<const char*, const char*> kEndings[] = {
+        {"ungen", "ung"}, {"heiten", "heit"}, {"keiten", "keit"}, {"schaften", "schaft"},
+        {"ionen", "ion"}, {"täten", "tät"},   {"innen", "in"}};
+    for (const auto& [pluralEnding, ending] : kEndings) {
+        if (plural.size() > std::string_view(pluralEnding).size() + 1 &&
+            plural.ends_with(pluralEnding))
+            return plural.substr(0, plural.size() - std::string_view(pluralEnding).size()) + ending;
+    }
+    // Otherwise the plural is a noun stem with an ending, its vowel perhaps with an
+    // umlaut ("Apfelbäume" -> "Apfelbaum").
+    std::string best;
+    for (const std::string& form : spelling.baseForms(WordLanguage::kGerman, word)) {
+        if (form == word || !isGermanNoun(form) || form.size() <= best.size()) continue;
+        if (withoutUmlauts(word).starts_with(withoutUmlauts(form))) best = form;
+    }
+    return cp1250ToUtf8(best);
+}
 
 void tagGermanParticiples(Lexicon& lexicon) {
     for (Headword& h : lexicon.headwords()) {
@@ -83,17 +123,45 @@ void addSingulars(Lexicon& lexicon, HunspellBaseForms& spelling) {
         }
         if (senses.empty()) continue;
         const std::string singular = germanSingular(spelling, h.text);
-        const Headword* known = singular.empty() ? nullptr : lexicon.find(singular);
-        if (singular.empty() || (known != nullptr && !known->senses.empty())) continue;
+        if (singular.empty()) continue;
+        // After the singular's own senses, if it has any: those lines are its own.
+        const Headword* known = lexicon.find(singular);
+        const bool own = known != nullptr && !known->senses.empty();
+        // Each English plural made singular, and as it stands too: "printing works" is
+        // one.
+        std::vector<Sense> made;
         for (Sense& s : senses) {
-            s.text = englishSingular(spelling, withoutNotes(s.text));
             s.plural = false;
             s.pos = "n";
+            if (own) s.score = std::min(s.score, 0.0);
+            Sense single = s;
+            single.text = englishSingular(spelling, withoutNotes(s.text));
+            made.push_back(std::move(single));
+            made.push_back(std::move(s));
         }
+        senses = std::move(made);
         singulars.emplace_back(singular, std::move(senses));
     }
     for (auto& [singular, senses] : singulars) {
         for (Sense& s : senses) lexicon.add(singular, std::move(s));
+    }
+}
+
+void fillSingulars(Lexicon& pivoted, HunspellBaseForms& spelling) {
+    std::vector<std::pair<std::string, std::vector<Sense>>> missing;
+    for (const Headword& h : pivoted.headwords()) {
+        if (!h.pluralOnly || h.senses.empty()) continue;
+        const std::string singular = germanSingular(spelling, h.text);
+        const Headword* known = singular.empty() ? nullptr : pivoted.find(singular);
+        if (!singular.empty() && (known == nullptr || known->senses.empty()))
+            missing.emplace_back(singular, h.senses);
+    }
+    for (auto& [singular, senses] : missing) {
+        Headword& h = pivoted.entry(singular);
+        for (Sense& s : senses) {
+            s.gender = Gender::kNone;  // the plural line names no gender
+            h.senses.push_back(std::move(s));
+        }
     }
 }
 
@@ -149,6 +217,7 @@ bool buildLexicon(const Recipe& recipe, Lexicon& result, Report& report, std::st
         result =
             pivotLexicon(input, through, PivotRules{},
                          Evidence{table(headTable), table(meaningTable)}, recipe.weights, &back);
+        if (ding) fillSingulars(result, spelling);
     } else {
         result = std::move(input);
         if (recipe.rank)

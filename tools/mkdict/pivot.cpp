@@ -130,15 +130,16 @@ Candidates gatherTargets(const std::vector<const Sense*>& pivots, const Lexicon&
     Candidates found;
     std::vector<std::string> seen;
     size_t pivotRank = 0;
+    size_t reached = 0;  // pivots the pivot dictionary knows: the first few count
     for (const Sense* pp : pivots) {
         const Sense& p = *pp;
         const std::string pivot = withoutNotes(p.text);
         if (pivot.empty() || std::find(seen.begin(), seen.end(), pivot) != seen.end()) continue;
         const Headword* through = pivotEntry(right, pivot);
         if (through == nullptr && pivot.find(' ') != std::string::npos) continue;
-        if (seen.size() == rules.pivotsPerHeadword) break;
         seen.push_back(pivot);
         if (through == nullptr) continue;
+        if (reached++ == rules.pivotsPerHeadword) break;
         size_t targetRank = 0;
         for (const Sense& t : through->senses) {
             if (targetRank == rules.targetsPerPivot) break;

@@ -42,7 +42,7 @@ class BackTranslations {
 };
 
 struct PivotRules {
-    size_t pivotsPerHeadword = 6;  // first distinct single-word pivots of a headword
+    size_t pivotsPerHeadword = 6;  // first pivots of a headword the pivot dictionary has
     size_t targetsPerPivot = 4;    // first translations of each pivot
     size_t meaningsPerHeadword = 12;
 };

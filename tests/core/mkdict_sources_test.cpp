@@ -1,0 +1,105 @@
+// The bundled sets held against their sources: a German noun the sources give only as
+// a plural has its singular as a headword too, and no meaning is a source's phrase cut
+// short.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+#include "dictd_reader.h"
+#include "ding_reader.h"
+#include "morphology/hunspell_base_forms.h"
+#include "pipeline.h"
+#include "set_reader.h"
+#include "text/cp1250.h"
+#include "text_rules.h"
+
+namespace lexavo::mkdict {
+namespace {
+
+std::set<std::string> headwordsOf(const char* stem) {
+    LoadedSet set;
+    std::string error;
+    EXPECT_TRUE(readSetBack(LEXAVO_PROGRAM_DIR, stem, set, error)) << error;
+    std::set<std::string> heads;
+    for (const std::string& h : set.headwords) heads.insert(cp1250ToUtf8(h));
+    return heads;
+}
+
+Lexicon readFreedict(const std::string& base) {
+    std::vector<DictdArticle> articles;
+    std::string error;
+    EXPECT_TRUE(readDictd(base, articles, error)) << error;
+    Lexicon lexicon;
+    addFreedictArticles(articles, lexicon);
+    return lexicon;
+}
+
+TEST(MkdictSources, EveryPluralOnlyNounHasItsSingular) {
+    HunspellBaseForms spelling(hunspellFolders(std::string()));
+    if (!spelling.hasSpellingDictionary(WordLanguage::kGerman))
+        GTEST_SKIP() << "Debian's hunspell-de-de is not installed";
+    Lexicon german = readFreedict(LEXAVO_FREEDICT_DIR "/freedict-deu-eng");
+    std::string error;
+    ASSERT_TRUE(readDing(LEXAVO_DING_DE_EN, german, error)) << error;
+    const std::set<std::string> heads = headwordsOf("nemcze");
+    size_t plurals = 0, missing = 0;
+    std::string examples;
+    for (const Headword& h : german.headwords()) {
+        const bool pluralOnly =
+            std::all_of(h.senses.begin(), h.senses.end(), [](const Sense& s) { return s.plural; });
+        if (h.senses.empty() || !pluralOnly || !heads.count(h.text)) continue;
+        const std::string singular = germanSingular(spelling, h.text);
+        if (singular.empty()) continue;
+        ++plurals;
+        if (!heads.count(singular) && ++missing <= 10)
+            examples += h.text + " -> " + singular + "; ";
+    }
+    EXPECT_GT(plurals, 1000u);
+    EXPECT_EQ(missing, 0u) << examples;
+}
+
+// The meanings of a set that a longer source phrase begins with, a blank after them, while
+// no source gives them as they stand: cut in the middle of that phrase. Short ones are
+// words in their own right ("padající", of "padající hvězda"); a cut falls near the
+// 49-byte limit.
+constexpr size_t kCutLength = 30;
+size_t cutPhrases(const char* stem, const std::set<std::string>& sources, std::string& examples) {
+    LoadedSet set;
+    std::string error;
+    EXPECT_TRUE(readSetBack(LEXAVO_PROGRAM_DIR, stem, set, error)) << error;
+    size_t cut = 0;
+    for (const auto& meanings : set.entries) {
+        for (const std::string& cp : meanings) {
+            const std::string m = withoutNotes(cp1250ToUtf8(cp));
+            if (m.size() < kCutLength || sources.count(m)) continue;
+            auto after = sources.lower_bound(m + " ");
+            if (after == sources.end() || !after->starts_with(m + " ")) continue;
+            if (++cut <= 200) examples += m + "\n";
+        }
+    }
+    return cut;
+}
+
+TEST(MkdictSources, NoMeaningIsAPhraseCutShort) {
+    // Czech meanings come from English-Czech's translations, German ones from the
+    // German words of Ding and FreeDict German-English.
+    std::set<std::string> czech;
+    const Lexicon englishCzech = readFreedict(LEXAVO_FREEDICT_DIR "/freedict-eng-ces");
+    for (const Headword& h : englishCzech.headwords()) {
+        for (const Sense& s : h.senses) czech.insert(withoutNotes(s.text));
+    }
+    Lexicon germanSource = readFreedict(LEXAVO_FREEDICT_DIR "/freedict-deu-eng");
+    std::string error;
+    ASSERT_TRUE(readDing(LEXAVO_DING_DE_EN, germanSource, error)) << error;
+    std::set<std::string> german;
+    for (const Headword& h : germanSource.headwords()) german.insert(withoutNotes(h.text));
+    for (const auto& [stem, sources] :
+         {std::pair{"angcze", &czech}, std::pair{"nemcze", &czech}, std::pair{"czenem", &german}}) {
+        std::string examples;
+        EXPECT_EQ(cutPhrases(stem, *sources, examples), 0u) << stem << ": " << examples;
+    }
+}
+
+}  // namespace
+}  // namespace lexavo::mkdict
