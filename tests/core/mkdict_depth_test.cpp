@@ -161,7 +161,7 @@ TEST(MkdictDepth, InversionTakesNoPluralAndNoTranslationOfAnotherClass) {
     EXPECT_TRUE(plural.plural);
     german.entry("Begrenzerschaltungen").pluralOnly = true;
     german.add("Begrenzerschaltungen", sense("nůžky", "n"));
-    const Lexicon inverted = invertLexicon(german, 3, Evidence{&czech, nullptr});
+    const Lexicon inverted = invertLexicon(german, InvertRules{3, true}, Evidence{&czech, nullptr});
     EXPECT_EQ(textsOf(inverted.find("ničit")), (std::vector<std::string>{"zerstören"}));
     EXPECT_EQ(textsOf(inverted.find("nůžky")), (std::vector<std::string>{"Schere"}));
 }

@@ -78,18 +78,18 @@ std::string withoutUmlauts(std::string word) {
 
 }  // namespace
 
-std::string germanSingular(HunspellBaseForms& spelling, const std::string& plural) {
-    const std::string word = utf8ToCp1250(plural);
-    if (word.find(' ') != std::string::npos) return {};
+namespace {
+
+// The singular of one word by its ending or Hunspell's stems, code page 1250.
+std::string singularOf(HunspellBaseForms& spelling, const std::string& word) {
     // The regular feminine plurals: "Absperrungen" is "Absperrung" (Hunspell knows only
     // the verb "Absperren").
-    static const std::pair<const char*, const char*> kEndings[] = {
-        {"ungen", "ung"}, {"heiten", "heit"}, {"keiten", "keit"}, {"schaften", "schaft"},
-        {"ionen", "ion"}, {"täten", "tät"},   {"innen", "in"}};
+    static const std::pair<std::string_view, std::string_view> kEndings[] = {
+        {"ungen", "ung"}, {"heiten", "heit"}, {"keiten", "keit"},    {"schaften", "schaft"},
+        {"ionen", "ion"}, {"innen", "in"},    {"t\xE4ten", "t\xE4t"}};  // code page 1250
     for (const auto& [pluralEnding, ending] : kEndings) {
-        if (plural.size() > std::string_view(pluralEnding).size() + 1 &&
-            plural.ends_with(pluralEnding))
-            return plural.substr(0, plural.size() - std::string_view(pluralEnding).size()) + ending;
+        if (word.size() > pluralEnding.size() + 1 && word.ends_with(pluralEnding))
+            return word.substr(0, word.size() - pluralEnding.size()) + std::string(ending);
     }
     // Otherwise the plural is a noun stem with an ending, its vowel perhaps with an
     // umlaut ("Apfelbäume" -> "Apfelbaum").
@@ -98,7 +98,28 @@ std::string germanSingular(HunspellBaseForms& spelling, const std::string& plura
         if (form == word || !isGermanNoun(form) || form.size() <= best.size()) continue;
         if (withoutUmlauts(word).starts_with(withoutUmlauts(form))) best = form;
     }
-    return cp1250ToUtf8(best);
+    return best;
+}
+
+}  // namespace
+
+std::string germanSingular(HunspellBaseForms& spelling, const std::string& plural) {
+    const std::string word = utf8ToCp1250(plural);
+    if (word.find(' ') != std::string::npos) return {};
+    if (std::string singular = singularOf(spelling, word); !singular.empty())
+        return cp1250ToUtf8(singular);
+    // A compound Hunspell does not know: its last part made singular ("Erdbeeren" ->
+    // "Erd" + "Beere").
+    for (size_t i = 1; i + 4 <= word.size(); ++i) {
+        std::string tail = word.substr(i);
+        if (tail[0] < 'a' || tail[0] > 'z') continue;
+        tail[0] = static_cast<char>(tail[0] - 'a' + 'A');
+        std::string singular = singularOf(spelling, tail);
+        if (singular.empty()) continue;
+        singular[0] = static_cast<char>(singular[0] - 'A' + 'a');
+        return cp1250ToUtf8(word.substr(0, i) + singular);
+    }
+    return {};
 }
 
 void tagGermanParticiples(Lexicon& lexicon) {
@@ -115,13 +136,22 @@ void tagGermanParticiples(Lexicon& lexicon) {
 }
 
 void addSingulars(Lexicon& lexicon, HunspellBaseForms& spelling) {
-    std::vector<std::pair<std::string, std::vector<Sense>>> singulars;
+    std::vector<std::pair<std::string, std::vector<Sense>>> added;
     for (const Headword& h : lexicon.headwords()) {
         std::vector<Sense> senses;
         for (const Sense& s : h.senses) {
             if (s.plural) senses.push_back(s);
         }
         if (senses.empty()) continue;
+        // The plural itself pivots through the English singulars too ("Eichhörnchen {pl}
+        // :: squirrels", the same form in both numbers).
+        std::vector<Sense> forPlural;
+        for (const Sense& s : senses) {
+            Sense single = s;
+            single.text = englishSingular(spelling, withoutNotes(s.text));
+            if (single.text != withoutNotes(s.text)) forPlural.push_back(std::move(single));
+        }
+        if (!forPlural.empty()) added.emplace_back(h.text, std::move(forPlural));
         const std::string singular = germanSingular(spelling, h.text);
         if (singular.empty()) continue;
         // After the singular's own senses, if it has any: those lines are its own.
@@ -140,10 +170,10 @@ void addSingulars(Lexicon& lexicon, HunspellBaseForms& spelling) {
             made.push_back(std::move(s));
         }
         senses = std::move(made);
-        singulars.emplace_back(singular, std::move(senses));
+        added.emplace_back(singular, std::move(senses));
     }
-    for (auto& [singular, senses] : singulars) {
-        for (Sense& s : senses) lexicon.add(singular, std::move(s));
+    for (auto& [headword, senses] : added) {
+        for (Sense& s : senses) lexicon.add(headword, std::move(s));
     }
 }
 
@@ -229,8 +259,8 @@ bool buildLexicon(const Recipe& recipe, Lexicon& result, Report& report, std::st
             Report ignored;
             if (!applyReviewed(recipe.reviewedBeforeInvert, result, ignored, error)) return false;
         }
-        result = invertLexicon(result, 3, Evidence{table(meaningTable), table(headTable)},
-                               recipe.weights);
+        result = invertLexicon(result, InvertRules{3, !recipe.pivotThrough.empty()},
+                               Evidence{table(meaningTable), table(headTable)}, recipe.weights);
         if (!readAll(recipe.addAfterInvert, result, error)) return false;
         mergeDuplicateSenses(result);
         addConfirmationBonus(result, confirmations, recipe.weights.confirmed);

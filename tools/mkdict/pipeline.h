@@ -52,7 +52,8 @@ bool readSource(const Source& source, Lexicon& lexicon, std::string& error);
 
 // The singular of a German plural (UTF-8): by the regular feminine endings ("-ungen",
 // "-heiten", ...), else the longest noun stem Hunspell gives that the plural begins with
-// (umlauts aside); empty when there is none.
+// (umlauts aside), else a compound's last part made singular ("Erdbeeren" ->
+// "Erdbeere"); empty when there is none.
 std::string germanSingular(lexavo::HunspellBaseForms& spelling, const std::string& plural);
 
 // A German present participle ("suchend", "modernd", "haltbar machend": its last word

@@ -15,8 +15,10 @@ int wordCount(const std::string& text) {
     return text.empty() ? 0 : 1 + static_cast<int>(std::count(text.begin(), text.end(), ' '));
 }
 
+// A numeral agrees with nouns and adjectives too: FreeDict writes "fifteen <n>".
 bool classesAgree(const std::string& a, const std::string& b) {
-    return a.empty() || b.empty() || wordClass(a) == wordClass(b);
+    const std::string x = wordClass(a), y = wordClass(b);
+    return x.empty() || y.empty() || x == y || x == "num" || y == "num";
 }
 
 // Whether a word of class `pos` (a source tag) can translate `target`, whose classes
@@ -50,7 +52,7 @@ std::string wordClass(const std::string& pos) {
     return tag;
 }
 
-Lexicon invertLexicon(const Lexicon& ranked, int maxWords, const Evidence& evidence,
+Lexicon invertLexicon(const Lexicon& ranked, const InvertRules& rules, const Evidence& evidence,
                       const RankWeights& weights) {
     Lexicon inverted;
     for (const Headword& h : ranked.headwords()) {
@@ -62,10 +64,8 @@ Lexicon invertLexicon(const Lexicon& ranked, int maxWords, const Evidence& evide
         for (size_t rank = 0; rank < h.senses.size(); ++rank) {
             const Sense& s = h.senses[rank];
             const std::string target = withoutNotes(s.text);
-            if (target.empty() || wordCount(target) > maxWords) continue;
-            // A translation of another word class is no meaning of the target ("das
-            // Pinkeln" is not a meaning of the verb "ničit").
-            if (!classFits(s.pos, target, evidence.headwords)) continue;
+            if (target.empty() || wordCount(target) > rules.maxWords) continue;
+            if (rules.sameClassOnly && !classFits(s.pos, target, evidence.headwords)) continue;
             Sense back;
             back.text = h.text;
             back.pos = s.pos;

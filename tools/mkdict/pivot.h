@@ -16,13 +16,21 @@ namespace lexavo::mkdict {
 // and what follows a ';' in a tag ("prp; +Dat.") is dropped.
 std::string wordClass(const std::string& pos);
 
+struct InvertRules {
+    int maxWords = 3;  // longer translations are not turned into headwords
+    // A sense whose word class the new headword's table excludes is not inverted ("das
+    // Pinkeln" is no meaning of the verb "ničit"). For pivoted lexicons, whose senses
+    // carry the homonyms of the pivot; a table's slips ("čtyřicet" a verb) cost little
+    // there.
+    bool sameClassOnly = false;
+};
+
 // Every sense "h -> t" of `ranked` becomes "t -> h". A sense high in h's list, and an
-// h with many senses (a common word), score higher. Translations longer than
-// `maxWords` words are not turned into headwords.
+// h with many senses (a common word), score higher.
 // `evidence` holds the word tables of the inverted lexicon (headwords: the former
 // meanings' language).
-Lexicon invertLexicon(const Lexicon& ranked, int maxWords = 3, const Evidence& evidence = {},
-                      const RankWeights& weights = {});
+Lexicon invertLexicon(const Lexicon& ranked, const InvertRules& rules = {},
+                      const Evidence& evidence = {}, const RankWeights& weights = {});
 
 // Adds `bonus` to every sense whose pair "headword\ttext" is confirmed.
 void addConfirmationBonus(Lexicon& lexicon, const Confirmations& confirmations, double bonus);
