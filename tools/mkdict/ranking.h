@@ -68,12 +68,9 @@ bool looksLikeCzechInfinitive(const std::string& text);
 // headword table knows, else the class most of its tagged senses have; 0 when unknown.
 char headwordClass(const Headword& h, const WordTable* table);
 
-// Commonness and class agreement of one meaning of a headword of class `head`. `share`
-// is the part of the meaning's occurrences that belongs to this headword's sense: the
-// headword's own commonness over that of all headwords the meaning translates ("taška"
-// is mostly a bag, little of it a wallet).
+// Commonness and class agreement of one meaning of a headword of class `head`.
 double evidenceScore(const std::string& meaning, char head, const Evidence& evidence,
-                     const RankWeights& weights, double share = 1.0);
+                     const RankWeights& weights);
 
 // Scores and sorts the senses of every headword (stable: equal scores keep source
 // order). `confirmations` holds "target\tsource" pairs of the reverse dictionary.
