@@ -34,6 +34,7 @@ struct Candidate {
     const Sense* sense = nullptr;
     double weight = 0;
     std::unordered_set<std::string> pivots;
+    std::string pos;      // of the first pivot sense that reached it
     bool strong = false;  // at the top of the main pivot
     bool second = false;  // the first translation of the second pivot
 };
@@ -148,6 +149,7 @@ Candidates gatherTargets(const std::vector<const Sense*>& pivots, const Lexicon&
             auto [it, inserted] = found.byKey.try_emplace(key);
             if (inserted) {
                 it->second.sense = &t;
+                it->second.pos = p.pos;
                 found.order.push_back(key);
             }
             Candidate& c = it->second;
@@ -240,7 +242,9 @@ Lexicon pivotLexicon(const Lexicon& left, const Lexicon& right, const PivotRules
             if (!c.strong && count < 2 && !(c.second && back == nullptr)) continue;
             Sense s;
             s.text = c.sense->text;
-            s.pos = h.senses.empty() ? c.sense->pos : h.senses.front().pos;
+            // The class of the headword's sense it came through: "frei {adj}" gives
+            // "volný", "frei {adv}" gives "zdarma".
+            s.pos = c.pos.empty() ? c.sense->pos : c.pos;
             s.support = static_cast<int>(count);
             s.score = c.weight + 1.0 * static_cast<double>(c.pivots.size() - 1) +
                       evidenceScore(s.text, headClass, evidence, pivotWeights);
