@@ -271,6 +271,34 @@ TEST(MkdictBundled, BasicWordsArePresentInEveryDirection) {
     }
 }
 
+// Everyday words past the commonest that once were missing or led with a wrong sense:
+// a later Ding synonym, a plural-only line, a phrase pivot, a homonym, a word class, a
+// label; each as the first meaning the program shows.
+TEST(MkdictBundled, EverydayWordsPastTheCommonest) {
+    const std::pair<const char*, std::vector<std::pair<const char*, const char*>>> kWords[] = {
+        {"angcze",
+         {{"jam", "džem"}, {"crow", "vrána"}, {"bacon", "slanina"}, {"peach", "broskev"}}},
+        {"czeang", {{"komín", "chimney"}, {"jelen", "deer"}, {"šnek", "snail"}}},
+        {"nemcze",
+         {{"Eiche", "dub"},
+          {"Kita", "jesle"},
+          {"Klee", "jetel"},
+          {"Donner", "hrom"},
+          {"Schere", "nůžky"},
+          {"Rübe", "řepa"}}},
+        {"czenem", {{"žehlit", "bügeln"}, {"dub", "die Eiche"}, {"nůžky", "die Schere"}}},
+    };
+    for (const auto& [stem, words] : kWords) {
+        const LoadedSet set = load(stem);
+        for (const auto& [word, first] : words) {
+            const auto* entry = entryOf(set, word);
+            ASSERT_NE(entry, nullptr) << stem << " " << word;
+            EXPECT_EQ(cp1250ToUtf8(joinGermanArticles(*entry).front()), first)
+                << stem << " " << word;
+        }
+    }
+}
+
 // Words that once came out wrong through a homonym of the pivot or another noun's gender.
 TEST(MkdictBundled, PivotHomonymsDoNotLead) {
     const LoadedSet de = load("nemcze");

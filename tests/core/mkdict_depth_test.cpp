@@ -13,6 +13,7 @@
 #include "pivot.h"
 #include "ranking.h"
 #include "support/test_dictionaries.h"
+#include "text_rules.h"
 #include "word_tables.h"
 
 namespace lexavo::mkdict {
@@ -164,6 +165,28 @@ TEST(MkdictDepth, InversionTakesNoPluralAndNoTranslationOfAnotherClass) {
     const Lexicon inverted = invertLexicon(german, InvertRules{3, true}, Evidence{&czech, nullptr});
     EXPECT_EQ(textsOf(inverted.find("ničit")), (std::vector<std::string>{"zerstören"}));
     EXPECT_EQ(textsOf(inverted.find("nůžky")), (std::vector<std::string>{"Schere"}));
+}
+
+TEST(MkdictDepth, ASingularTakesTheGenderItsCompoundsAgreeOn) {
+    HunspellBaseForms spelling(hunspellFolders(std::string()));
+    if (!spelling.hasSpellingDictionary(WordLanguage::kGerman))
+        GTEST_SKIP() << "Debian's hunspell-de-de is not installed";
+    Lexicon german = readDingText(
+        "Korkeiche {f} :: cork oak\nSteineiche {f} :: holm oak\n"
+        "Eichen {pl} (Quercus) :: oaks\n"
+        "Hochbeete {pl} :: raised beds\nGemüsebeet {n} :: vegetable bed\n");
+    addSingulars(german, spelling);
+    ASSERT_NE(german.find("Eiche"), nullptr);
+    EXPECT_EQ(german.find("Eiche")->senses.front().gender, Gender::kFeminine);
+    // One compound is no vote.
+    ASSERT_NE(german.find("Hochbeet"), nullptr);
+    EXPECT_EQ(german.find("Hochbeet")->senses.front().gender, Gender::kNone);
+}
+
+TEST(MkdictDepth, ALabelIsTakenOnlyOffTheFront) {
+    EXPECT_EQ(withoutLeadingLabel("[mat] hladký"), "hladký");
+    EXPECT_EQ(withoutLeadingLabel("matice ((šroubu))"), "matice ((šroubu))");
+    EXPECT_EQ(withoutLeadingLabel("[tech]"), "[tech]");
 }
 
 }  // namespace

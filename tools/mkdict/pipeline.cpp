@@ -1,6 +1,8 @@
 #include "pipeline.h"
 
 #include <algorithm>
+#include <array>
+#include <unordered_map>
 
 #include "compile.h"
 #include "dictd_reader.h"
@@ -12,6 +14,7 @@
 #include "text/cp1250.h"
 #include "text_rules.h"
 #include "tsv_reader.h"
+#include "word_tables.h"
 
 namespace lexavo::mkdict {
 
@@ -135,7 +138,43 @@ void tagGermanParticiples(Lexicon& lexicon) {
     }
 }
 
+// The gender of a German noun no line gives one, as the compounds that end in it have
+// it (a compound's gender is its last part's: "Korkeiche {f}", "Steineiche {f}" make
+// "Eiche" feminine); kNone unless at least two compounds agree and no other gender
+// comes near.
+class CompoundGenders {
+  public:
+    explicit CompoundGenders(const Lexicon& lexicon) {
+        for (const Headword& h : lexicon.headwords()) {
+            const Gender g = h.senses.empty() ? Gender::kNone : h.senses.front().gender;
+            if (g == Gender::kNone || h.text.find(' ') != std::string::npos) continue;
+            for (size_t i = 1; i + 3 <= h.text.size(); ++i) {
+                if ((static_cast<unsigned char>(h.text[i]) & 0xC0) == 0x80) continue;
+                ++votes_[foldCase(h.text.substr(i))][index(g)];
+            }
+        }
+    }
+    Gender of(const std::string& noun) const {
+        auto it = votes_.find(foldCase(noun));
+        if (it == votes_.end()) return Gender::kNone;
+        const auto& v = it->second;
+        const int best = static_cast<int>(std::max_element(v.begin(), v.end()) - v.begin());
+        for (int g = 0; g < 3; ++g) {
+            if (g != best && 2 * v[g] >= v[best]) return Gender::kNone;
+        }
+        return v[best] >= 2 ? kGenders[best] : Gender::kNone;
+    }
+
+  private:
+    static constexpr Gender kGenders[3] = {Gender::kMasculine, Gender::kFeminine, Gender::kNeuter};
+    static int index(Gender g) {
+        return g == Gender::kMasculine ? 0 : g == Gender::kFeminine ? 1 : 2;
+    }
+    std::unordered_map<std::string, std::array<int, 3>> votes_;
+};
+
 void addSingulars(Lexicon& lexicon, HunspellBaseForms& spelling) {
+    const CompoundGenders compounds(lexicon);
     std::vector<std::pair<std::string, std::vector<Sense>>> added;
     for (const Headword& h : lexicon.headwords()) {
         std::vector<Sense> senses;
@@ -170,6 +209,10 @@ void addSingulars(Lexicon& lexicon, HunspellBaseForms& spelling) {
             made.push_back(std::move(s));
         }
         senses = std::move(made);
+        if (!own) {
+            const Gender gender = compounds.of(singular);
+            for (Sense& s : senses) s.gender = gender;
+        }
         added.emplace_back(singular, std::move(senses));
     }
     for (auto& [headword, senses] : added) {
@@ -194,6 +237,45 @@ void fillSingulars(Lexicon& pivoted, HunspellBaseForms& spelling) {
         }
     }
 }
+
+namespace {
+
+// The word tables of a recipe's languages.
+struct Tables {
+    const WordTable* head;
+    const WordTable* meaning;
+    const WordTable* pivot;
+};
+
+// An inverted pivot the other way round: the target language's words (Czech) through
+// the pivot dictionary read backwards (Czech -> English) and the sources read backwards
+// (English -> German), with the same inverse consultation.
+Lexicon reversePivot(const Lexicon& sourcePivot, const Lexicon& pivotTarget, const Tables& t,
+                     const RankWeights& weights) {
+    Lexicon targetPivot =
+        invertLexicon(pivotTarget, InvertRules{}, Evidence{t.meaning, t.pivot}, weights);
+    sortByScore(targetPivot);
+    Lexicon pivotSource =
+        invertLexicon(sourcePivot, InvertRules{}, Evidence{t.pivot, t.head}, weights);
+    sortByScore(pivotSource);
+    const BackTranslations back(pivotSource, &sourcePivot);
+    RankWeights reverse = weights;
+    reverse.czechMeanings = false;  // the meanings are the source language's
+    return pivotLexicon(targetPivot, pivotSource, PivotRules{}, Evidence{t.meaning, t.head},
+                        reverse, &back);
+}
+
+// Headwords of `more` that `lexicon` lacks, or has with no meaning, are added with their
+// meanings.
+void addMissing(Lexicon& lexicon, const Lexicon& more) {
+    for (const Headword& h : more.headwords()) {
+        const Headword* known = lexicon.find(h.text);
+        if (known != nullptr && !known->senses.empty()) continue;
+        for (const Sense& s : h.senses) lexicon.add(h.text, s);
+    }
+}
+
+}  // namespace
 
 bool readSource(const Source& source, Lexicon& lexicon, std::string& error) {
     switch (source.kind) {
@@ -233,8 +315,8 @@ bool buildLexicon(const Recipe& recipe, Lexicon& result, Report& report, std::st
         addSingulars(input, spelling);
         tagGermanParticiples(input);
     }
+    Lexicon through;  // the pivot dictionary, ranked, when the recipe pivots
     if (!recipe.pivotThrough.empty()) {
-        Lexicon through;
         if (!readAll(recipe.pivotThrough, through, error)) return false;
         rankSenses(through, confirmations, recipe.weights,
                    Evidence{table(pivotTable), table(meaningTable)});
@@ -249,7 +331,7 @@ bool buildLexicon(const Recipe& recipe, Lexicon& result, Report& report, std::st
                          Evidence{table(headTable), table(meaningTable)}, recipe.weights, &back);
         if (ding) fillSingulars(result, spelling);
     } else {
-        result = std::move(input);
+        result = input;
         if (recipe.rank)
             rankSenses(result, confirmations, recipe.weights,
                        Evidence{table(headTable), table(meaningTable)});
@@ -262,6 +344,10 @@ bool buildLexicon(const Recipe& recipe, Lexicon& result, Report& report, std::st
         result = invertLexicon(result, InvertRules{3, !recipe.pivotThrough.empty()},
                                Evidence{table(meaningTable), table(headTable)}, recipe.weights);
         if (!readAll(recipe.addAfterInvert, result, error)) return false;
+        if (!recipe.pivotThrough.empty()) {
+            const Tables tables{table(headTable), table(meaningTable), table(pivotTable)};
+            addMissing(result, reversePivot(input, through, tables, recipe.weights));
+        }
         mergeDuplicateSenses(result);
         addConfirmationBonus(result, confirmations, recipe.weights.confirmed);
         sortByScore(result);
@@ -269,7 +355,14 @@ bool buildLexicon(const Recipe& recipe, Lexicon& result, Report& report, std::st
             if (h.senses.size() > recipe.invertedMeanings) h.senses.resize(recipe.invertedMeanings);
         }
     }
-    return recipe.reviewed.empty() || applyReviewed(recipe.reviewed, result, report, error);
+    if (!recipe.reviewed.empty() && !applyReviewed(recipe.reviewed, result, report, error))
+        return false;
+    // The first meaning is the everyday one: a label there ("[mat] hladký", "[potr]
+    // slanina") only stands in the reader's way, and the text translator would write it.
+    for (Headword& h : result.headwords()) {
+        if (!h.senses.empty()) h.senses.front().text = withoutLeadingLabel(h.senses.front().text);
+    }
+    return true;
 }
 
 }  // namespace lexavo::mkdict

@@ -35,6 +35,7 @@ struct Candidate {
     double weight = 0;
     std::unordered_set<std::string> pivots;
     std::string pos;      // of the first pivot sense that reached it
+    bool plural = true;   // every pivot sense that reached it is of a plural line
     bool strong = false;  // at the top of the main pivot
     bool second = false;  // the first translation of the second pivot
 };
@@ -65,7 +66,9 @@ Lexicon invertLexicon(const Lexicon& ranked, const InvertRules& rules, const Evi
         for (size_t rank = 0; rank < h.senses.size(); ++rank) {
             const Sense& s = h.senses[rank];
             const std::string target = withoutNotes(s.text);
-            if (target.empty() || wordCount(target) > rules.maxWords) continue;
+            // A plural line's sense gives no meaning to another word: "dub" is not
+            // "Eichen", whose own line is a calibration.
+            if (target.empty() || s.plural || wordCount(target) > rules.maxWords) continue;
             if (rules.sameClassOnly && !classFits(s.pos, target, evidence.headwords)) continue;
             Sense back;
             back.text = h.text;
@@ -153,6 +156,7 @@ Candidates gatherTargets(const std::vector<const Sense*>& pivots, const Lexicon&
                 found.order.push_back(key);
             }
             Candidate& c = it->second;
+            c.plural = c.plural && p.plural;
             c.weight += 1.0 / (1.0 + static_cast<double>(pivotRank)) /
                         (1.0 + static_cast<double>(targetRank));
             c.pivots.insert(pivot);
@@ -242,6 +246,8 @@ Lexicon pivotLexicon(const Lexicon& left, const Lexicon& right, const PivotRules
             if (!c.strong && count < 2 && !(c.second && back == nullptr)) continue;
             Sense s;
             s.text = c.sense->text;
+            s.targetGender = c.sense->targetGender;
+            s.plural = c.plural;
             // The class of the headword's sense it came through: "frei {adj}" gives
             // "volný", "frei {adv}" gives "zdarma".
             s.pos = c.pos.empty() ? c.sense->pos : c.pos;

@@ -140,6 +140,7 @@ void rankSenses(Lexicon& lexicon, const Confirmations& confirmations, const Rank
                 score -= w.otherWordClass;
             }
             if (hasNotes(s.text)) score -= w.notes;
+            if (withoutLeadingLabel(s.text) != normalizeSpace(s.text)) score -= w.label;
             score -= w.perExtraWord * std::max(0, wordCount(plain) - 1);
             score -= w.perByte * static_cast<double>(plain.size());
             score += evidenceScore(plain, headClass, evidence, w);

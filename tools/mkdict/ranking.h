@@ -43,6 +43,7 @@ struct RankWeights {
     double support = 0.6;  // times log(support)
     double otherWordClass = 1.5;
     double notes = 1.5;
+    double label = 2.0;  // more for a leading label ("[tech] matice"): a special sense
     double perExtraWord = 0.8;
     double perByte = 0.15;
     double frequency = 0.6;       // times log(1 + occurrences per million) of the meaning

@@ -207,6 +207,15 @@ FitResult fitHeadword(std::string_view source, std::string& out) {
     return FitResult::kFits;
 }
 
+std::string withoutLeadingLabel(std::string_view text) {
+    const std::string t = normalizeSpace(text);
+    if (!t.starts_with('[')) return t;
+    const size_t close = t.find(']');
+    if (close == std::string::npos) return t;
+    const std::string rest = normalizeSpace(std::string_view(t).substr(close + 1));
+    return rest.empty() ? t : rest;
+}
+
 bool hasUsageLabel(std::string_view text) {
     static const char* const kLabels[] = {
         "[slang]",  "[vulg.]",   "[humor.]", "[pej.]",    "[übtr.]",   "[fig.]",  "[veraltet]",

@@ -55,6 +55,10 @@ FitResult fitHeadword(std::string_view utf8, std::string& out);
 // false when the first sense alone is longer.
 bool cutAtSenseBoundary(std::string& text, size_t limit);
 
+// The text without a leading label in square brackets ("[mat] hladký" -> "hladký");
+// the text itself when it has none.
+std::string withoutLeadingLabel(std::string_view text);
+
 // True when the text holds a usage label that marks a sense as not the word's plain one:
 // slang, colloquial, vulgar, figurative, dated, rare, poetic ("[slang]", "[ugs.]", ...).
 bool hasUsageLabel(std::string_view text);
