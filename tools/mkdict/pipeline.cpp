@@ -261,8 +261,10 @@ Lexicon reversePivot(const Lexicon& sourcePivot, const Lexicon& pivotTarget, con
     const BackTranslations back(pivotSource, &sourcePivot);
     RankWeights reverse = weights;
     reverse.czechMeanings = false;  // the meanings are the source language's
-    return pivotLexicon(targetPivot, pivotSource, PivotRules{}, Evidence{t.meaning, t.head},
-                        reverse, &back);
+    PivotRules rules;
+    rules.headClassOnly = true;
+    return pivotLexicon(targetPivot, pivotSource, rules, Evidence{t.meaning, t.head}, reverse,
+                        &back);
 }
 
 // Headwords of `more` that `lexicon` lacks, or has with no meaning, are added with their

@@ -130,7 +130,7 @@ struct Candidates {
 // the pivot dictionary has nothing fitting for ("tarry" for "zögern": only adjectives)
 // does not push the main sense ("hesitate") into second place.
 Candidates gatherTargets(const std::vector<const Sense*>& pivots, const Lexicon& right,
-                         const PivotRules& rules) {
+                         const PivotRules& rules, char headClass) {
     Candidates found;
     std::vector<std::string> seen;
     size_t pivotRank = 0;
@@ -148,6 +148,10 @@ Candidates gatherTargets(const std::vector<const Sense*>& pivots, const Lexicon&
         for (const Sense& t : through->senses) {
             if (targetRank == rules.targetsPerPivot) break;
             if (!classesAgree(p.pos, t.pos)) continue;
+            const char target = classLetter(t.pos);
+            if (rules.headClassOnly && headClass != 0 && headClass != 'o' && target != 0 &&
+                target != 'o' && target != headClass && wordClass(t.pos) != "num")
+                continue;
             const std::string key = withoutNotes(t.text);
             auto [it, inserted] = found.byKey.try_emplace(key);
             if (inserted) {
@@ -231,7 +235,7 @@ Lexicon pivotLexicon(const Lexicon& left, const Lexicon& right, const PivotRules
         // Every pivot word of the headword, for the paths back.
         std::unordered_set<std::string> sourcePivots;
         for (const Sense* p : pivots) sourcePivots.insert(foldCase(withoutNotes(p->text)));
-        Candidates found = gatherTargets(pivots, right, rules);
+        Candidates found = gatherTargets(pivots, right, rules, headClass);
         auto& candidates = found.byKey;
         const auto& order = found.order;
         std::vector<Sense> senses;

@@ -53,6 +53,9 @@ struct PivotRules {
     size_t pivotsPerHeadword = 6;  // first pivots of a headword the pivot dictionary has
     size_t targetsPerPivot = 4;    // first translations of each pivot
     size_t meaningsPerHeadword = 12;
+    // A target must be of the headword's class where its table knows it ("hnití", a
+    // noun, is not "verfaulend"); for pivots whose sources tag their headwords poorly.
+    bool headClassOnly = false;
 };
 
 // left: source -> pivot language, in source order (first = main sense);
