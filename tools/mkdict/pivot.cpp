@@ -66,10 +66,9 @@ Lexicon invertLexicon(const Lexicon& ranked, const InvertRules& rules, const Evi
         for (size_t rank = 0; rank < h.senses.size(); ++rank) {
             const Sense& s = h.senses[rank];
             const std::string target = withoutNotes(s.text);
-            // A plural line's sense gives no meaning to another word: "dub" is not
-            // "Eichen", whose own line is a calibration.
-            if (target.empty() || s.plural || wordCount(target) > rules.maxWords) continue;
-            if (rules.sameClassOnly && !classFits(s.pos, target, evidence.headwords)) continue;
+            if (target.empty() || wordCount(target) > rules.maxWords) continue;
+            if (rules.pivoted && (s.plural || !classFits(s.pos, target, evidence.headwords)))
+                continue;
             Sense back;
             back.text = h.text;
             back.pos = s.pos;

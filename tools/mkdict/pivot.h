@@ -18,11 +18,12 @@ std::string wordClass(const std::string& pos);
 
 struct InvertRules {
     int maxWords = 3;  // longer translations are not turned into headwords
-    // A sense whose word class the new headword's table excludes is not inverted ("das
-    // Pinkeln" is no meaning of the verb "ničit"). For pivoted lexicons, whose senses
-    // carry the homonyms of the pivot; a table's slips ("čtyřicet" a verb) cost little
-    // there.
-    bool sameClassOnly = false;
+    // The lexicon was pivoted, and its senses carry the pivot's homonyms: a sense whose
+    // word class the new headword's table excludes is not inverted ("das Pinkeln" is no
+    // meaning of the verb "ničit"; a table's slips, "čtyřicet" as a verb, cost little
+    // there), nor is a sense of a plural line ("dub" is not "Eichen", whose own line is
+    // a calibration). A plural of a source dictionary ("pockets" -> "kapsy") is.
+    bool pivoted = false;
 };
 
 // Every sense "h -> t" of `ranked` becomes "t -> h". A sense high in h's list, and an
