@@ -1,6 +1,8 @@
 // Words found through their base forms: the text translator and the translate
 // command's decision, with a provider of listed forms standing in for the spelling
 // dictionary, so that each case says exactly which forms are offered.
+#include "dictionary/base_forms.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -8,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "dictionary/base_forms.h"
 #include "entry/entry_reader.h"
 #include "lookup/exact_lookup.h"
 #include "support/test_dictionaries.h"
@@ -26,8 +27,7 @@ using Forms = std::map<std::string, std::vector<std::string>>;
 // Offers the listed forms of each word and records every word it was asked about.
 class ListedForms final : public BaseForms {
   public:
-    explicit ListedForms(Forms forms)
-        : forms_(std::move(forms)) {}
+    explicit ListedForms(Forms forms) : forms_(std::move(forms)) {}
     const std::vector<std::string>& baseForms(WordLanguage language,
                                               std::string_view word) override {
         static const std::vector<std::string> kNoForms;
@@ -78,11 +78,11 @@ LoadedSet czechEnglish() {
 TEST(BaseFormsInTheTranslator, FirstBaseFormThatIsAHeadwordGivesTheFirstMeaning) {
     LoadedSet set = czechEnglish();
     ListedForms forms(Forms{{cp("obchodě"), {"obchodit", "obchod"}},
-                       {"psa", {"pes"}},
-                       {cp("domě"), {"PES", cp("dům")}},
-                       {"zeptala", {"zeptat", "zeptat se"}},
-                       {"Prahou", {"Praha"}},
-                       {"psal", {"xyz"}}});
+                            {"psa", {"pes"}},
+                            {cp("domě"), {"PES", cp("dům")}},
+                            {"zeptala", {"zeptat", "zeptat se"}},
+                            {"Prahou", {"Praha"}},
+                            {"psal", {"xyz"}}});
     const std::string source = cp("V obchodě psa, domě; zeptala Prahou psal pes.");
     EXPECT_EQ(set.translate(source, &forms, FixedTranslations::kCzechIntoEnglish),
               "V shop dog, dog; ask Prague psal dog.");
@@ -101,8 +101,11 @@ TEST(BaseFormsInTheTranslator, FirstBaseFormThatIsAHeadwordGivesTheFirstMeaning)
 // "ne" are no negations.
 TEST(BaseFormsInTheTranslator, NegatedCzechWordsKeepTheirNegation) {
     const std::vector<testing::TestEntry> entries = {
-        {"a", {"x"}},        {cp("dobrý"), {"good"}},         {"nebe", {"sky"}},
-        {cp("neděle"), {"Sunday"}}, {cp("pomáhat"), {"help"}},
+        {"a", {"x"}},
+        {cp("dobrý"), {"good"}},
+        {"nebe", {"sky"}},
+        {cp("neděle"), {"Sunday"}},
+        {cp("pomáhat"), {"help"}},
     };
     ListedForms forms(Forms{{cp("nepomáhají"), {cp("pomáhat")}},
                             {cp("Nepomáhej"), {cp("pomáhat")}},
@@ -120,11 +123,16 @@ TEST(BaseFormsInTheTranslator, NegatedCzechWordsKeepTheirNegation) {
 
 TEST(BaseFormsInTheTranslator, TriedOnlyAfterTheWordAsWrittenAndItsSmallLetters) {
     LoadedSet set(kTitleGermanCzech, kDirectionGermanCzech,
-                  {{"gehen", {cp("jít")}}, {"Kind", {cp("dítě")}}, {"kind", {cp("laskavý")}},
+                  {{"gehen", {cp("jít")}},
+                   {"Kind", {cp("dítě")}},
+                   {"kind", {cp("laskavý")}},
                    {"Haus", {cp("dům")}}});
     // Offered forms that would give another meaning if they were tried first.
-    ListedForms forms(Forms{{"Kind", {"gehen"}}, {"Haus", {"gehen"}}, {"KIND", {"gehen"}},
-                       {"ging", {"gehen"}}, {"Kindern", {"kind", "Kind"}}});
+    ListedForms forms(Forms{{"Kind", {"gehen"}},
+                            {"Haus", {"gehen"}},
+                            {"KIND", {"gehen"}},
+                            {"ging", {"gehen"}},
+                            {"Kindern", {"kind", "Kind"}}});
     EXPECT_EQ(set.translate("Kind Haus KIND ging Kindern", &forms),
               cp("laskavý dům laskavý jít laskavý"));
     EXPECT_EQ(forms.asked, (std::vector<std::string>{"ging", "Kindern"}));
@@ -147,10 +155,10 @@ TEST(BaseFormsInTheTranslateCommand, ShowsTheBaseFormOnlyWhereNothingElseIsFound
                    {"London", {cp("Londýn")}},
                    {"went", {"wentworth"}}});
     ListedForms forms(Forms{{"children", {"childs", "child"}},
-                       {"went", {"go"}},
-                       {"london", {"go"}},
-                       {"gone", {"Go"}},
-                       {"xyz", {"abc"}}});
+                            {"went", {"go"}},
+                            {"london", {"go"}},
+                            {"gone", {"Go"}},
+                            {"xyz", {"abc"}}});
     // ("ac", "ag", "al" and "aw" open the start slots of c, g, l and w.)
     const DictionaryStore& store = *set.store;
     const TranslateDecision children = decideTranslate(store, "children", &forms);

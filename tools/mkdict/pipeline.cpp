@@ -261,6 +261,7 @@ Lexicon reversePivot(const Lexicon& sourcePivot, const Lexicon& pivotTarget, con
     const BackTranslations back(pivotSource, &sourcePivot);
     RankWeights reverse = weights;
     reverse.czechMeanings = false;  // the meanings are the source language's
+    reverse.germanMeanings = true;
     PivotRules rules;
     rules.headClassOnly = true;
     return pivotLexicon(targetPivot, pivotSource, rules, Evidence{t.meaning, t.head}, reverse,
@@ -359,6 +360,8 @@ bool buildLexicon(const Recipe& recipe, Lexicon& result, Report& report, std::st
     }
     if (!recipe.reviewed.empty() && !applyReviewed(recipe.reviewed, result, report, error))
         return false;
+    // A singular the review left without meanings takes its plural's again.
+    if (ding && !recipe.invert) fillSingulars(result, spelling);
     // The first meaning is the everyday one: a label there ("[mat] hladký", "[potr]
     // slanina") only stands in the reader's way, and the text translator would write it.
     for (Headword& h : result.headwords()) {

@@ -36,7 +36,7 @@ struct Candidate {
     std::unordered_set<std::string> pivots;
     std::string pos;      // of the first pivot sense that reached it
     bool plural = true;   // every pivot sense that reached it is of a plural line
-    bool strong = false;  // at the top of the main pivot
+    bool strong = false;  // the first translation of the main pivot
     bool second = false;  // the first translation of the second pivot
 };
 
@@ -128,8 +128,23 @@ struct Candidates {
 // pivot's rank counts only the pivots before it that reached a target: a first pivot
 // the pivot dictionary has nothing fitting for ("tarry" for "zögern": only adjectives)
 // does not push the main sense ("hesitate") into second place.
+// Whether a German verb's translation is in its dictionary form, the infinitive:
+// "žehlit" is "bügeln", not "bügelt".
+bool verbFormFits(const std::string& target, char headClass, const RankWeights& weights) {
+    return !weights.germanMeanings || headClass != 'v' || target.ends_with('n');
+}
+
+// A verb translated by a word the table knows only as a noun, or a noun by a word it
+// knows only as a verb.
+bool nounForVerb(const std::string& pos, const std::string& target, const WordTable* table) {
+    const char head = classLetter(pos);
+    if ((head != 'n' && head != 'v') || table == nullptr) return false;
+    return table->classes(target) == std::string(1, head == 'n' ? 'v' : 'n');
+}
+
 Candidates gatherTargets(const std::vector<const Sense*>& pivots, const Lexicon& right,
-                         const PivotRules& rules, char headClass) {
+                         const PivotRules& rules, char headClass, const RankWeights& weights,
+                         const WordTable* targets) {
     Candidates found;
     std::vector<std::string> seen;
     size_t pivotRank = 0;
@@ -147,11 +162,14 @@ Candidates gatherTargets(const std::vector<const Sense*>& pivots, const Lexicon&
         for (const Sense& t : through->senses) {
             if (targetRank == rules.targetsPerPivot) break;
             if (!classesAgree(p.pos, t.pos)) continue;
+            const std::string key = withoutNotes(t.text);
+            // The headword is a verb by its table or by the pivot sense.
+            const char verb = classLetter(p.pos) == 'v' ? 'v' : headClass;
+            if (!verbFormFits(key, verb, weights) || nounForVerb(p.pos, key, targets)) continue;
             const char target = classLetter(t.pos);
             if (rules.headClassOnly && headClass != 0 && headClass != 'o' && target != 0 &&
                 target != 'o' && target != headClass && wordClass(t.pos) != "num")
                 continue;
-            const std::string key = withoutNotes(t.text);
             auto [it, inserted] = found.byKey.try_emplace(key);
             if (inserted) {
                 it->second.sense = &t;
@@ -163,7 +181,7 @@ Candidates gatherTargets(const std::vector<const Sense*>& pivots, const Lexicon&
             c.weight += 1.0 / (1.0 + static_cast<double>(pivotRank)) /
                         (1.0 + static_cast<double>(targetRank));
             c.pivots.insert(pivot);
-            if (pivotRank == 0 && targetRank <= 1) c.strong = true;
+            if (pivotRank == 0 && targetRank == 0) c.strong = true;
             if (pivotRank == 1 && targetRank == 0) c.second = true;
             ++targetRank;
         }
@@ -234,7 +252,8 @@ Lexicon pivotLexicon(const Lexicon& left, const Lexicon& right, const PivotRules
         // Every pivot word of the headword, for the paths back.
         std::unordered_set<std::string> sourcePivots;
         for (const Sense* p : pivots) sourcePivots.insert(foldCase(withoutNotes(p->text)));
-        Candidates found = gatherTargets(pivots, right, rules, headClass);
+        Candidates found =
+            gatherTargets(pivots, right, rules, headClass, weights, evidence.meanings);
         auto& candidates = found.byKey;
         const auto& order = found.order;
         std::vector<Sense> senses;
@@ -242,8 +261,10 @@ Lexicon pivotLexicon(const Lexicon& left, const Lexicon& right, const PivotRules
             const Candidate& c = candidates[key];
             // Inverse consultation: how many of the target's own translations lead back
             // to the headword. A target that one pivot alone reaches, with no other path
-            // back, is kept only from the top of the main pivot (without back
-            // translations, from the top of the second pivot too).
+            // back, is kept only as the first translation of the main pivot (without back
+            // translations, also as the first of the second pivot):
+            // the second one of an ambiguous pivot is as often another sense ("airing":
+            // "větrání", "vysílání").
             const size_t paths = back == nullptr ? 0 : back->pathsBack(key, sourcePivots);
             const size_t count = std::max(c.pivots.size(), paths);
             if (!c.strong && count < 2 && !(c.second && back == nullptr)) continue;
@@ -264,6 +285,7 @@ Lexicon pivotLexicon(const Lexicon& left, const Lexicon& right, const PivotRules
             // (English "saw").
             if (weights.czechMeanings && headClass == 'v' && !looksLikeCzechInfinitive(key))
                 s.score -= weights.otherWordClass;
+
             senses.push_back(std::move(s));
         }
         if (senses.empty()) continue;

@@ -53,6 +53,9 @@ struct RankWeights {
     // The ranked meanings are Czech: a verb sense that is not an infinitive counts as
     // one of another word class.
     bool czechMeanings = false;
+    // The meanings are German: a verb's meaning is an infinitive ("bügeln", not
+    // "bügelt").
+    bool germanMeanings = false;
 };
 
 // Word tables of a lexicon's two languages; either may be absent.
