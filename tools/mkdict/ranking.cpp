@@ -57,10 +57,10 @@ char headwordClass(const Headword& h, const WordTable* table) {
 }
 
 double evidenceScore(const std::string& meaning, char head, const Evidence& evidence,
-                     const RankWeights& w) {
+                     const RankWeights& w, double share) {
     if (evidence.meanings == nullptr) return 0;
     const WordTable::Lookup found = evidence.meanings->lookup(meaning);
-    double score = w.frequency * std::log1p(found.frequency);
+    double score = w.frequency * std::log1p(found.frequency * share);
     const std::string& known = found.classes;
     if (head != 0 && head != 'o' && !known.empty() && known.find(head) == std::string::npos)
         score -= w.classMismatch;
@@ -112,11 +112,33 @@ std::unordered_map<std::string, int> targetBreadth(const Lexicon& lexicon) {
     return breadth;
 }
 
+namespace {
+
+// How common a word is, as the weight of a meaning it shares with other headwords.
+double wordWeight(const std::string& text, const WordTable* table) {
+    return 1.0 + (table == nullptr ? 0.0 : table->frequency(text));
+}
+
+// For each meaning (without notes), the summed weights of the headwords that list it.
+std::unordered_map<std::string, double> meaningOwners(const Lexicon& lexicon,
+                                                      const WordTable* heads) {
+    std::unordered_map<std::string, double> owners;
+    for (const Headword& h : lexicon.headwords()) {
+        const double weight = wordWeight(h.text, heads);
+        for (const Sense& s : h.senses) owners[withoutNotes(s.text)] += weight;
+    }
+    return owners;
+}
+
+}  // namespace
+
 void rankSenses(Lexicon& lexicon, const Confirmations& confirmations, const RankWeights& w,
                 const Evidence& evidence) {
     mergeDuplicateSenses(lexicon);
     const auto breadth = targetBreadth(lexicon);
+    const auto owners = meaningOwners(lexicon, evidence.headwords);
     for (Headword& h : lexicon.headwords()) {
+        const double weight = wordWeight(h.text, evidence.headwords);
         const std::string usual = usualWordClass(h);
         const std::string head = withoutNotes(h.text);
         const char headClass = headwordClass(h, evidence.headwords);
@@ -143,7 +165,12 @@ void rankSenses(Lexicon& lexicon, const Confirmations& confirmations, const Rank
             if (withoutLeadingLabel(s.text) != normalizeSpace(s.text)) score -= w.label;
             score -= w.perExtraWord * std::max(0, wordCount(plain) - 1);
             score -= w.perByte * static_cast<double>(plain.size());
-            score += evidenceScore(plain, headClass, evidence, w);
+            // The meaning's occurrences are shared among the headwords it translates,
+            // by how common each is: "taška" is mostly a bag, little of it a wallet.
+            const auto owner = owners.find(plain);
+            const double share =
+                owner == owners.end() ? 1.0 : std::min(1.0, weight / owner->second);
+            score += evidenceScore(plain, headClass, evidence, w, share);
             s.score = score;
         }
     }

@@ -72,9 +72,11 @@ bool looksLikeCzechInfinitive(const std::string& text);
 // headword table knows, else the class most of its tagged senses have; 0 when unknown.
 char headwordClass(const Headword& h, const WordTable* table);
 
-// Commonness and class agreement of one meaning of a headword of class `head`.
+// Commonness and class agreement of one meaning of a headword of class `head`. `share`
+// is the part of the meaning's occurrences that belongs to this headword's sense: the
+// headword's own commonness over that of all headwords the meaning translates.
 double evidenceScore(const std::string& meaning, char head, const Evidence& evidence,
-                     const RankWeights& weights);
+                     const RankWeights& weights, double share = 1.0);
 
 // Scores and sorts the senses of every headword (stable: equal scores keep source
 // order). `confirmations` holds "target\tsource" pairs of the reverse dictionary.
