@@ -6,9 +6,10 @@ to add, and with --merge FILE writes the sample anew from the set's current entr
 taking each verdict from the old sample or from FILE (the judge's lines).
 
 A headword the set no longer has keeps its old lines (the tally counts them stale).
---heads FILE names the sample's headwords, one a line, where the sample lacks some.
+--heads FILE names the sample's headwords, one a line, where the sample lacks some;
+--sample FILE names another sample of the set (data/evaluation/depth/<stem>.entries2027.tsv).
 
-  python3 scripts/rejudge.py STEM [--heads FILE] [--merge JUDGED] [BUILD_DIR]"""
+  python3 scripts/rejudge.py STEM [--sample FILE] [--heads FILE] [--merge JUDGED] [BUILD_DIR]"""
 import subprocess
 import sys
 from pathlib import Path
@@ -17,15 +18,18 @@ args = sys.argv[1:]
 stem = args.pop(0)
 merge = None
 heads_file = None
-while args and args[0] in ("--merge", "--heads"):
+sample_file = None
+while args and args[0] in ("--merge", "--heads", "--sample"):
     if args[0] == "--merge":
         merge = args[1]
-    else:
+    elif args[0] == "--heads":
         heads_file = args[1]
+    else:
+        sample_file = args[1]
     args = args[2:]
 build = args[0] if args else "build"
 root = Path(__file__).resolve().parent.parent
-sample = root / "data/evaluation/depth" / f"{stem}.entries.tsv"
+sample = Path(sample_file) if sample_file else root / "data/evaluation/depth" / f"{stem}.entries.tsv"
 
 header, verdicts, heads, old_lines = [], {}, [], {}
 for line in sample.read_text(encoding="utf-8").splitlines():

@@ -182,6 +182,8 @@ void addFreedictArticles(const std::vector<DictdArticle>& articles, Lexicon& lex
             Sense s;
             s.text = std::move(t.text);
             s.pos = t.pos.empty() ? article.pos : t.pos;
+            // A plural is a noun's: "Schreie <pl>" is no verb ("screams": "křičí").
+            if (s.pos.empty() && article.plural) s.pos = "n";
             s.gender = article.gender;
             s.plural = article.plural;
             if (t.marked) s.score = -1;

@@ -22,7 +22,9 @@ void readGrammar(std::string_view text, DingWord& word) {
             word.pos = "n";
             if (word.gender == Gender::kNone) word.gender = static_cast<Gender>(tag[0]);
         } else if (tag == "pl") {
+            // A plural is a noun's: "Schreie {pl}" is no verb ("screams": "křičí").
             word.plural = true;
+            if (word.pos.empty()) word.pos = "n";
         } else if (word.pos.empty() && tag != "sing") {
             word.pos = std::string(tag);
         }

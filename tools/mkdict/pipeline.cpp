@@ -176,21 +176,18 @@ class CompoundGenders {
 void addSingulars(Lexicon& lexicon, HunspellBaseForms& spelling) {
     const CompoundGenders compounds(lexicon);
     std::vector<std::pair<std::string, std::vector<Sense>>> added;
-    for (const Headword& h : lexicon.headwords()) {
+    for (Headword& h : lexicon.headwords()) {
         std::vector<Sense> senses;
         for (const Sense& s : h.senses) {
             if (s.plural) senses.push_back(s);
         }
         if (senses.empty()) continue;
-        // The plural itself pivots through the English singulars too ("Eichhörnchen {pl}
-        // :: squirrels", the same form in both numbers).
-        std::vector<Sense> forPlural;
-        for (const Sense& s : senses) {
-            Sense single = s;
-            single.text = englishSingular(spelling, withoutNotes(s.text));
-            if (single.text != withoutNotes(s.text)) forPlural.push_back(std::move(single));
+        // The plural itself pivots through the English singulars ("Eichhörnchen {pl} ::
+        // squirrels", the same form in both numbers): an English plural is as often a
+        // verb's form ("screams": "křičí" for "Schreie").
+        for (Sense& s : h.senses) {
+            if (s.plural) s.text = englishSingular(spelling, withoutNotes(s.text));
         }
-        if (!forPlural.empty()) added.emplace_back(h.text, std::move(forPlural));
         const std::string singular = germanSingular(spelling, h.text);
         if (singular.empty()) continue;
         // After the singular's own senses, if it has any: those lines are its own.
