@@ -1,10 +1,9 @@
 #include "morphology/hunspell_base_forms.h"
 
-#include <hunspell/hunspell.hxx>
-
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <hunspell/hunspell.hxx>
 
 #include "text/cp1250.h"
 #include "text/regular_file.h"
@@ -20,10 +19,14 @@ struct LanguageFiles {
 
 size_t indexOf(WordLanguage language) {
     switch (language) {
-        case WordLanguage::kCzech: return 0;
-        case WordLanguage::kGerman: return 1;
-        case WordLanguage::kEnglish: return 2;
-        default: return 3;
+        case WordLanguage::kCzech:
+            return 0;
+        case WordLanguage::kGerman:
+            return 1;
+        case WordLanguage::kEnglish:
+            return 2;
+        default:
+            return 3;
     }
 }
 
@@ -72,8 +75,8 @@ void addOnce(std::vector<std::string>& out, std::string_view word, std::string_v
     if (std::find(out.begin(), out.end(), form) == out.end()) out.emplace_back(form);
 }
 
-void addIrregular(const IrregularForms& table, std::vector<std::string>& out,
-                  std::string_view word, std::string_view form) {
+void addIrregular(const IrregularForms& table, std::vector<std::string>& out, std::string_view word,
+                  std::string_view form) {
     if (const auto* bases = table.find(form)) {
         for (const std::string& base : *bases) addOnce(out, word, base);
     }
@@ -112,6 +115,14 @@ HunspellBaseForms::Language* HunspellBaseForms::load(WordLanguage language) {
 bool HunspellBaseForms::hasSpellingDictionary(WordLanguage language) {
     const Language* l = load(language);
     return l != nullptr && l->speller != nullptr;
+}
+
+bool HunspellBaseForms::isOwnStem(WordLanguage language, std::string_view word) {
+    const Language* l = load(language);
+    if (l == nullptr || !l->speller || word.empty()) return false;
+    const std::string utf8 = cp1250ToUtf8(word);
+    const std::vector<std::string> found = l->speller->stem(l->speller->analyze(utf8));
+    return std::find(found.begin(), found.end(), utf8) != found.end();
 }
 
 void HunspellBaseForms::forgetKnownWords() {

@@ -32,6 +32,10 @@ class HunspellBaseForms final : public BaseForms {
     const std::vector<std::string>& baseForms(WordLanguage language,
                                               std::string_view word) override;
 
+    // Whether the speller gives word (code page 1250) as a stem of itself: a word in its
+    // own right, as English "trousers" or "news" is beside "trouser" and "new".
+    bool isOwnStem(WordLanguage language, std::string_view word);
+
     // Whether a spelling dictionary of language was found (loading it if needed).
     bool hasSpellingDictionary(WordLanguage language);
     // Forgets the forms worked out so far; the spelling dictionaries stay loaded.

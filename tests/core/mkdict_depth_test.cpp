@@ -116,6 +116,15 @@ TEST(MkdictDepth, APluralOnlyLineGivesItsSingularAHeadword) {
     EXPECT_EQ(german.find("Hund")->senses.front().gender, Gender::kMasculine);
     EXPECT_EQ(germanSingular(spelling, "Absperrungen"), "Absperrung");
     EXPECT_EQ(germanSingular(spelling, "Pendlerinnen"), "Pendlerin");
+    // English plurals: a word in its own right stays, "-ies" is "-y", and a stem must be
+    // one the plural begins with.
+    Lexicon plurals = readDingText(
+        "Hosen {pl} :: trousers\nErdbeeren {pl} :: strawberries\nFreigaben {pl} :: releases\n");
+    addSingulars(plurals, spelling);
+    EXPECT_EQ(textsOf(plurals.find("Hosen")), (std::vector<std::string>{"trousers"}));
+    EXPECT_EQ(textsOf(plurals.find("Erdbeeren")), (std::vector<std::string>{"strawberry"}));
+    // Hunspell's only stem of "releases" is "lease", which it does not begin with.
+    EXPECT_EQ(textsOf(plurals.find("Freigaben")), (std::vector<std::string>{"releases"}));
 
     // After the pivot, a singular with no meanings of its own takes the plural's.
     Lexicon pivoted;

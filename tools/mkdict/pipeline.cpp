@@ -44,10 +44,18 @@ bool readTable(const std::string& prefix, WordTable& table, std::string& error) 
 // An English plural's last word made singular ("oak trees" -> "oak tree").
 std::string englishSingular(HunspellBaseForms& spelling, const std::string& text) {
     const size_t space = text.rfind(' ');
-    const std::string last = text.substr(space == std::string::npos ? 0 : space + 1);
-    const auto& forms = spelling.baseForms(WordLanguage::kEnglish, utf8ToCp1250(last));
-    if (forms.empty()) return text;
-    return text.substr(0, text.size() - last.size()) + cp1250ToUtf8(forms.front());
+    const std::string last = utf8ToCp1250(text.substr(space == std::string::npos ? 0 : space + 1));
+    // A plural that is a word in its own right stays ("trousers", "works", "news"); else
+    // the longest stem it begins with ("releases" is "release", not "lease"), "-ies"
+    // read as "-y" ("strawberries").
+    if (spelling.isOwnStem(WordLanguage::kEnglish, last)) return text;
+    std::string best;
+    for (const std::string& form : spelling.baseForms(WordLanguage::kEnglish, last)) {
+        const bool y = form.ends_with('y') && last == form.substr(0, form.size() - 1) + "ies";
+        if ((y || last.starts_with(form)) && form.size() > best.size()) best = form;
+    }
+    if (best.empty()) return text;
+    return text.substr(0, text.size() - last.size()) + cp1250ToUtf8(best);
 }
 
 // A code page 1250 word with ä, ö, ü (either case) as a, o, u.
