@@ -164,7 +164,8 @@ void printJudged(const std::string& stem, const Judged& judged, std::ostream& ou
             << " % wrong) of " << judged.entries << " entries, first meaning wrong for "
             << judged.firstWrong;
     }
-    if (judged.stale) out << " (" << judged.stale << " no longer the set's meaning there)";
+    if (judged.stale)
+        out << " (" << judged.stale << " more judged no longer the set's meaning there)";
     out << "\n";
 }
 
@@ -191,11 +192,9 @@ bool tallyJudged(const std::string& dir, const std::string& stem, const std::str
         const std::string& verdict = fields[whole ? 3 : 2];
         const std::string& meaning = fields[whole ? 2 : 1];
         const size_t position = whole ? std::strtoul(fields[1].c_str(), nullptr, 10) : 1;
-        if (position == 0 || !countVerdict(verdict, judged)) continue;
-        if (whole) {
-            if (seenEntries.try_emplace(fields[0], true).second) ++judged.entries;
-            if (position == 1 && verdict == "wrong") ++judged.firstWrong;
-        }
+        if (position == 0 || (verdict != "right" && verdict != "acceptable" && verdict != "wrong"))
+            continue;
+        // A verdict on a meaning the set no longer shows there is not counted.
         auto it = entries.find(fields[0]);
         const bool there = it != entries.end() && it->second->size() >= position;
         if (!there || (*it->second)[position - 1] != meaning) {
@@ -203,9 +202,15 @@ bool tallyJudged(const std::string& dir, const std::string& stem, const std::str
             if (verbose)
                 out << "  stale: " << fields[0] << " " << position << " judged \"" << meaning
                     << "\", now \"" << (there ? (*it->second)[position - 1] : "(none)") << "\"\n";
-        } else if (verbose && verdict == "wrong") {
-            out << "  wrong: " << fields[0] << " " << position << " -> " << meaning << "\n";
+            continue;
         }
+        countVerdict(verdict, judged);
+        if (whole) {
+            if (seenEntries.try_emplace(fields[0], true).second) ++judged.entries;
+            if (position == 1 && verdict == "wrong") ++judged.firstWrong;
+        }
+        if (verbose && verdict == "wrong")
+            out << "  wrong: " << fields[0] << " " << position << " -> " << meaning << "\n";
     }
     printJudged(stem, judged, out);
     return true;

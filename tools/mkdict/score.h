@@ -49,7 +49,8 @@ struct CommonestOptions {
 bool listCommonest(const std::string& dir, const std::string& stem, const WordTable& words,
                    const CommonestOptions& options, std::ostream& out, std::string& error);
 
-// Tallies a judged sample and checks that each judged meaning is still the set's. Two
+// Tallies a judged sample, counting only the verdicts on meanings the set still shows at
+// their place (the others are counted stale). Two
 // forms of line: "headword TAB first meaning TAB verdict" (the first meaning alone), and
 // "headword TAB position TAB meaning TAB verdict" (every meaning of the entry, position
 // from 1); verdicts are right, acceptable and wrong.
