@@ -12,6 +12,7 @@
 #include "pipeline.h"
 #include "pivot.h"
 #include "ranking.h"
+#include "support/lexicon_helpers.h"
 #include "support/test_dictionaries.h"
 #include "text_rules.h"
 #include "word_tables.h"
@@ -21,19 +22,8 @@ namespace {
 
 using lexavo::testing::TempProgramDir;
 
-Sense sense(const std::string& text, const std::string& pos = {}) {
-    Sense s;
-    s.text = text;
-    s.pos = pos;
-    return s;
-}
-
-std::vector<std::string> textsOf(const Headword* h) {
-    std::vector<std::string> texts;
-    if (h != nullptr)
-        for (const Sense& s : h->senses) texts.push_back(s.text);
-    return texts;
-}
+using testing::sense;
+using testing::textsOf;
 
 Lexicon readDingText(const std::string& text) {
     TempProgramDir dir;

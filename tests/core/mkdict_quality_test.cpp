@@ -14,6 +14,7 @@
 #include "ranking.h"
 #include "reviewed.h"
 #include "score.h"
+#include "support/lexicon_helpers.h"
 #include "support/test_dictionaries.h"
 #include "text/cp1250.h"
 #include "word_tables.h"
@@ -24,19 +25,8 @@ namespace {
 using lexavo::testing::cp;
 using lexavo::testing::TempProgramDir;
 
-Sense sense(const std::string& text, const std::string& pos = {}) {
-    Sense s;
-    s.text = text;
-    s.pos = pos;
-    return s;
-}
-
-std::vector<std::string> textsOf(const Headword* h) {
-    std::vector<std::string> texts;
-    if (h != nullptr)
-        for (const Sense& s : h->senses) texts.push_back(s.text);
-    return texts;
-}
+using testing::sense;
+using testing::textsOf;
 
 // Word tables written into a temporary folder, read back through WordTable.
 WordTable table(const TempProgramDir& dir, const std::string& name, const std::string& freq,
