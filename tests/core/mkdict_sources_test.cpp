@@ -8,8 +8,8 @@
 
 #include "dictd_reader.h"
 #include "ding_reader.h"
+#include "german_plurals.h"
 #include "morphology/hunspell_base_forms.h"
-#include "pipeline.h"
 #include "set_reader.h"
 #include "text/cp1250.h"
 #include "text_rules.h"

@@ -7,6 +7,7 @@
 #include "compile.h"
 #include "dictd_reader.h"
 #include "ding_reader.h"
+#include "german_plurals.h"
 #include "morphology/hunspell_base_forms.h"
 #include "pivot.h"
 #include "ranking.h"
@@ -40,210 +41,6 @@ bool applyReviewed(const std::vector<std::string>& paths, Lexicon& lexicon, Repo
 bool readTable(const std::string& prefix, WordTable& table, std::string& error) {
     return prefix.empty() || table.read(prefix, error);
 }
-
-// An English plural's last word made singular ("oak trees" -> "oak tree").
-std::string englishSingular(HunspellBaseForms& spelling, const std::string& text) {
-    const size_t space = text.rfind(' ');
-    const std::string last = utf8ToCp1250(text.substr(space == std::string::npos ? 0 : space + 1));
-    // A plural that is a word in its own right stays ("trousers", "works", "news"); else
-    // the longest stem it begins with ("releases" is "release", not "lease"), "-ies"
-    // read as "-y" ("strawberries").
-    if (spelling.isOwnStem(WordLanguage::kEnglish, last)) return text;
-    std::string best;
-    for (const std::string& form : spelling.baseForms(WordLanguage::kEnglish, last)) {
-        const bool y = form.ends_with('y') && last == form.substr(0, form.size() - 1) + "ies";
-        if ((y || last.starts_with(form)) && form.size() > best.size()) best = form;
-    }
-    if (best.empty()) return text;
-    return text.substr(0, text.size() - last.size()) + cp1250ToUtf8(best);
-}
-
-// A code page 1250 word with ä, ö, ü (either case) as a, o, u.
-std::string withoutUmlauts(std::string word) {
-    for (char& c : word) {
-        switch (static_cast<unsigned char>(c)) {
-            case 0xE4:
-                c = 'a';
-                break;
-            case 0xF6:
-                c = 'o';
-                break;
-            case 0xFC:
-                c = 'u';
-                break;
-            case 0xC4:
-                c = 'A';
-                break;
-            case 0xD6:
-                c = 'O';
-                break;
-            case 0xDC:
-                c = 'U';
-                break;
-            default:
-                break;
-        }
-    }
-    return word;
-}
-
-}  // namespace
-
-namespace {
-
-// The singular of one word by its ending or Hunspell's stems, code page 1250.
-std::string singularOf(HunspellBaseForms& spelling, const std::string& word) {
-    // The regular feminine plurals: "Absperrungen" is "Absperrung" (Hunspell knows only
-    // the verb "Absperren").
-    static const std::pair<std::string_view, std::string_view> kEndings[] = {
-        {"ungen", "ung"}, {"heiten", "heit"}, {"keiten", "keit"},    {"schaften", "schaft"},
-        {"ionen", "ion"}, {"innen", "in"},    {"t\xE4ten", "t\xE4t"}};  // code page 1250
-    for (const auto& [pluralEnding, ending] : kEndings) {
-        if (word.size() > pluralEnding.size() + 1 && word.ends_with(pluralEnding))
-            return word.substr(0, word.size() - pluralEnding.size()) + std::string(ending);
-    }
-    // Otherwise the plural is a noun stem with an ending, its vowel perhaps with an
-    // umlaut ("Apfelbäume" -> "Apfelbaum").
-    std::string best;
-    for (const std::string& form : spelling.baseForms(WordLanguage::kGerman, word)) {
-        if (form == word || !isGermanNoun(form) || form.size() <= best.size()) continue;
-        if (withoutUmlauts(word).starts_with(withoutUmlauts(form))) best = form;
-    }
-    return best;
-}
-
-}  // namespace
-
-std::string germanSingular(HunspellBaseForms& spelling, const std::string& plural) {
-    const std::string word = utf8ToCp1250(plural);
-    if (word.find(' ') != std::string::npos) return {};
-    if (std::string singular = singularOf(spelling, word); !singular.empty())
-        return cp1250ToUtf8(singular);
-    // A compound Hunspell does not know: its last part made singular ("Erdbeeren" ->
-    // "Erd" + "Beere").
-    for (size_t i = 1; i + 4 <= word.size(); ++i) {
-        std::string tail = word.substr(i);
-        if (tail[0] < 'a' || tail[0] > 'z') continue;
-        tail[0] = static_cast<char>(tail[0] - 'a' + 'A');
-        std::string singular = singularOf(spelling, tail);
-        if (singular.empty()) continue;
-        singular[0] = static_cast<char>(singular[0] - 'A' + 'a');
-        return cp1250ToUtf8(word.substr(0, i) + singular);
-    }
-    return {};
-}
-
-void tagGermanParticiples(Lexicon& lexicon) {
-    for (Headword& h : lexicon.headwords()) {
-        const std::string last = h.text.substr(h.text.rfind(' ') + 1);
-        const bool participle =
-            last.size() > 4 && !isGermanNoun(utf8ToCp1250(last)) &&
-            (last.ends_with("end") || last.ends_with("elnd") || last.ends_with("ernd"));
-        if (!participle) continue;
-        for (Sense& s : h.senses) {
-            if (s.pos.empty()) s.pos = "adj";
-        }
-    }
-}
-
-// The gender of a German noun no line gives one, as the compounds that end in it have
-// it (a compound's gender is its last part's: "Korkeiche {f}", "Steineiche {f}" make
-// "Eiche" feminine); kNone unless at least two compounds agree and no other gender
-// comes near.
-class CompoundGenders {
-  public:
-    explicit CompoundGenders(const Lexicon& lexicon) {
-        for (const Headword& h : lexicon.headwords()) {
-            const Gender g = h.senses.empty() ? Gender::kNone : h.senses.front().gender;
-            if (g == Gender::kNone || h.text.find(' ') != std::string::npos) continue;
-            for (size_t i = 1; i + 3 <= h.text.size(); ++i) {
-                if ((static_cast<unsigned char>(h.text[i]) & 0xC0) == 0x80) continue;
-                ++votes_[foldCase(h.text.substr(i))][index(g)];
-            }
-        }
-    }
-    Gender of(const std::string& noun) const {
-        auto it = votes_.find(foldCase(noun));
-        if (it == votes_.end()) return Gender::kNone;
-        const auto& v = it->second;
-        const int best = static_cast<int>(std::max_element(v.begin(), v.end()) - v.begin());
-        for (int g = 0; g < 3; ++g) {
-            if (g != best && 2 * v[g] >= v[best]) return Gender::kNone;
-        }
-        return v[best] >= 2 ? kGenders[best] : Gender::kNone;
-    }
-
-  private:
-    static constexpr Gender kGenders[3] = {Gender::kMasculine, Gender::kFeminine, Gender::kNeuter};
-    static int index(Gender g) {
-        return g == Gender::kMasculine ? 0 : g == Gender::kFeminine ? 1 : 2;
-    }
-    std::unordered_map<std::string, std::array<int, 3>> votes_;
-};
-
-void addSingulars(Lexicon& lexicon, HunspellBaseForms& spelling) {
-    const CompoundGenders compounds(lexicon);
-    std::vector<std::pair<std::string, std::vector<Sense>>> added;
-    for (Headword& h : lexicon.headwords()) {
-        std::vector<Sense> senses;
-        for (const Sense& s : h.senses) {
-            if (s.plural) senses.push_back(s);
-        }
-        if (senses.empty()) continue;
-        // The plural itself pivots through the English singulars ("Eichhörnchen {pl} ::
-        // squirrels", the same form in both numbers): an English plural is as often a
-        // verb's form ("screams": "křičí" for "Schreie").
-        for (Sense& s : h.senses) {
-            if (s.plural) s.text = englishSingular(spelling, withoutNotes(s.text));
-        }
-        const std::string singular = germanSingular(spelling, h.text);
-        if (singular.empty()) continue;
-        // After the singular's own senses, if it has any: those lines are its own.
-        const Headword* known = lexicon.find(singular);
-        const bool own = known != nullptr && !known->senses.empty();
-        // Each English plural made singular, and as it stands too: "printing works" is
-        // one.
-        std::vector<Sense> made;
-        for (Sense& s : senses) {
-            s.plural = false;
-            s.pos = "n";
-            if (own) s.score = std::min(s.score, 0.0);
-            Sense single = s;
-            single.text = englishSingular(spelling, withoutNotes(s.text));
-            made.push_back(std::move(single));
-            made.push_back(std::move(s));
-        }
-        senses = std::move(made);
-        if (!own) {
-            const Gender gender = compounds.of(singular);
-            for (Sense& s : senses) s.gender = gender;
-        }
-        added.emplace_back(singular, std::move(senses));
-    }
-    for (auto& [headword, senses] : added) {
-        for (Sense& s : senses) lexicon.add(headword, std::move(s));
-    }
-}
-
-void fillSingulars(Lexicon& pivoted, HunspellBaseForms& spelling) {
-    std::vector<std::pair<std::string, std::vector<Sense>>> missing;
-    for (const Headword& h : pivoted.headwords()) {
-        if (!h.pluralOnly || h.senses.empty()) continue;
-        const std::string singular = germanSingular(spelling, h.text);
-        const Headword* known = singular.empty() ? nullptr : pivoted.find(singular);
-        if (!singular.empty() && (known == nullptr || known->senses.empty()))
-            missing.emplace_back(singular, h.senses);
-    }
-    for (auto& [singular, senses] : missing) {
-        Headword& h = pivoted.entry(singular);
-        for (Sense& s : senses) {
-            s.gender = Gender::kNone;  // the plural line names no gender
-            h.senses.push_back(std::move(s));
-        }
-    }
-}
-
-namespace {
 
 // The word tables of a recipe's languages.
 struct Tables {
@@ -301,72 +98,106 @@ bool readSource(const Source& source, Lexicon& lexicon, std::string& error) {
     return false;
 }
 
-bool buildLexicon(const Recipe& recipe, Lexicon& result, Report& report, std::string& error) {
+namespace {
+
+// What one build reads once and its steps share.
+struct Build {
+    const Recipe& recipe;
     WordTable headTable, meaningTable, pivotTable;
-    if (!readTable(recipe.headwordWords, headTable, error) ||
-        !readTable(recipe.meaningWords, meaningTable, error) ||
-        !readTable(recipe.pivotWords, pivotTable, error)) {
+    HunspellBaseForms spelling{hunspellFolders(std::string())};  // German plurals
+    Lexicon confirming;
+    Confirmations confirmations;
+    Lexicon input;    // the sources, headword -> meanings
+    Lexicon through;  // the pivot dictionary, ranked, when the recipe pivots
+    bool ding = false;
+
+    explicit Build(const Recipe& r) : recipe(r) {}
+    // A table, or none where the recipe names none.
+    static const WordTable* used(const WordTable& t) { return t.empty() ? nullptr : &t; }
+    Evidence evidence(const WordTable& heads, const WordTable& meanings) const {
+        return Evidence{used(heads), used(meanings)};
+    }
+    Tables tables() const { return Tables{used(headTable), used(meaningTable), used(pivotTable)}; }
+};
+
+bool readInputs(Build& b, std::string& error) {
+    const Recipe& recipe = b.recipe;
+    if (!readTable(recipe.headwordWords, b.headTable, error) ||
+        !readTable(recipe.meaningWords, b.meaningTable, error) ||
+        !readTable(recipe.pivotWords, b.pivotTable, error) ||
+        !readAll(recipe.confirmBy, b.confirming, error) ||
+        !readAll(recipe.inputs, b.input, error)) {
         return false;
     }
-    auto table = [](const WordTable& t) { return t.empty() ? nullptr : &t; };
-    // German plurals are made singular with Debian's spelling dictionaries.
-    HunspellBaseForms spelling(hunspellFolders(std::string()));
-    Lexicon confirming;
-    if (!readAll(recipe.confirmBy, confirming, error)) return false;
-    const Confirmations confirmations = confirmationsFrom(confirming);
+    b.confirmations = confirmationsFrom(b.confirming);
+    b.ding = std::any_of(recipe.inputs.begin(), recipe.inputs.end(),
+                         [](const Source& s) { return s.kind == Source::Kind::kDing; });
+    if (b.ding) {
+        addSingulars(b.input, b.spelling);
+        tagGermanParticiples(b.input);
+    }
+    return true;
+}
 
-    Lexicon input;
-    if (!readAll(recipe.inputs, input, error)) return false;
-    const bool ding = std::any_of(recipe.inputs.begin(), recipe.inputs.end(),
-                                  [](const Source& s) { return s.kind == Source::Kind::kDing; });
-    if (ding) {
-        addSingulars(input, spelling);
-        tagGermanParticiples(input);
-    }
-    Lexicon through;  // the pivot dictionary, ranked, when the recipe pivots
-    if (!recipe.pivotThrough.empty()) {
-        if (!readAll(recipe.pivotThrough, through, error)) return false;
-        rankSenses(through, confirmations, recipe.weights,
-                   Evidence{table(pivotTable), table(meaningTable)});
-        if (!recipe.reviewedPivot.empty()) {
-            Report ignored;
-            if (!applyReviewed(recipe.reviewedPivot, through, ignored, error)) return false;
-        }
-        mergeDuplicateSenses(input);
-        const BackTranslations back(through, &confirming);
-        result =
-            pivotLexicon(input, through, PivotRules{},
-                         Evidence{table(headTable), table(meaningTable)}, recipe.weights, &back);
-        if (ding) fillSingulars(result, spelling);
-    } else {
-        result = input;
+// The sources pivoted through the reviewed pivot dictionary, or ranked as they are.
+bool translate(Build& b, Lexicon& result, std::string& error) {
+    const Recipe& recipe = b.recipe;
+    if (recipe.pivotThrough.empty()) {
+        result = b.input;
         if (recipe.rank)
-            rankSenses(result, confirmations, recipe.weights,
-                       Evidence{table(headTable), table(meaningTable)});
+            rankSenses(result, b.confirmations, recipe.weights,
+                       b.evidence(b.headTable, b.meaningTable));
+        return true;
     }
-    if (recipe.invert) {
-        if (!recipe.reviewedBeforeInvert.empty()) {
-            Report ignored;
-            if (!applyReviewed(recipe.reviewedBeforeInvert, result, ignored, error)) return false;
-        }
-        result = invertLexicon(result, InvertRules{3, !recipe.pivotThrough.empty()},
-                               Evidence{table(meaningTable), table(headTable)}, recipe.weights);
-        if (!readAll(recipe.addAfterInvert, result, error)) return false;
-        if (!recipe.pivotThrough.empty()) {
-            const Tables tables{table(headTable), table(meaningTable), table(pivotTable)};
-            addMissing(result, reversePivot(input, through, tables, recipe.weights));
-        }
-        mergeDuplicateSenses(result);
-        addConfirmationBonus(result, confirmations, recipe.weights.confirmed);
-        sortByScore(result);
-        for (Headword& h : result.headwords()) {
-            if (h.senses.size() > recipe.invertedMeanings) h.senses.resize(recipe.invertedMeanings);
-        }
+    if (!readAll(recipe.pivotThrough, b.through, error)) return false;
+    rankSenses(b.through, b.confirmations, recipe.weights,
+               b.evidence(b.pivotTable, b.meaningTable));
+    Report ignored;
+    if (!recipe.reviewedPivot.empty() &&
+        !applyReviewed(recipe.reviewedPivot, b.through, ignored, error)) {
+        return false;
     }
+    mergeDuplicateSenses(b.input);
+    const BackTranslations back(b.through, &b.confirming);
+    result = pivotLexicon(b.input, b.through, PivotRules{}, b.evidence(b.headTable, b.meaningTable),
+                          recipe.weights, &back);
+    if (b.ding) fillSingulars(result, b.spelling);
+    return true;
+}
+
+// The other direction: meanings become headwords, a pivoted set's gaps pivoted the other
+// way round, each headword's best meanings kept.
+bool invert(Build& b, Lexicon& result, std::string& error) {
+    const Recipe& recipe = b.recipe;
+    Report ignored;
+    if (!recipe.reviewedBeforeInvert.empty() &&
+        !applyReviewed(recipe.reviewedBeforeInvert, result, ignored, error)) {
+        return false;
+    }
+    const bool pivoted = !recipe.pivotThrough.empty();
+    result = invertLexicon(result, InvertRules{3, pivoted}, b.evidence(b.meaningTable, b.headTable),
+                           recipe.weights);
+    if (!readAll(recipe.addAfterInvert, result, error)) return false;
+    if (pivoted) addMissing(result, reversePivot(b.input, b.through, b.tables(), recipe.weights));
+    mergeDuplicateSenses(result);
+    addConfirmationBonus(result, b.confirmations, recipe.weights.confirmed);
+    sortByScore(result);
+    for (Headword& h : result.headwords()) {
+        if (h.senses.size() > recipe.invertedMeanings) h.senses.resize(recipe.invertedMeanings);
+    }
+    return true;
+}
+
+}  // namespace
+
+bool buildLexicon(const Recipe& recipe, Lexicon& result, Report& report, std::string& error) {
+    Build b(recipe);
+    if (!readInputs(b, error) || !translate(b, result, error)) return false;
+    if (recipe.invert && !invert(b, result, error)) return false;
     if (!recipe.reviewed.empty() && !applyReviewed(recipe.reviewed, result, report, error))
         return false;
     // A singular the review left without meanings takes its plural's again.
-    if (ding && !recipe.invert) fillSingulars(result, spelling);
+    if (b.ding && !recipe.invert) fillSingulars(result, b.spelling);
     // The first meaning is the everyday one: a label there ("[mat] hladký", "[potr]
     // slanina") only stands in the reader's way, and the text translator would write it.
     for (Headword& h : result.headwords()) {

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "lexicon.h"
-#include "morphology/hunspell_base_forms.h"
 #include "ranking.h"
 #include "report.h"
 
@@ -43,29 +42,7 @@ struct Recipe {
     size_t invertedMeanings = 24;
 };
 
-// After the pivot: a plural-only headword that has meanings gives them to its singular
-// where the singular got none of its own, so that no plural is found and its singular
-// not ("Setzlinge", "Setzling").
-void fillSingulars(Lexicon& pivoted, lexavo::HunspellBaseForms& spelling);
-
 bool readSource(const Source& source, Lexicon& lexicon, std::string& error);
-
-// The singular of a German plural (UTF-8): by the regular feminine endings ("-ungen",
-// "-heiten", ...), else the longest noun stem Hunspell gives that the plural begins with
-// (umlauts aside), else a compound's last part made singular ("Erdbeeren" ->
-// "Erdbeere"); empty when there is none.
-std::string germanSingular(lexavo::HunspellBaseForms& spelling, const std::string& plural);
-
-// A German present participle ("suchend", "modernd", "haltbar machend": its last word
-// in small letters, ending in "-end", "-elnd" or "-ernd") whose senses carry no word
-// class is an adjective: it translates no noun ("pátrání").
-void tagGermanParticiples(Lexicon& lexicon);
-
-// A German noun that the sources give only in plural lines ("Eichen {pl} :: oaks", the
-// line of the genus) gets its singular (germanSingular) as a headword with the plural's
-// senses made singular ("Eiche" -> "oak"), after the singular's own senses where it has
-// lines of its own. The plural stays a headword.
-void addSingulars(Lexicon& lexicon, lexavo::HunspellBaseForms& spelling);
 
 // `report` receives what the reviewed list changed.
 bool buildLexicon(const Recipe& recipe, Lexicon& result, Report& report, std::string& error);
