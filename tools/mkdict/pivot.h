@@ -60,15 +60,14 @@ struct PivotRules {
 };
 
 // left: source -> pivot language, in source order (first = main sense);
-// right: pivot -> target, ranked. Only single-word pivots are used, and a pivot's
-// translation must agree in word class with the headword where both are known. A
-// target reached through one pivot only is kept when it is among the first two of a
-// first or second pivot; a target that several pivots agree on is always kept and
-// ranks higher.
+// right: pivot -> target, ranked. Single-word pivots are used, and phrases that `right`
+// has as headwords; a pivot's translation must agree in word class with the pivot sense
+// where both are known. A target that several pivots agree on is kept and ranks
+// higher; one that a single pivot reaches is kept only as the first translation of the
+// main pivot (without `back`, also of the second pivot), unless `back` finds another
+// path from it to the headword: one of its own translations that is another pivot of
+// the headword (the inverse consultation of Tanaka and Umemura).
 // `evidence` holds the tables of the result's languages (source and target).
-// With `back`, a target's score and its keeping count the paths back from it to the
-// headword (the inverse consultation of Tanaka and Umemura): a target one pivot alone
-// reaches, with no other path back, is dropped unless it tops the main pivot.
 Lexicon pivotLexicon(const Lexicon& left, const Lexicon& right, const PivotRules& rules = {},
                      const Evidence& evidence = {}, const RankWeights& weights = {},
                      const BackTranslations* back = nullptr);
