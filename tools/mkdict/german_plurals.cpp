@@ -59,10 +59,6 @@ std::string withoutUmlauts(std::string word) {
     return word;
 }
 
-}  // namespace
-
-namespace {
-
 // The singular of one word by its ending or Hunspell's stems, code page 1250.
 std::string singularOf(HunspellBaseForms& spelling, const std::string& word) {
     // The regular feminine plurals: "Absperrungen" is "Absperrung" (Hunspell knows only
@@ -98,7 +94,7 @@ std::string germanSingular(HunspellBaseForms& spelling, const std::string& plura
         if (tail[0] < 'a' || tail[0] > 'z') continue;
         tail[0] = static_cast<char>(tail[0] - 'a' + 'A');
         std::string singular = singularOf(spelling, tail);
-        if (singular.empty()) continue;
+        if (singular.empty() || singular[0] < 'A' || singular[0] > 'Z') continue;
         singular[0] = static_cast<char>(singular[0] - 'A' + 'a');
         return cp1250ToUtf8(word.substr(0, i) + singular);
     }
@@ -157,35 +153,29 @@ void addSingulars(Lexicon& lexicon, HunspellBaseForms& spelling) {
     const CompoundGenders compounds(lexicon);
     std::vector<std::pair<std::string, std::vector<Sense>>> added;
     for (Headword& h : lexicon.headwords()) {
-        std::vector<Sense> senses;
-        for (const Sense& s : h.senses) {
-            if (s.plural) senses.push_back(s);
-        }
-        if (senses.empty()) continue;
         // The plural itself pivots through the English singulars ("Eichhörnchen {pl} ::
         // squirrels", the same form in both numbers): an English plural is as often a
-        // verb's form ("screams": "křičí" for "Schreie").
+        // verb's form ("screams": "křičí" for "Schreie"). Its singular takes each English
+        // plural made singular, and as it stands too: "printing works" is one.
+        std::vector<Sense> senses;
         for (Sense& s : h.senses) {
-            if (s.plural) s.text = englishSingular(spelling, withoutNotes(s.text));
+            if (!s.plural) continue;
+            Sense asItStands = s;
+            s.text = englishSingular(spelling, withoutNotes(s.text));
+            senses.push_back(s);
+            senses.push_back(std::move(asItStands));
         }
+        if (senses.empty()) continue;
         const std::string singular = germanSingular(spelling, h.text);
         if (singular.empty()) continue;
         // After the singular's own senses, if it has any: those lines are its own.
         const Headword* known = lexicon.find(singular);
         const bool own = known != nullptr && !known->senses.empty();
-        // Each English plural made singular, and as it stands too: "printing works" is
-        // one.
-        std::vector<Sense> made;
         for (Sense& s : senses) {
             s.plural = false;
             s.pos = "n";
             if (own) s.score = std::min(s.score, 0.0);
-            Sense single = s;
-            single.text = englishSingular(spelling, withoutNotes(s.text));
-            made.push_back(std::move(single));
-            made.push_back(std::move(s));
         }
-        senses = std::move(made);
         if (!own) {
             const Gender gender = compounds.of(singular);
             for (Sense& s : senses) s.gender = gender;

@@ -124,10 +124,6 @@ struct Candidates {
     std::vector<std::string> order;  // first reached first
 };
 
-// The targets of a headword's pivots, weighted by the ranks of pivot and target. A
-// pivot's rank counts only the pivots before it that reached a target: a first pivot
-// the pivot dictionary has nothing fitting for ("tarry" for "zögern": only adjectives)
-// does not push the main sense ("hesitate") into second place.
 // Whether a German verb's translation is in its dictionary form, the infinitive:
 // "žehlit" is "bügeln", not "bügelt".
 bool verbFormFits(const std::string& target, char headClass, const RankWeights& weights) {
@@ -142,6 +138,10 @@ bool nounForVerb(const std::string& pos, const std::string& target, const WordTa
     return table->classes(target) == std::string(1, head == 'n' ? 'v' : 'n');
 }
 
+// The targets of a headword's pivots, weighted by the ranks of pivot and target. A
+// pivot's rank counts only the pivots before it that reached a target: a first pivot
+// the pivot dictionary has nothing fitting for ("tarry" for "zögern": only adjectives)
+// does not push the main sense ("hesitate") into second place.
 Candidates gatherTargets(const std::vector<const Sense*>& pivots, const Lexicon& right,
                          const PivotRules& rules, char headClass, const RankWeights& weights,
                          const WordTable* targets) {
@@ -158,13 +158,13 @@ Candidates gatherTargets(const std::vector<const Sense*>& pivots, const Lexicon&
         seen.push_back(pivot);
         if (through == nullptr) continue;
         if (reached++ == rules.pivotsPerHeadword) break;
+        // The headword is a verb by its table or by the pivot sense.
+        const char verb = classLetter(p.pos) == 'v' ? 'v' : headClass;
         size_t targetRank = 0;
         for (const Sense& t : through->senses) {
             if (targetRank == rules.targetsPerPivot) break;
             if (!classesAgree(p.pos, t.pos)) continue;
             const std::string key = withoutNotes(t.text);
-            // The headword is a verb by its table or by the pivot sense.
-            const char verb = classLetter(p.pos) == 'v' ? 'v' : headClass;
             if (!verbFormFits(key, verb, weights) || nounForVerb(p.pos, key, targets)) continue;
             const char target = classLetter(t.pos);
             if (rules.headClassOnly && headClass != 0 && headClass != 'o' && target != 0 &&
@@ -285,7 +285,6 @@ Lexicon pivotLexicon(const Lexicon& left, const Lexicon& right, const PivotRules
             // (English "saw").
             if (weights.czechMeanings && headClass == 'v' && !looksLikeCzechInfinitive(key))
                 s.score -= weights.otherWordClass;
-
             senses.push_back(std::move(s));
         }
         if (senses.empty()) continue;

@@ -143,16 +143,14 @@ bool listCommonest(const std::string& dir, const std::string& stem, const WordTa
 
 namespace {
 
-bool countVerdict(const std::string& verdict, Judged& judged) {
-    if (verdict == "right")
-        ++judged.right;
-    else if (verdict == "acceptable")
-        ++judged.acceptable;
-    else if (verdict == "wrong")
-        ++judged.wrong;
-    else
-        return false;
-    return true;
+bool isVerdict(const std::string& verdict) {
+    return verdict == "right" || verdict == "acceptable" || verdict == "wrong";
+}
+
+void countVerdict(const std::string& verdict, Judged& judged) {
+    ++(verdict == "right"        ? judged.right
+       : verdict == "acceptable" ? judged.acceptable
+                                 : judged.wrong);
 }
 
 void printJudged(const std::string& stem, const Judged& judged, std::ostream& out) {
@@ -192,8 +190,7 @@ bool tallyJudged(const std::string& dir, const std::string& stem, const std::str
         const std::string& verdict = fields[whole ? 3 : 2];
         const std::string& meaning = fields[whole ? 2 : 1];
         const size_t position = whole ? std::strtoul(fields[1].c_str(), nullptr, 10) : 1;
-        if (position == 0 || (verdict != "right" && verdict != "acceptable" && verdict != "wrong"))
-            continue;
+        if (position == 0 || !isVerdict(verdict)) continue;
         // A verdict on a meaning the set no longer shows there is not counted.
         auto it = entries.find(fields[0]);
         const bool there = it != entries.end() && it->second->size() >= position;
