@@ -3,9 +3,11 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QSessionManager>
 #include <QTranslator>
 #include <exception>
 
+#include "app/end_requests.h"
 #include "app/program_state.h"
 #include "app/program_windows.h"
 #include "morphology/hunspell_base_forms.h"
@@ -43,7 +45,13 @@ bool installCzechQtTexts(QCoreApplication& app, const QString& programDir) {
 }
 
 int runLexavo(int argc, char** argv) {
-    LexavoApplication app(argc, argv);
+    // The command line is not read, and Qt must not read it either: its own
+    // options (-reverse, -style, -stylesheet, -qwindowgeometry ...) would change
+    // the window. Qt gets the program's name alone; its environment variables
+    // (QT_QPA_PLATFORM) still work.
+    int qtArgc = argc > 0 ? 1 : 0;
+    char* qtArgv[] = {argc > 0 ? argv[0] : nullptr, nullptr};
+    LexavoApplication app(qtArgc, qtArgv);
     app.setApplicationName(QStringLiteral("Lexavo"));
     const std::string exe = QCoreApplication::applicationFilePath().toStdString();
     const std::string dir = programDirFromExecutable(exe);
@@ -51,6 +59,13 @@ int runLexavo(int argc, char** argv) {
     auto state = std::make_unique<ProgramState>(
         dir, std::make_unique<HunspellBaseForms>(hunspellFolders(dir)));
     ProgramWindows windows(*state);
+    // Every way of ending that the program can see runs the close step once.
+    EndRequests ends;
+    QObject::connect(&ends, &EndRequests::endRequested, &windows.main, &TfrmMain::endRun);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &windows.main,
+                     [&windows](QSessionManager& manager) {
+                         if (!windows.main.commitSession()) manager.cancel();
+                     });
     windows.main.show();
     try {
         app.exec();

@@ -25,6 +25,9 @@ TfrmMain::TfrmMain(ProgramState& state, QWidget* parent)
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName(QStringLiteral("scrollObsah"));
     scroll->setFrameShape(QFrame::NoFrame);
+    // A click on a panel must not take the keyboard from the control that has it:
+    // the click finds no control that accepts focus above it.
+    scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setWidgetResizable(true);
     scroll->setWidget(takeCentralWidget());
     setCentralWidget(scroll);
@@ -124,13 +127,36 @@ void TfrmMain::Konecprogramu1Click() {
     QApplication::exit(0);
 }
 
+void TfrmMain::endRun() {
+    if (quitWithoutClose_) return;
+    if (!sessionStored_ && !FormCloseQuery()) return;
+    // exit() leaves every event loop, a modal dialog's too; the close event that
+    // follows must not run the close step a second time.
+    quitWithoutClose_ = true;
+    QApplication::exit(0);
+}
+
+bool TfrmMain::commitSession() {
+    if (sessionStored_) return true;
+    sessionStored_ = FormCloseQuery();
+    return sessionStored_;
+}
+
+void TfrmMain::setVisible(bool visible) {
+    if (visible && !activated_) FormActivate();
+    QMainWindow::setVisible(visible);
+}
+
 bool TfrmMain::event(QEvent* e) {
-    if (e->type() == QEvent::WindowActivate) FormActivate();
+    if (e->type() == QEvent::WindowActivate) {
+        sessionStored_ = false;
+        FormActivate();
+    }
     return QMainWindow::event(e);
 }
 
 void TfrmMain::closeEvent(QCloseEvent* e) {
-    if (quitWithoutClose_ || FormCloseQuery()) {
+    if (quitWithoutClose_ || sessionStored_ || FormCloseQuery()) {
         e->accept();
     } else {
         e->ignore();

@@ -52,6 +52,16 @@ class TfrmMain : public QMainWindow {
     // The close step; false when the close must be abandoned.
     bool FormCloseQuery() { return session_->closeQuery(); }
     void Konecprogramu1Click();
+    // A request from outside to end the run (SIGTERM, SIGHUP, SIGINT): the close
+    // step runs as for the close box, and when it allows the close the run ends,
+    // whatever dialog is open.
+    void endRun();
+    // The session manager's request before logout or shutdown: the close step runs
+    // and the window stays, because the logout may still be cancelled. The close
+    // that ends the session then stores nothing again, unless the window was
+    // activated in between (the logout was cancelled and the user went on).
+    // False when the history could not be stored.
+    bool commitSession();
     // Whether lexavo.ini existed at start-up (the first run has none).
     bool hadConfigFile() const { return session_->hadConfigFile(); }
     // The dialogs the program entry creates after the window.
@@ -124,6 +134,11 @@ class TfrmMain : public QMainWindow {
     void Uloitcizojazyntext1Click() { translatorPage_->saveForeignText(); }
     void Uloitesktext1Click() { translatorPage_->saveCzechText(); }
 
+    // The first show runs the activation step before the window appears, so that a
+    // window the window manager never activates still shows and stores the user's
+    // state, not the one it was created with.
+    void setVisible(bool visible) override;
+
   protected:
     bool event(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
@@ -141,6 +156,7 @@ class TfrmMain : public QMainWindow {
     std::unique_ptr<SessionRecord> session_;
     bool activated_ = false;
     bool quitWithoutClose_ = false;
+    bool sessionStored_ = false;
 };
 
 }  // namespace lexavo

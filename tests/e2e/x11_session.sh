@@ -4,6 +4,7 @@
 
 xvfb_pid=
 wm_pid=
+program_args=()
 app=
 win=
 
@@ -37,6 +38,8 @@ start_display() {
     local ready=
     for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && { ready=1; break; }; sleep 0.1; done
     [ -n "$ready" ] || { echo "Xvfb did not answer"; return 1; }
+    # "start_display no-wm": a bare display, where nothing activates a window.
+    [ "${1:-}" = no-wm ] && return 0
     # A window manager, as on a desktop: focus, activation and dialogs behave as
     # users meet them only with one.
     # A loaded machine (the sanitizer build's tests run side by side) can take many
@@ -60,14 +63,15 @@ stop_display() {
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
 }
 
-# Starts $dir/lexavo (or $program_command) and waits for its main window; sets $app and $win. A start
+# Starts $dir/lexavo (or $program_command) with the arguments in the array
+# $program_args, if any, and waits for its main window; sets $app and $win. A start
 # whose process ends without a window (a fresh X server that refused the
 # connection, seen on a loaded machine) is tried again, at most three times; its
 # messages are kept in stderr.log.
 start_program() {
     local attempt
     for attempt in 1 2 3; do
-        QT_QPA_PLATFORM=xcb "${program_command:-$dir/lexavo}" 2>>"$dir/stderr.log" &
+        QT_QPA_PLATFORM=xcb "${program_command:-$dir/lexavo}" "${program_args[@]}" 2>>"$dir/stderr.log" &
         app=$!
         win=
         # A sanitizer build on a busy machine can take many seconds to show its window.
@@ -87,6 +91,7 @@ start_program() {
         return 1
     fi
     sleep 0.7
+    [ -z "$wm_pid" ] && return 0  # no window manager: nothing activates the window
     # The window manager activates a new window; make sure it has the keyboard.
     xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win" 2>/dev/null || true
     sleep 0.3

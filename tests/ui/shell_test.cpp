@@ -429,6 +429,73 @@ class ShellTest : public QObject {
         QVERIFY(f.dir().exists("lexavo.ini"));  // written before the history
     }
 
+    void recordIsAppliedBeforeAnyActivation() {
+        // A window manager may map the window without activating it: what the user had
+        // is shown at once and stored unchanged by a close before any activation.
+        TempProgramDir dir;
+        writeEnglishCzechSet(dir);
+        const ConfigRecord stored =
+            recordWith(60, 50, 610, 405, 0, 3, "Anglicko-český slovník", 0, 1, 1);
+        writeRecord(dir, stored);
+        ProgramState state(dir.path());
+        ProgramWindows windows(state);
+        Ui::TfrmMain& ui = *windows.main.form();
+        windows.main.show();
+        QCOMPARE(ui.gotebookPlocha->currentWidget(), ui.pageHledane);
+        QVERIFY(!ui.panelImg->isVisibleTo(&windows.main));
+        QVERIFY(!QApplication::activeWindow());
+        QVERIFY(windows.main.close());
+        QCOMPARE(readRecord(dir).bytes, stored.bytes);
+    }
+
+    void sessionRequestStoresOnceAndKeepsTheWindow() {
+        WindowFixture f;
+        f.start();
+        f.ui().editHledaneDnes->setPlainText(QStringLiteral("first"));
+        QVERIFY(f.window().commitSession());
+        QCOMPARE(f.dir().readFile("minule.txt"), std::string("first\r\n"));
+        QVERIFY(f.window().isVisible());  // the logout may still be cancelled
+        // The close that ends the session, or a second request, stores nothing again.
+        std::filesystem::remove(f.dir().file("minule.txt"));
+        std::filesystem::remove(f.dir().file("lexavo.ini"));
+        QVERIFY(f.window().commitSession());
+        QVERIFY(f.window().close());
+        QVERIFY(!f.dir().exists("minule.txt") && !f.dir().exists("lexavo.ini"));
+    }
+
+    void cancelledLogoutStoresAgainAtTheNextEnd() {
+        WindowFixture f;
+        f.start();
+        QVERIFY(f.window().commitSession());
+        // The user comes back to the window and goes on searching.
+        QEvent activate(QEvent::WindowActivate);
+        QApplication::sendEvent(&f.window(), &activate);
+        f.ui().editHledaneDnes->setPlainText(QStringLiteral("later"));
+        QVERIFY(f.window().close());
+        QCOMPARE(f.dir().readFile("minule.txt"), std::string("later\r\n"));
+    }
+
+    void endRequestRunsTheCloseStepFromAModalDialog() {
+        WindowFixture f;
+        f.start();
+        f.ui().editHledaneDnes->setPlainText(QStringLiteral("kept"));
+        int closeSteps = 0;
+        QTimer::singleShot(0, [&] {
+            QMessageBox box(&f.window());
+            QTimer::singleShot(0, [&] {
+                f.window().endRun();
+                // Counted by the file the step writes: removed, it must not come back.
+                closeSteps += f.dir().exists("minule.txt") ? 1 : 0;
+                std::filesystem::remove(f.dir().file("minule.txt"));
+            });
+            box.exec();
+        });
+        QApplication::exec();  // left by the request, the dialog's loop too
+        QCOMPARE(closeSteps, 1);
+        f.window().close();  // the window the ended run leaves behind
+        QVERIFY(!f.dir().exists("minule.txt"));
+    }
+
     void laterActivationsKeepThisRunsHistory() {
         WindowFixture f;
         f.start();
