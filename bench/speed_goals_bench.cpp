@@ -12,6 +12,9 @@
 //     for the words that have no headword as written, warm and cold;
 //   BM_LoadSpellingDictionary/language:{1,3,2}: Czech, German and English Hunspell
 //     dictionaries loaded, as at the first word that needs one;
+//   BM_FirstInflectedLookup/{first,later,unprepared}: an inflected Czech word in the
+//     bundled Czech-English set as the first such word after start-up, as a later
+//     one, and as the first one without the load that start-up begins;
 //   BM_LoadDictionary/{angcze,nemcze} beside BM_ReadFile/{angcze,nemcze}, reading the
 //     same .dt1 file into memory;
 //   BM_ExactLookupsPerSecond and ...Plain: random headwords of angcze through the
@@ -25,6 +28,7 @@
 #include <benchmark/benchmark.h>
 #include <sys/stat.h>
 
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -32,6 +36,7 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "dictionary/dictionary_store.h"
@@ -228,6 +233,55 @@ BENCHMARK(BM_LoadSpellingDictionary)
     ->Arg(static_cast<int>(WordLanguage::kCzech))
     ->Arg(static_cast<int>(WordLanguage::kGerman))
     ->Arg(static_cast<int>(WordLanguage::kEnglish))
+    ->Unit(benchmark::kMillisecond);
+
+// The translate command's decision for an inflected Czech word with base forms from
+// Hunspell. Start-up begins loading the set's spelling dictionary in the background
+// (prepare); a user takes at least a second to type the first word. Each iteration
+// times one word: the first after start-up, a later one (another inflected word
+// looked up a second before it), or the first where nothing was prepared (the load is paid by
+// the word). The same words are timed in all three.
+void BM_FirstInflectedLookup(benchmark::State& state) {
+    static const char* const kLabels[] = {"first", "later", "unprepared"};
+    static const char* const kWordsUtf8[] = {"obchodě", "neděli", "koupila", "městě",
+                                             "knihami", "zelených", "psala"};
+    if (!bundledSet("czeang")) return state.SkipWithError("the bundled czeang set is not built");
+    static DictionaryStore* store = [] {
+        auto* s = new DictionaryStore;
+        s->fileNames = {"czeang.nfo", "czeang.dt1", "czeang.dt2"};
+        s->loadDictionary(bundledDir());
+        return s;
+    }();
+    const int64_t kind = state.range(0);
+    state.SetLabel(kLabels[kind]);
+    size_t next = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const size_t n = std::size(kWordsUtf8);
+        const std::string word = utf8ToCp1250(kWordsUtf8[next % n]);
+        const std::string before = utf8ToCp1250(kWordsUtf8[(next + 1) % n]);
+        ++next;
+        auto forms = std::make_unique<HunspellBaseForms>(hunspellFolders(bundledDir()));
+        if (kind != 2) forms->prepare(WordLanguage::kCzech);
+        std::this_thread::sleep_for(std::chrono::seconds(1));
+        if (kind == 1) {
+            decideTranslate(*store, before, forms.get());
+            // The next word comes after a moment of typing too.
+            std::this_thread::sleep_for(std::chrono::seconds(1));
+        }
+        state.ResumeTiming();
+        const TranslateDecision d = decideTranslate(*store, word, forms.get());
+        state.PauseTiming();
+        if (d.action != TranslateAction::kShowBaseForm) {
+            return state.SkipWithError("an inflected word was not found by its base form");
+        }
+        forms.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_FirstInflectedLookup)
+    ->DenseRange(0, 2)
+    ->Iterations(7)
     ->Unit(benchmark::kMillisecond);
 
 void BM_TranslateRealTextPlain(benchmark::State& state) {

@@ -15,6 +15,8 @@ PAIRS = [
     ("BM_LoadDictionary/0", "BM_ReadFile/0", 1.0),
     ("BM_LoadDictionary/1", "BM_ReadFile/1", 1.0),
     ("BM_ExactLookupsPerSecond", "BM_ExactLookupsPerSecondPlain", "rate"),
+    ("BM_FirstInflectedLookup/0/iterations:7", "BM_FirstInflectedLookup/1/iterations:7", 1.0),
+    ("BM_FirstInflectedLookup/2/iterations:7", "BM_FirstInflectedLookup/0/iterations:7", 1.0),
 ]
 UNIT = {"ns": 1e-9, "us": 1e-6, "ms": 1e-3, "s": 1.0}
 

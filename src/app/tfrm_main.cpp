@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QScreen>
 #include <QScrollArea>
+#include <QTimer>
 #include <QToolButton>
 
 #include "text/event_hook.h"
@@ -13,6 +14,12 @@
 #include "ui_tfrm_main.h"
 
 namespace lexavo {
+
+namespace {
+// Long enough for the window to be shown and drawn first, far shorter than the
+// time a user takes to type a word.
+constexpr int kPrepareDelayMs = 300;
+}  // namespace
 
 TfrmMain::TfrmMain(ProgramState& state, QWidget* parent)
     : QMainWindow(parent),
@@ -65,6 +72,15 @@ void TfrmMain::createParts() {
                 // The window title is also what the task bar shows.
                 setWindowTitle(caption);
                 ui->labelSlovo->setText(wordLabel);
+                // The spelling dictionary of the set's headwords loads in the
+                // background once the window has been drawn, so that the first
+                // inflected word typed does not wait for it.
+                QTimer::singleShot(kPrepareDelayMs, this, [this] {
+                    if (state_.baseForms) {
+                        state_.baseForms->prepare(
+                            headwordLanguage(state_.store.dictInfo.title()));
+                    }
+                });
             });
     connect(chooser_, &DictionaryChooser::switchedByUser, dictionaryPage_,
             &DictionaryPage::startOver);

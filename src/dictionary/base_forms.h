@@ -27,6 +27,10 @@ class BaseForms {
     // where the word has none or the language is not known.
     virtual const std::vector<std::string>& baseForms(WordLanguage language,
                                                       std::string_view word) = 0;
+    // Called when a dictionary of language is loaded: a provider that needs time
+    // to get ready for a language may start now, so that the first word does not
+    // wait. Nothing by default.
+    virtual void prepare(WordLanguage /*language*/) {}
 };
 
 // Looks one text up, giving its slot or -1; the caller's lookup decides how letter

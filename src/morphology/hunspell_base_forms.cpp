@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <hunspell/hunspell.hxx>
+#include <system_error>
 
 #include "text/cp1250.h"
 #include "text/regular_file.h"
@@ -99,6 +100,27 @@ HunspellBaseForms::Language* HunspellBaseForms::load(WordLanguage language) {
     Language& l = languages_[i];
     if (l.loaded) return &l;
     l.loaded = true;
+    if (l.loading.valid()) {
+        l.loading.get();
+    } else {
+        read(l, i);
+    }
+    return &l;
+}
+
+void HunspellBaseForms::prepare(WordLanguage language) {
+    const size_t i = indexOf(language);
+    if (i >= languages_.size()) return;
+    Language& l = languages_[i];
+    if (l.loaded || l.loading.valid()) return;
+    try {
+        l.loading = std::async(std::launch::async, [this, &l, i] { read(l, i); });
+    } catch (const std::system_error&) {
+        // No thread to be had: the first word loads the dictionary as before.
+    }
+}
+
+void HunspellBaseForms::read(Language& l, size_t i) const {
     l.irregular.read(irregularFormsTable(kFiles[i].code));
     for (const std::string& folder : folders_) {
         const std::string stem = folder + "/" + kFiles[i].speller;
@@ -109,7 +131,6 @@ HunspellBaseForms::Language* HunspellBaseForms::load(WordLanguage language) {
         l.speller = std::move(speller);
         break;
     }
-    return &l;
 }
 
 bool HunspellBaseForms::hasSpellingDictionary(WordLanguage language) {

@@ -3,6 +3,7 @@
 // hunspell-de-de, hunspell-en-us) and the committed tables of irregular forms.
 
 #include <array>
+#include <future>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -32,6 +33,10 @@ class HunspellBaseForms final : public BaseForms {
     const std::vector<std::string>& baseForms(WordLanguage language,
                                               std::string_view word) override;
 
+    // Starts loading language's spelling dictionary on a thread of its own; the
+    // first word of that language then waits only for what is not loaded yet.
+    void prepare(WordLanguage language) override;
+
     // Whether the speller gives word (code page 1250) as a stem of itself: a word in its
     // own right, as English "trousers" or "news" is beside "trouser" and "new".
     bool isOwnStem(WordLanguage language, std::string_view word);
@@ -48,8 +53,12 @@ class HunspellBaseForms final : public BaseForms {
         IrregularForms irregular;
         // Each word's base forms, once worked out.
         std::unordered_map<std::string, std::vector<std::string>> known;
+        // A load in the background. Until it is collected, only its thread touches
+        // speller and irregular. Last, so that it is waited for before they go.
+        std::future<void> loading;
     };
     Language* load(WordLanguage language);
+    void read(Language& l, size_t index) const;
     void stems(Language& l, std::string_view word, std::vector<std::string>& out) const;
     static void addReflexive(std::vector<std::string>& out);
 

@@ -80,6 +80,22 @@ TEST_F(HunspellForms, NeverGivesTheWordItselfNorAnythingForAnUnknownLanguage) {
     EXPECT_EQ(of(WordLanguage::kCzech, "obchodě"), of(WordLanguage::kCzech, "obchodě"));
 }
 
+TEST(HunspellBaseForms, PreparedInTheBackgroundGivesTheSameForms) {
+    HunspellBaseForms plain{hunspellFolders("/nonexistent")};
+    HunspellBaseForms prepared{hunspellFolders("/nonexistent")};
+    prepared.prepare(WordLanguage::kCzech);
+    prepared.prepare(WordLanguage::kCzech);  // a second start is none
+    for (const char* word : {"obchodě", "psa", "zeptala"}) {
+        EXPECT_EQ(prepared.baseForms(WordLanguage::kCzech, cp(word)),
+                  plain.baseForms(WordLanguage::kCzech, cp(word)))
+            << word;
+    }
+    EXPECT_TRUE(prepared.hasSpellingDictionary(WordLanguage::kCzech));
+    prepared.prepare(WordLanguage::kNone);  // no such language: nothing to start
+    // Gone while a load still runs: the load is waited for, nothing is left behind.
+    HunspellBaseForms{hunspellFolders("/nonexistent")}.prepare(WordLanguage::kGerman);
+}
+
 TEST(HunspellBaseForms, WithoutSpellingDictionariesTheTablesStillServe) {
     testing::TempProgramDir empty;
     HunspellBaseForms forms({empty.path()});
