@@ -1,17 +1,58 @@
 #include "dictionary/dictionary_chooser.h"
 
+#include <QAbstractItemView>
 #include <QCollator>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <algorithm>
 
 #include "text/qt_text.h"
 
 namespace lexavo {
 
+namespace {
+
+// The chooser's field: while it is not being edited, a title wider than the box
+// ends in an ellipsis instead of being cut anywhere.
+class TitleField : public QLineEdit {
+  public:
+    using QLineEdit::QLineEdit;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        QStyleOptionFrame option;
+        initStyleOption(&option);
+        // QLineEdit keeps two pixels beside its text.
+        const QRect area = style()
+                               ->subElementRect(QStyle::SE_LineEditContents, &option, this)
+                               .marginsRemoved(textMargins())
+                               .adjusted(2, 0, -2, 0);
+        if (hasFocus() || fontMetrics().horizontalAdvance(text()) <= area.width()) {
+            QLineEdit::paintEvent(event);
+            return;
+        }
+        QPainter painter(this);
+        style()->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &painter, this);
+        painter.setPen(palette().color(QPalette::Text));
+        painter.drawText(area, Qt::AlignVCenter | Qt::AlignLeft,
+                         fontMetrics().elidedText(text(), Qt::ElideRight, area.width()));
+    }
+};
+
+}  // namespace
+
 DictionaryChooser::DictionaryChooser(QComboBox* box, Catalogue& catalogue, DictionaryStore& store,
                                      const std::string& programDir, QObject* parent)
     : QObject(parent), box_(box), catalogue_(catalogue), store_(store), programDir_(programDir) {
+    // A long title never takes the word field's room: the box keeps its own width
+    // whatever the titles, shows a long one cut with an ellipsis, and its drop-down
+    // list is as wide as the longest title (fill()).
+    box_->setLineEdit(new TitleField(box_));
+    box_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     // The chooser's field is plain text: no completion from the titles, and Enter
     // neither adds the typed text as an item nor picks a title that differs in
     // case (the layout turns off insertion and the duplicate check that does it).
@@ -37,6 +78,14 @@ void DictionaryChooser::fill() {
     }
     box_->setCurrentIndex(-1);
     box_->setEditText(QStringLiteral("Název slovníku"));
+    int widest = 0;
+    for (int i = 0; i < box_->count(); ++i) {
+        widest = std::max(widest, box_->view()->fontMetrics().horizontalAdvance(box_->itemText(i)));
+    }
+    // The items' own margins and the list's scroll bar beside the text.
+    const int extra = 4 * box_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 16 +
+                      box_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    box_->view()->setMinimumWidth(widest + extra);
 }
 
 int DictionaryChooser::indexOf(std::string_view title) const {

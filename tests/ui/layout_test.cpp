@@ -5,7 +5,9 @@
 // device pixel ratio 1 and 2 under Xvfb with a window manager (tests/e2e/layout.sh),
 // each case leaving a screenshot in LEXAVO_SHOTS when that is set.
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QLabel>
@@ -22,6 +24,8 @@
 #include "app/information_dialogs.h"
 #include "app/program_windows.h"
 #include "entry/entry_painter.h"
+#include "lookup/count_line.h"
+#include "text/qt_text.h"
 #include "translator/tfrm_preklad.h"
 #include "ui_fixture.h"
 
@@ -186,6 +190,54 @@ class LayoutTest : public QObject {
         QVERIFY(inkBlocks > 500);
         QVERIFY2(sharpBlocks * 2 > inkBlocks,
                  qPrintable(QStringLiteral("%1 of %2").arg(sharpBlocks).arg(inkBlocks)));
+    }
+
+    // The count line's fixed texts and short counts show whole in the default window;
+    // a long expression ends in an ellipsis.
+    void countLineShowsItsTextsWhole_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<bool>("whole");
+        QTest::newRow("empty") << QString() << q("Lexavo 6") << true;
+        QTest::newRow("one letter") << q("v") << q("VŠECHNA SLOVA: ENTER") << true;
+        QTest::newRow("expression") << q("a barrel of laughs") << q("a barrel of laughs: 0 slov")
+                                    << true;
+        QTest::newRow("long") << q("a barrel of laughs and more") << QString() << false;
+    }
+    void countLineShowsItsTextsWhole() {
+        QFETCH(QString, typed);
+        QFETCH(QString, line);
+        QFETCH(bool, whole);
+        f_->window().resize(567, 350);
+        f_->ui().editSlovo->setText(typed);
+        QTest::qWait(50);
+        const CountLine::Fitted shown = f_->ui().panelNalezeno->fitted();
+        if (!line.isEmpty()) QCOMPARE(f_->ui().panelNalezeno->text(), line);
+        QCOMPARE(shown.whole, whole);
+        QVERIFY(whole ? shown.text == f_->ui().panelNalezeno->text()
+                      : shown.text.endsWith(QChar(0x2026)));
+        saveShot(f_->ui().pageSlovnik, QStringLiteral("count-line-") + QLatin1String(QTest::currentDataTag()));
+    }
+
+    void longTitleLeavesTheWordFieldItsRoom() {
+        WindowFixture g;
+        writeEnglishCzechSet(g.dir());
+        const QString longTitle = q("Anglicko-český slovník obecné, odborné a hovorové slovní zás");
+        QCOMPARE(longTitle.size(), 60);
+        writeTestSet(g.dir(), "long", toCp1250(longTitle), cp("Aj->Čj"), cp("  Anglické slovo:  "),
+                     {{"a", {"x"}}});
+        g.start();
+        g.window().resize(567, 350);
+        QTest::qWait(50);
+        QComboBox* box = g.ui().ComboBoxSlovnik;
+        const int fieldWidth = g.ui().editSlovo->width();
+        box->setCurrentIndex(box->findText(longTitle));
+        QTest::qWait(50);
+        QCOMPARE(g.ui().editSlovo->width(), fieldWidth);
+        QVERIFY(box->width() < box->fontMetrics().horizontalAdvance(longTitle));
+        // The drop-down list shows every title whole.
+        QVERIFY(box->view()->minimumWidth() > box->fontMetrics().horizontalAdvance(longTitle));
+        saveShot(g.ui().pageSlovnik, QStringLiteral("long-title"));
     }
 
   private:
