@@ -213,16 +213,16 @@ void Shell::panelRezimyResize() {
 
 void Shell::startAssistant() {
     // The assistant is looked for in the program directory, whatever the current
-    // directory is; it is started and left alone: nothing waits for it and a
-    // failure is not reported.
+    // directory is: by the name "pomocnik.exe" first, then "pomocnik", the name it
+    // has where programs carry no extension. It is started and left alone: nothing
+    // waits for it and a failure is not reported.
     const QString dir = QString::fromStdString(programDir_);
-#ifdef Q_OS_WIN
-    const QString program = dir + QStringLiteral("/pomocnik.exe");
-#else
-    const QString program = dir + QStringLiteral("/pomocnik");
-#endif
-    if (!QFileInfo(program).isFile()) return;
-    QProcess::startDetached(program, {}, dir);
+    for (const char* name : {"pomocnik.exe", "pomocnik"}) {
+        const QString program = dir + QLatin1Char('/') + QLatin1String(name);
+        if (!QFileInfo(program).isFile()) continue;
+        QProcess::startDetached(program, {}, dir);
+        return;
+    }
 }
 
 void Shell::showAssistantHelp() {

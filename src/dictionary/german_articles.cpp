@@ -40,8 +40,13 @@ void joinGermanArticleInPlace(char* form, size_t size) {
 }
 
 std::vector<std::string> joinGermanArticles(std::vector<std::string> meanings) {
-    for (size_t k = 0; k + 1 < meanings.size(); ++k) {
-        if (!isGermanArticleFormOf(meanings[k], meanings[k + 1])) continue;
+    for (size_t k = 0; k < meanings.size(); ++k) {
+        const bool last = k + 1 == meanings.size();
+        if (!isGermanArticleFormOf(meanings[k], last ? std::string() : meanings[k + 1])) continue;
+        if (last) {
+            meanings.pop_back();
+            break;
+        }
         joinGermanArticleInPlace(meanings[k].data(), meanings[k].size());
         meanings.erase(meanings.begin() + static_cast<std::ptrdiff_t>(k) + 1);
     }

@@ -29,7 +29,8 @@ bool isGermanArticleFormOf(std::string_view form, std::string_view noun);
 void joinGermanArticleInPlace(char* form, size_t size);
 
 // Joins each article form that is followed by its noun ("Hund der", "Hund" -> "der
-// Hund"); a form without its noun after it, such as a lone last " der", stays.
+// Hund"), as the program reads an entry: a lone last " der" pairs with the nothing
+// after it and leaves the meanings.
 std::vector<std::string> joinGermanArticles(std::vector<std::string> meanings);
 
 }  // namespace lexavo

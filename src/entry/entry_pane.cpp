@@ -50,15 +50,18 @@ void EntryPane::clear() {
     box_->verticalScrollBar()->setValue(0);
 }
 
+void reportMissingEntryFile(QWidget* parent) {
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Chyba..."),
+                    QStringLiteral("Soubor se slovníkem nebyl nalezen!"), QMessageBox::Ok, parent);
+    box.exec();
+}
+
 bool EntryPane::render(char* word) {
     EntryPainter painter(parts_.canvas);
     painter.loadCanvasPicture();
     if (parts_.reader.collectEntryMeanings(parts_.store, parts_.programDir, word) ==
         CollectStatus::kEntryFileMissing) {
-        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Chyba..."),
-                        QStringLiteral("Soubor se slovníkem nebyl nalezen!"), QMessageBox::Ok,
-                        window_);
-        box.exec();
+        reportMissingEntryFile(window_);
         return false;
     }
     parts_.layout.layoutEntry(parts_.reader, word, parts_.canvas, screenDpi());

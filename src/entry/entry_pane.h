@@ -19,6 +19,10 @@ namespace lexavo {
 
 class EntryView;
 
+// The box that says the entry file is missing, the same on every page: the text,
+// the caption "Chyba..." and OK, no icon.
+void reportMissingEntryFile(QWidget* parent);
+
 class EntryPane {
   public:
     struct Parts {

@@ -57,18 +57,25 @@ void splitMeanings(const char* text, MeaningTable& meanings) {
 }
 
 void mergeGermanArticles(MeaningTable& meanings) {
-    // Only a counted slot is a partner: the empty slot after the last one would
-    // turn a lone " der" into an uncounted "der ".
-    for (int32_t k = 0; k + 1 < meanings.count; ++k) {
+    // The partner of the last counted slot is the empty slot after it: a lone
+    // trailing " der" becomes "der " there and the count drops by one, so that the
+    // article without a noun leaves the entry.
+    for (int32_t k = 0; k < meanings.count; ++k) {
         char* cur = meanings.text[k];
         const std::string_view form(cur, strnlen(cur, kMeaningBytes));
-        if (!isGermanArticleFormOf(form, meanings.at(static_cast<size_t>(k) + 1))) continue;
+        const size_t next = static_cast<size_t>(k) + 1;
+        if (!isGermanArticleFormOf(form, next < kMeaningSlots ? meanings.at(next) : "")) continue;
         joinGermanArticleInPlace(cur, form.size());
-        // The counted slots after the noun move up one; the last counted one empties.
-        const size_t after = static_cast<size_t>(meanings.count - k - 2);
-        std::memmove(meanings.text[k + 1], meanings.text[k + 2], after * kMeaningBytes);
-        std::memset(meanings.text[meanings.count - 1], 0, kMeaningBytes);
+        // Every slot after the noun moves up one; the one freed at the end empties.
+        if (next < kMeaningSlots) {
+            std::memmove(meanings.text[next], meanings.text[next + 1],
+                         (kMeaningSlots - next - 1) * kMeaningBytes);
+            std::memset(meanings.text[kMeaningSlots - 1], 0, kMeaningBytes);
+        }
         --meanings.count;
+        // A trailing merge leaves "der " in the slot that has just left the count:
+        // emptied, so that every slot from the count on stays empty.
+        if (k == meanings.count) std::memset(cur, 0, kMeaningBytes);
     }
 }
 

@@ -4,6 +4,8 @@
 #include <QPlainTextEdit>
 #include <QStringList>
 #include <QTextDocument>
+#include <cerrno>
+#include <cstring>
 
 #include "text/qt_text.h"
 #include "text/regular_file.h"
@@ -44,7 +46,8 @@ bool loadMemoFromFile(QPlainTextEdit& memo, const QString& path, size_t limit, Q
             setMemoLines(memo, splitTextLines(bytes));
             return true;
         case ReadResult::kMissing:
-            if (error != nullptr) *error = QStringLiteral("Soubor nelze otevřít.");
+            // The system's own words for why the file could not be opened.
+            if (error != nullptr) *error = QString::fromLocal8Bit(std::strerror(errno));
             return false;
         case ReadResult::kTooLarge:
             if (error != nullptr) *error = QStringLiteral("Soubor je příliš velký.");

@@ -1,5 +1,6 @@
 #include "text/regular_file.h"
 
+#include <cerrno>
 #include <filesystem>
 
 #ifndef _WIN32
@@ -13,7 +14,10 @@ namespace lexavo {
 std::FILE* openRegularFile(const std::string& path, uint64_t* size) {
 #ifdef _WIN32
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) return nullptr;
+    if (!std::filesystem::is_regular_file(path, ec)) {
+        errno = std::filesystem::exists(path, ec) ? EISDIR : ENOENT;
+        return nullptr;
+    }
     if (size != nullptr) *size = std::filesystem::file_size(path, ec);
     return std::fopen(path.c_str(), "rb");
 #else
@@ -21,8 +25,15 @@ std::FILE* openRegularFile(const std::string& path, uint64_t* size) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) return nullptr;
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    int reason = 0;
+    if (::fstat(fd, &st) != 0) {
+        reason = errno;
+    } else if (!S_ISREG(st.st_mode)) {
+        reason = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+    }
+    if (reason != 0) {
         ::close(fd);
+        errno = reason;
         return nullptr;
     }
     if (size != nullptr) *size = static_cast<uint64_t>(st.st_size);

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -11,6 +10,7 @@
 #include <QToolButton>
 
 #include "dictionary/dictionary_chooser.h"
+#include "entry/entry_pane.h"
 #include "lookup/dictionary_page.h"
 #include "text/memo_text.h"
 #include "text/qt_text.h"
@@ -128,9 +128,7 @@ void TranslatorPage::translateText() {
                                     memoBytes(*source), direction.fixed, result);
     if (outcome.entryFileMissing) {
         // One message for the whole text, however many words needed the file.
-        QMessageBox::warning(progress_ != nullptr ? static_cast<QWidget*>(progress_) : window_,
-                             QStringLiteral("Chyba..."),
-                             QStringLiteral("Soubor se slovníkem nebyl nalezen!"));
+        reportMissingEntryFile(progress_ != nullptr ? static_cast<QWidget*>(progress_) : window_);
     }
 
     target->clear();

@@ -139,7 +139,11 @@ TEST(EntryRecordTest, MergesGermanArticles) {
         {"article first is no pair", {"Hund", "Hund der"}, {"Hund", "Hund der"}},
         {"other article text", {"Hund den", "Hund"}, {"Hund den", "Hund"}},
         {"case matters", {"Hund Der", "Hund"}, {"Hund Der", "Hund"}},
-        {"a lone article meaning stays", {"pes", " der"}, {"pes", " der"}},
+        {"a lone article before a meaning stays", {" der", "pes"}, {" der", "pes"}},
+        // The last counted slot pairs with the empty slot after it: the article joins
+        // nothing and leaves the count.
+        {"a lone trailing article leaves", {"pes", " der"}, {"pes"}},
+        {"only a lone article", {" die"}, {}},
     };
     auto table = std::make_unique<MeaningTable>();
     for (const auto& c : cases) {

@@ -22,10 +22,12 @@ TEST(GermanArticles, FormsAndTheirArticle) {
 
 TEST(GermanArticles, JoinOnlyAFormFollowedByItsNoun) {
     EXPECT_EQ(joinGermanArticles({"hund der", "hund", "Köter"}), (Meanings{"der Hund", "Köter"}));
-    // A lone form, last or before another word, stays as it is.
+    // A form before another word stays as it is, last or not.
     EXPECT_EQ(joinGermanArticles({"Hund", "Katze die"}), (Meanings{"Hund", "Katze die"}));
     EXPECT_EQ(joinGermanArticles({"Katze die", "Hund"}), (Meanings{"Katze die", "Hund"}));
     EXPECT_EQ(joinGermanArticles({" der", ""}), (Meanings{"der "}));
+    // A lone article last pairs with the nothing after it and leaves.
+    EXPECT_EQ(joinGermanArticles({"Hund", " der"}), (Meanings{"Hund"}));
     EXPECT_EQ(joinGermanArticles({"A das", "A", "B der", "B"}), (Meanings{"das A", "der B"}));
 }
 

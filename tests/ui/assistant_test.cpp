@@ -34,17 +34,35 @@ int linesIn(const std::string& text) {
 class AssistantTest : public QObject {
     Q_OBJECT
   private slots:
+    // The Part's name first, then the name without an extension; each start runs
+    // the one found first.
+    void startsTheAssistantBesideTheProgramEachTime_data() {
+        QTest::addColumn<QStringList>("present");
+        QTest::addColumn<QString>("started");
+        const QString exe = QStringLiteral("pomocnik.exe");
+        const QString plain = QStringLiteral("pomocnik");
+        QTest::newRow("pomocnik.exe") << QStringList{exe} << exe;
+        QTest::newRow("pomocnik") << QStringList{plain} << plain;
+        QTest::newRow("both") << QStringList{plain, exe} << exe;
+    }
     void startsTheAssistantBesideTheProgramEachTime() {
+        QFETCH(QStringList, present);
+        QFETCH(QString, started);
         WindowFixture f;
-        f.dir().writeFile("pomocnik",
-                          "#!/bin/sh\necho started >> \"$(dirname \"$0\")/started.txt\"\n");
-        std::filesystem::permissions(f.dir().file("pomocnik"), std::filesystem::perms::owner_all);
+        for (const QString& name : present) {
+            const std::string file = name.toStdString();
+            f.dir().writeFile(
+                file, "#!/bin/sh\necho \"$(basename \"$0\")\" >> \"$(dirname \"$0\")/started.txt\"\n");
+            std::filesystem::permissions(f.dir().file(file), std::filesystem::perms::owner_all);
+        }
         f.start();
         const QString before = QDir::currentPath();
         QDir::setCurrent(QDir::rootPath());  // as a file dialog may leave it
         QTest::keyClick(&f.window(), Qt::Key_F6);
         f.ui().btnPomocnikFast->click();
         QTRY_COMPARE(linesIn(f.dir().readFile("started.txt")), 2);
+        const std::string once = started.toStdString() + "\n";
+        QCOMPARE(f.dir().readFile("started.txt"), once + once);
         QDir::setCurrent(before);
     }
 

@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <filesystem>
 
 #include "app/outer_bounds.h"
@@ -184,6 +185,30 @@ class ShellTest : public QObject {
         f.ui().Pehlasovano1->trigger();
         QTest::keyClick(&f.window(), Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(edit->text(), q("ä"));  // nothing on the other pages
+    }
+
+    // The letters are bold maroon; their hints are plain tooltips like every other.
+    void specialLetterHintsLookLikeOtherHints() {
+        WindowFixture f;
+        f.start();
+        auto hintOf = [](QWidget* w) -> QWidget* {
+            QToolTip::showText(w->mapToGlobal(QPoint(2, 2)), w->toolTip(), w);
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                if (top->inherits("QTipLabel") && top->isVisible()) return top;
+            }
+            return nullptr;
+        };
+        QWidget* plain = hintOf(f.ui().btnPrelozit);
+        QVERIFY(plain != nullptr);
+        const QFont plainFont = plain->font();
+        const QColor plainText = plain->palette().color(QPalette::WindowText);
+        QToolTip::hideText();
+        QWidget* letter = hintOf(f.ui().btnSymbol1);
+        QVERIFY(letter != nullptr);
+        QCOMPARE(letter->font(), plainFont);
+        QCOMPARE(letter->palette().color(QPalette::WindowText), plainText);
+        QCOMPARE(f.ui().btnSymbol1->font().bold(), true);
+        QToolTip::hideText();
     }
 
     // A FIFO, an endless device or a folder in place of lexavo.ini and the run files:

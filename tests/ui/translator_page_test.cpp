@@ -1,6 +1,8 @@
 // The translator page and the progress window, on the real main window over a
 // temporary program directory with real dictionary files.
 
+#include <sys/stat.h>
+
 #include <QAbstractButton>
 #include <QAbstractItemModel>
 #include <QAction>
@@ -16,7 +18,9 @@
 #include <QTextDocument>
 #include <QTimer>
 #include <QToolButton>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 
 #include "dictionary_page_support.h"
@@ -248,9 +252,11 @@ class TranslatorPageTest : public QObject {
         ui().editAnglickyText->setPlainText(q("dog and Prague, hello house"));
         QVERIFY(std::remove(f->dir().file("angcze.dt2").c_str()) == 0);
         std::vector<Box> boxes;
+        std::vector<QMessageBox::Icon> icons;
         ModalDriver driver([&](QWidget* w) {
             if (auto* box = qobject_cast<QMessageBox*>(w)) {
                 boxes.push_back({box->windowTitle(), box->text()});
+                icons.push_back(box->icon());
                 box->button(QMessageBox::Ok)->click();
             }
         });
@@ -261,6 +267,7 @@ class TranslatorPageTest : public QObject {
         QCOMPARE(int(boxes.size()), 1);
         QCOMPARE(boxes[0].title, q("Chyba..."));
         QCOMPARE(boxes[0].text, q("Soubor se slovníkem nebyl nalezen!"));
+        QCOMPARE(icons[0], QMessageBox::NoIcon);  // as on the dictionary page
         QCOMPARE(ui().editCeskyText->toPlainText(), q("  Prague,  "));
         QVERIFY(!preklad->isVisible());
     }
@@ -336,6 +343,32 @@ class TranslatorPageTest : public QObject {
             QVERIFY(dialog->testOption(QFileDialog::HideNameFilterDetails));
             QCOMPARE(dialog->nameFilters(), QStringList{q("Textové soubory (*.txt)")});
         }
+    }
+
+    // A file that cannot be read is reported with the system's own words for why,
+    // and leaves the memo empty.
+    void fileThatCannotBeReadShowsTheSystemsReason() {
+        start();
+        ui().editCeskyText->setPlainText(QStringLiteral("old"));
+        // A named pipe: it exists, but is no file to read.
+        const std::string pipe = f->dir().file("pipe.txt");
+        QCOMPARE(mkfifo(pipe.c_str(), 0600), 0);
+        std::vector<Box> boxes;
+        {
+            ModalDriver driver([&](QWidget* w) {
+                if (auto* box = qobject_cast<QMessageBox*>(w)) {
+                    boxes.push_back({box->windowTitle(), box->text()});
+                    box->accept();
+                } else if (auto* dialog = qobject_cast<QFileDialog*>(w)) {
+                    answerFileDialog(dialog, QString::fromStdString(pipe));
+                }
+            });
+            press(Qt::Key_U, Qt::ControlModifier);
+            QTRY_COMPARE(int(boxes.size()), 1);
+        }
+        QVERIFY2(boxes[0].text.endsWith(QString::fromLocal8Bit(std::strerror(EINVAL))),
+                 qPrintable(boxes[0].text));
+        QVERIFY(ui().editCeskyText->toPlainText().isEmpty());
     }
 
     // The text dialogs start in the program directory, wherever the program was
