@@ -243,7 +243,7 @@ BENCHMARK(BM_LoadSpellingDictionary)
 // the word). The same words are timed in all three.
 void BM_FirstInflectedLookup(benchmark::State& state) {
     static const char* const kLabels[] = {"first", "later", "unprepared"};
-    static const char* const kWordsUtf8[] = {"obchodě", "neděli", "koupila", "městě",
+    static const char* const kWordsUtf8[] = {"obchodě", "neděli",   "koupila", "městě",
                                              "knihami", "zelených", "psala"};
     if (!bundledSet("czeang")) return state.SkipWithError("the bundled czeang set is not built");
     static DictionaryStore* store = [] {
@@ -279,10 +279,7 @@ void BM_FirstInflectedLookup(benchmark::State& state) {
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_FirstInflectedLookup)
-    ->DenseRange(0, 2)
-    ->Iterations(7)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FirstInflectedLookup)->DenseRange(0, 2)->Iterations(7)->Unit(benchmark::kMillisecond);
 
 void BM_TranslateRealTextPlain(benchmark::State& state) {
     EnglishCzech& e = englishCzech();

@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QProxyStyle>
 #include <QTabBar>
+#include <QToolButton>
 
 #include "app/information_dialogs.h"
 #include "app/menu_shortcuts.h"
@@ -61,6 +62,18 @@ void Shell::setUpPictures() {
     ui_.ToolButton6->setIcon(arrowIcon(true));
     ui_.ToolButton8->setIcon(translateIcon());
     ui_.imgLogo->setPixmap(logoPicture(ui_.imgLogo->devicePixelRatioF()));
+    // The special letters are bold maroon Times, set as font and palette: a style
+    // sheet would be handed down to the buttons' hints as well.
+    QFont letterFont(QStringLiteral("Times New Roman"));
+    letterFont.setPixelSize(16);
+    letterFont.setBold(true);
+    for (QToolButton* b :
+         {ui_.btnSymbol1, ui_.btnSymbol2, ui_.btnSymbol3, ui_.btnSymbol4, ui_.btnSymbol5}) {
+        b->setFont(letterFont);
+        QPalette palette = b->palette();
+        palette.setColor(QPalette::ButtonText, QColor(0x80, 0x00, 0x00));
+        b->setPalette(palette);
+    }
     ui_.panelInfo->setText(
         QStringLiteral("Lexavo 6 – anglicko-český a německo-český slovník  "
                        "(www.lexavo.example)"));

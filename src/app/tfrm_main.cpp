@@ -77,8 +77,7 @@ void TfrmMain::createParts() {
                 // inflected word typed does not wait for it.
                 QTimer::singleShot(kPrepareDelayMs, this, [this] {
                     if (state_.baseForms) {
-                        state_.baseForms->prepare(
-                            headwordLanguage(state_.store.dictInfo.title()));
+                        state_.baseForms->prepare(headwordLanguage(state_.store.dictInfo.title()));
                     }
                 });
             });

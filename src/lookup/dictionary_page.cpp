@@ -3,12 +3,10 @@
 #include <QAction>
 #include <QFocusEvent>
 #include <QHeaderView>
-#include <QFont>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QPalette>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTableView>
@@ -98,16 +96,7 @@ void DictionaryPage::connectSpecialLetters() {
                    {ui_.Pehlasovane1, ui_.btnSymbol3, '\xEB'},
                    {ui_.Pehlasovano1, ui_.btnSymbol4, '\xF6'},
                    {ui_.Pehlasovanu1, ui_.btnSymbol5, '\xFC'}};
-    // Bold maroon Times letters, set as font and palette: a style sheet would be
-    // handed down to the buttons' hints as well.
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setPixelSize(16);
-    font.setBold(true);
     for (const auto& l : letters) {
-        l.button->setFont(font);
-        QPalette palette = l.button->palette();
-        palette.setColor(QPalette::ButtonText, QColor(0x80, 0x00, 0x00));
-        l.button->setPalette(palette);
         const char letter = l.letter;
         connect(l.item, &QAction::triggered, this, [this, letter] { insertSpecialLetter(letter); });
         connect(l.button, &QToolButton::clicked, this,

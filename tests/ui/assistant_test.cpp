@@ -52,7 +52,8 @@ class AssistantTest : public QObject {
         for (const QString& name : present) {
             const std::string file = name.toStdString();
             f.dir().writeFile(
-                file, "#!/bin/sh\necho \"$(basename \"$0\")\" >> \"$(dirname \"$0\")/started.txt\"\n");
+                file,
+                "#!/bin/sh\necho \"$(basename \"$0\")\" >> \"$(dirname \"$0\")/started.txt\"\n");
             std::filesystem::permissions(f.dir().file(file), std::filesystem::perms::owner_all);
         }
         f.start();

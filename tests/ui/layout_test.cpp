@@ -141,8 +141,7 @@ class LayoutTest : public QObject {
             QVERIFY2(!(flags & Qt::WindowMinimizeButtonHint), qPrintable(d->objectName()));
             QVERIFY2(!(flags & Qt::WindowMaximizeButtonHint), qPrintable(d->objectName()));
             QCOMPARE(d->minimumSize(), d->maximumSize());
-            QVERIFY(d->layout() == nullptr ||
-                    d->width() >= d->layout()->minimumSize().width());
+            QVERIFY(d->layout() == nullptr || d->width() >= d->layout()->minimumSize().width());
         }
         for (QDialog* d : fixed) {
             if (qobject_cast<TfrmPreklad*>(d)) continue;
@@ -200,8 +199,8 @@ class LayoutTest : public QObject {
         QTest::addColumn<bool>("whole");
         QTest::newRow("empty") << QString() << q("Lexavo 6") << true;
         QTest::newRow("one letter") << q("v") << q("VŠECHNA SLOVA: ENTER") << true;
-        QTest::newRow("expression") << q("a barrel of laughs") << q("a barrel of laughs: 0 slov")
-                                    << true;
+        QTest::newRow("expression")
+            << q("a barrel of laughs") << q("a barrel of laughs: 0 slov") << true;
         QTest::newRow("long") << q("a barrel of laughs and more") << QString() << false;
     }
     void countLineShowsItsTextsWhole() {
@@ -216,7 +215,8 @@ class LayoutTest : public QObject {
         QCOMPARE(shown.whole, whole);
         QVERIFY(whole ? shown.text == f_->ui().panelNalezeno->text()
                       : shown.text.endsWith(QChar(0x2026)));
-        saveShot(f_->ui().pageSlovnik, QStringLiteral("count-line-") + QLatin1String(QTest::currentDataTag()));
+        saveShot(f_->ui().pageSlovnik,
+                 QStringLiteral("count-line-") + QLatin1String(QTest::currentDataTag()));
     }
 
     void longTitleLeavesTheWordFieldItsRoom() {
