@@ -43,6 +43,7 @@
 #include "dictionary/headword_records.h"
 #include "entry/entry_reader.h"
 #include "lookup/exact_lookup.h"
+#include "lookup/suggestions.h"
 #include "morphology/hunspell_base_forms.h"
 #include "support/reference_entry_reader.h"
 #include "support/reference_exact_lookup.h"
@@ -337,6 +338,81 @@ std::vector<std::string> randomHeadwords(const DictionaryStore& store, int count
     }
     return words;
 }
+
+// Every headword of the four bundled sets, and their English headwords again with an
+// "s", up to the full 400,000 slots: a store as large as a set can be, of real words.
+struct FullStore {
+    std::unique_ptr<DictionaryStore> store = std::make_unique<DictionaryStore>();
+    bool built = false;
+    FullStore() {
+        std::vector<std::string> words;
+        for (const char* stem : {"angcze", "czeang", "nemcze", "czenem"}) {
+            if (!bundledSet(stem)) return;
+            DictionaryStore one;
+            one.fileNames = {std::string(stem) + ".nfo", std::string(stem) + ".dt1",
+                             std::string(stem) + ".dt2"};
+            one.loadDictionary(bundledDir());
+            for (uint32_t s = 0; s < one.headwordCount; ++s) words.emplace_back(one.headword(s));
+        }
+        for (size_t i = 0; words.size() < kCapacity; ++i) words.push_back(words[i] + "s");
+        words.resize(kCapacity);
+        for (uint32_t s = 0; s < kCapacity; ++s) store->setSlotForTesting(s, words[s]);
+        store->headwordCount = kCapacity;
+        built = true;
+    }
+};
+
+// A misspelt form of a random headword: one or two letters changed, left out, doubled
+// or swapped with the next, as a user's typing errors.
+std::string misspelt(std::string word, std::mt19937& rng) {
+    const int errors = 1 + static_cast<int>(rng() % 2);
+    for (int e = 0; e < errors && word.size() > 2; ++e) {
+        const size_t at = rng() % (word.size() - 1);
+        switch (rng() % 4) {
+            case 0: word[at] = static_cast<char>('a' + rng() % 26); break;
+            case 1: word.erase(at, 1); break;
+            case 2: word.insert(at, 1, word[at]); break;
+            default: std::swap(word[at], word[at + 1]); break;
+        }
+    }
+    return word;
+}
+
+// Suggestions for misspelt words in a full store (400,000 headwords), per query, the
+// index already built; beside BM_ExactLookupsPerSecond in the same run.
+void BM_Suggest(benchmark::State& state) {
+    static FullStore full;
+    if (!full.built) return state.SkipWithError("the bundled sets are not built");
+    std::mt19937 rng(2026);
+    std::vector<std::string> queries;
+    while (queries.size() < 2000) {
+        const std::string w(full.store->headword(rng() % kCapacity));
+        if (w.size() >= 4) queries.push_back(misspelt(w, rng));
+    }
+    Suggester suggester;
+    suggester.suggest(*full.store, "x", Suggester::Reach::kEverything);  // builds the index
+    size_t i = 0;
+    for (auto _ : state) {
+        const auto got = suggester.suggest(*full.store, queries[i++ % queries.size()],
+                                           Suggester::Reach::kEverything);
+        benchmark::DoNotOptimize(got.data());
+    }
+    state.counters["headwords"] = kCapacity;
+}
+BENCHMARK(BM_Suggest)->Unit(benchmark::kMicrosecond);
+
+// Building the suggestions' index over the full store, once per load.
+void BM_SuggestIndexBuild(benchmark::State& state) {
+    static FullStore full;
+    if (!full.built) return state.SkipWithError("the bundled sets are not built");
+    for (auto _ : state) {
+        state.PauseTiming();
+        Suggester suggester;
+        state.ResumeTiming();
+        suggester.suggest(*full.store, "x", Suggester::Reach::kAccentTwins);
+    }
+}
+BENCHMARK(BM_SuggestIndexBuild)->Iterations(3)->Unit(benchmark::kMillisecond);
 
 void BM_ExactLookupsPerSecond(benchmark::State& state) {
     EnglishCzech& e = englishCzech();

@@ -31,6 +31,12 @@ class BaseForms {
     // to get ready for a language may start now, so that the first word does not
     // wait. Nothing by default.
     virtual void prepare(WordLanguage /*language*/) {}
+    // Spellings the provider would offer for a misspelt word, the likeliest first;
+    // none by default.
+    virtual std::vector<std::string> spellingSuggestions(WordLanguage /*language*/,
+                                                         std::string_view /*word*/) {
+        return {};
+    }
 };
 
 // Looks one text up, giving its slot or -1; the caller's lookup decides how letter

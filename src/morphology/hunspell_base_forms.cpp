@@ -133,6 +133,18 @@ void HunspellBaseForms::read(Language& l, size_t i) const {
     }
 }
 
+std::vector<std::string> HunspellBaseForms::spellingSuggestions(WordLanguage language,
+                                                                std::string_view word) {
+    Language* l = load(language);
+    std::vector<std::string> out;
+    if (l == nullptr || !l->speller || word.empty()) return out;
+    for (const std::string& utf8 : l->speller->suggest(cp1250ToUtf8(word))) {
+        std::string spelled = utf8ToCp1250(utf8);
+        if (spelled.find('?') == std::string::npos) out.push_back(std::move(spelled));
+    }
+    return out;
+}
+
 bool HunspellBaseForms::hasSpellingDictionary(WordLanguage language) {
     const Language* l = load(language);
     return l != nullptr && l->speller != nullptr;

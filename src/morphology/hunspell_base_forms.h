@@ -36,6 +36,9 @@ class HunspellBaseForms final : public BaseForms {
     // Starts loading language's spelling dictionary on a thread of its own; the
     // first word of that language then waits only for what is not loaded yet.
     void prepare(WordLanguage language) override;
+    // Hunspell's suggestions for word (code page 1250), those that fit the code page.
+    std::vector<std::string> spellingSuggestions(WordLanguage language,
+                                                 std::string_view word) override;
 
     // Whether the speller gives word (code page 1250) as a stem of itself: a word in its
     // own right, as English "trousers" or "news" is beside "trouser" and "new".

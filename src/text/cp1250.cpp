@@ -139,4 +139,44 @@ std::string foldAscii(std::string_view text) {
     return out;
 }
 
+namespace {
+
+// The base letters of U+00C0 to U+017F (Latin-1 and Latin Extended-A), which hold
+// every letter of code page 1250.
+constexpr std::string_view kLatin1Bases =
+    "AAAAAAACEEEEIIIIDNOOOOO*OUUUUYTsaaaaaaaceeeeiiiidnooooo/ouuuuyty";
+constexpr std::string_view kLatinExtendedABases =
+    "AaAaAaCcCcCcCcDdDdEeEeEeEeEeGgGgGgGgHhHhIiIiIiIiIiJjJjKkkLlLlLlLlLlNnNnNnnNnOoOoOoOoRrRrRrSsSsSs"
+    "SsTtTtTtUuUuUuUuUuUuWwYyYZzZzZzs";
+static_assert(kLatin1Bases.size() == 0x40 && kLatinExtendedABases.size() == 0x80);
+
+char baseLetter(char32_t c) {
+    if (c >= 0xC0 && c < 0x100) return kLatin1Bases[c - 0xC0];
+    if (c >= 0x100 && c < 0x180) return kLatinExtendedABases[c - 0x100];
+    return 0;
+}
+
+}  // namespace
+
+std::string foldAccents(std::string_view cp1250) {
+    std::string out;
+    out.reserve(cp1250.size());
+    for (const char byte : cp1250) {
+        const auto b = static_cast<unsigned char>(byte);
+        if (b < 0x80) {
+            out += foldAscii(byte);
+            continue;
+        }
+        const char32_t c = cp1250ToUnicode(b);
+        if (c == 0xDF) {
+            out += "ss";
+        } else if (const char base = baseLetter(c); base != 0 && base != '*' && base != '/') {
+            out += foldAscii(base);
+        } else {
+            out += byte;
+        }
+    }
+    return out;
+}
+
 }  // namespace lexavo

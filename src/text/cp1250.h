@@ -38,4 +38,9 @@ constexpr bool beginsWithFoldedAscii(const char* text, std::string_view foldedPr
 void foldAsciiInPlace(char* text);
 std::string foldAscii(std::string_view text);
 
+// The text with every letter small and without its accents, for comparisons that
+// forgive both (suggestions: "dum" for "dům", "Madchen" for "Mädchen"): "Č" and "č"
+// become "c", "ß" becomes "ss"; other bytes stay.
+std::string foldAccents(std::string_view cp1250);
+
 }  // namespace lexavo
