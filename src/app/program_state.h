@@ -13,6 +13,7 @@
 #include "entry/entry_reader.h"
 #include "lookup/input_word.h"
 #include "lookup/prefix_search.h"
+#include "lookup/suggestions.h"
 #include "translator/text_translator.h"
 
 namespace lexavo {
@@ -37,6 +38,8 @@ struct ProgramState {
     EntryReader entryReader;
     EntryCanvas entryCanvas;
     EntryLayout entryLayout;
+    // What the translate command offers for a word without an entry as typed.
+    Suggester suggester;
 
     // The text translator: its source and result buffers and its headword index.
     TextTranslator translator;

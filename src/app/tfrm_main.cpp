@@ -59,7 +59,8 @@ void TfrmMain::createParts() {
         s.inputWord,
         s.prefixSearch,
         {s.store, s.programDir, s.entryReader, s.entryCanvas, s.entryLayout},
-        s.baseForms.get()};
+        s.baseForms.get(),
+        &s.suggester};
     dictionaryPage_ = new DictionaryPage(*ui, page, dialogs_, this);
     const TranslatorPage::Parts translator{s.store,      s.programDir, s.entryReader,
                                            s.translator, *chooser_,    *dictionaryPage_};

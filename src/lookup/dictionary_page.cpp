@@ -15,6 +15,7 @@
 
 #include "entry/entry_layout.h"
 #include "lookup/exact_lookup.h"
+#include "lookup/suggestion_line.h"
 #include "lookup/word_list_model.h"
 #include "text/cp1250.h"
 #include "text/event_hook.h"
@@ -25,9 +26,8 @@ namespace lexavo {
 
 namespace {
 
-// Reading the word field: the translate command and the list's keys take up to 999
-// characters, the change handler and a copied row up to 997.
-constexpr size_t kCommandWordChars = 999;
+// Reading the word field: the change handler and a copied row take up to 997
+// characters.
 constexpr size_t kChangeWordChars = 997;
 constexpr int kRowHeight = 18;
 constexpr int kInitialColumnWidth = 170;
@@ -60,6 +60,13 @@ DictionaryPage::DictionaryPage(Ui::TfrmMain& ui, const Parts& parts, TextFileDia
     hookWordList();
     connectWordField();
     connectSpecialLetters();
+    if (parts.suggester == nullptr) return;
+    suggestions_ = new SuggestionLine(ui.panelVyznam, ui.editSlovo, parts.store, *parts.suggester,
+                                      parts.baseForms);
+    connect(suggestions_, &SuggestionLine::chosen, this, [this](const QString& headword) {
+        ui_.editSlovo->setText(headword);
+        btnPrelozitClick();
+    });
 }
 
 void DictionaryPage::connectWordField() {
@@ -85,25 +92,6 @@ void DictionaryPage::connectWordField() {
     connect(ui_.ToolButton3, &QToolButton::clicked, &history_, &SearchHistory::print);
 }
 
-void DictionaryPage::connectSpecialLetters() {
-    // Code page 1250 bytes of ß, ä, ë, ö and ü.
-    const struct {
-        QAction* item;
-        QToolButton* button;
-        char letter;
-    } letters[] = {{ui_.OstrS1, ui_.btnSymbol1, '\xDF'},
-                   {ui_.Pehlasovana1, ui_.btnSymbol2, '\xE4'},
-                   {ui_.Pehlasovane1, ui_.btnSymbol3, '\xEB'},
-                   {ui_.Pehlasovano1, ui_.btnSymbol4, '\xF6'},
-                   {ui_.Pehlasovanu1, ui_.btnSymbol5, '\xFC'}};
-    for (const auto& l : letters) {
-        const char letter = l.letter;
-        connect(l.item, &QAction::triggered, this, [this, letter] { insertSpecialLetter(letter); });
-        connect(l.button, &QToolButton::clicked, this,
-                [this, letter] { insertSpecialLetter(letter); });
-    }
-}
-
 void DictionaryPage::readField(size_t chars) {
     parts_.inputWord.set(toCp1250(ui_.editSlovo->text()), chars);
 }
@@ -126,6 +114,7 @@ void DictionaryPage::listFromStart() {
 }
 
 void DictionaryPage::startOver() {
+    if (suggestions_ != nullptr) suggestions_->clear();
     ui_.editSlovo->setText(QString());
     ui_.editSlovo->setFocus();
     entryPane_.clear();
@@ -174,6 +163,7 @@ void DictionaryPage::btnPrelozitClick() {
     readField(kCommandWordChars);
     foldAsciiInPlace(word.data());
     const TranslateDecision decision = decideTranslate(parts_.store, word.view(), parts_.baseForms);
+    if (suggestions_ != nullptr) suggestions_->offer(word.view(), decision);
     if (decision.action == TranslateAction::kNothing) return;
     if (decision.action == TranslateAction::kListAll) {
         searchPrefix(0);
@@ -206,22 +196,6 @@ void DictionaryPage::btnPrelozitClick() {
         }
     }
     ui_.editSlovo->setFocus(Qt::OtherFocusReason);
-}
-
-void DictionaryPage::insertSpecialLetter(char letter) {
-    // The menu items and their keys work on the dictionary page only.
-    if (ui_.gotebookPlocha->currentWidget() != ui_.pageSlovnik) return;
-    // Appended at the end whatever the caret or selection: a selection is kept.
-    readField(kCommandWordChars);
-    std::string word(parts_.inputWord.view());
-    word.push_back(letter);
-    parts_.inputWord.set(word);
-    const QString text = fromCp1250(parts_.inputWord.view());
-    // The limit is for typing: the letter is added to whatever the field holds.
-    if (text.size() > ui_.editSlovo->maxLength()) ui_.editSlovo->setMaxLength(text.size());
-    ui_.editSlovo->setText(text);
-    ui_.editSlovo->setFocus(Qt::OtherFocusReason);
-    ui_.editSlovo->setCursorPosition(static_cast<int>(ui_.editSlovo->text().size()));
 }
 
 // --- The word list: its model, the copy of the current row into the word field,

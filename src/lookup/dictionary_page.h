@@ -23,6 +23,8 @@ class TfrmMain;
 
 namespace lexavo {
 
+class SuggestionLine;
+class Suggester;
 class TextFileDialogs;
 class WordListModel;
 
@@ -38,10 +40,14 @@ class DictionaryPage : public QObject {
         // The translate command tries these base forms of a word with no headword
         // (none when null).
         BaseForms* baseForms = nullptr;
+        // Offers what the user may have meant where the translate command finds no
+        // entry as typed (nothing is offered when null).
+        Suggester* suggester = nullptr;
     };
     DictionaryPage(Ui::TfrmMain& ui, const Parts& parts, TextFileDialogs& dialogs, QWidget* window);
 
     EntryPane& entryPane() { return entryPane_; }
+    SuggestionLine* suggestions() { return suggestions_; }
     SearchHistory& history() { return history_; }
 
     // The word list for threshold (-1: the input word as it is, otherwise the word
@@ -76,6 +82,10 @@ class DictionaryPage : public QObject {
     void insertSpecialLetter(char letter);
 
   private:
+    // The translate command, the list's keys and the special letters read up to 999
+    // characters of the word field.
+    static constexpr size_t kCommandWordChars = 999;
+
     void connectWordField();
     void setUpWordList();
     void hookWordList();
@@ -93,6 +103,7 @@ class DictionaryPage : public QObject {
     const int typedWordChars_;
     EntryPane entryPane_;
     SearchHistory history_;
+    SuggestionLine* suggestions_ = nullptr;
     WordListModel* wordListModel_ = nullptr;
     QTimer* wordListTimer_ = nullptr;  // Timer2
     bool muteWordChange_ = false;

@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include "dictionary_page_support.h"
+#include "lookup/suggestion_line.h"
 #include "text/qt_text.h"
 
 using namespace lexavo;
@@ -56,7 +57,37 @@ class DictionaryPageTest : public QObject {
     void missingEntryFileIsReported();
     void wordFieldSelectsItsTextOnFocusByCode();
     void largeListAppearsWhole();
+    void suggestionsOpenLikeTheTranslateCommand();
 };
+
+// "hous" has no entry: "house" is offered above the entry pane, a click on it opens
+// it as Enter would, the line goes with a word that is found, and Tab then Enter
+// reach a suggestion from the word field.
+void DictionaryPageTest::suggestionsOpenLikeTheTranslateCommand() {
+    WindowFixture f;
+    writeEnglishCzechSet(f.dir());
+    f.start();
+    SuggestionLine* line = f.window().dictionaryPage().suggestions();
+    QVERIFY(line != nullptr && !line->line()->isVisible());
+    typeWord(f, q("hous"));
+    QTest::keyClick(f.ui().editSlovo, Qt::Key_Return);
+    QVERIFY(line->line()->isVisible());
+    QCOMPARE(line->links().front()->text(), q("house"));
+    QVERIFY(historyLines(f).isEmpty());
+    QTest::mouseClick(line->links().front(), Qt::LeftButton);
+    QCOMPARE(f.ui().editSlovo->text(), q("house"));
+    QCOMPARE(historyLines(f).value(0), q("\"House\" (2 výrazů):"));
+    QVERIFY(!line->line()->isVisible());
+    // Tab from the word field to the first suggestion, Enter opens it.
+    typeWord(f, q("dgo"));
+    QTest::keyClick(f.ui().editSlovo, Qt::Key_Return);
+    QCOMPARE(line->links().front()->text(), q("dog"));
+    QTest::keyClick(f.ui().editSlovo, Qt::Key_Tab);
+    QVERIFY(line->links().front()->hasFocus());
+    QTest::keyClick(line->links().front(), Qt::Key_Return);
+    QCOMPARE(f.ui().editSlovo->text(), q("dog"));
+    QVERIFY(!line->line()->isVisible());
+}
 
 void DictionaryPageTest::countLine_data() {
     QTest::addColumn<QString>("typed");
