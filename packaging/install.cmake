@@ -10,7 +10,7 @@
 # `cpack -G DEB` (in the build folder) packs the same under / .
 
 set(LEXAVO_INSTALL_DIR opt/lexavo)
-install(TARGETS lexavo RUNTIME DESTINATION ${LEXAVO_INSTALL_DIR})
+install(TARGETS lexavo pomocnik RUNTIME DESTINATION ${LEXAVO_INSTALL_DIR})
 install(PROGRAMS ${CMAKE_CURRENT_LIST_DIR}/lexavo-launcher DESTINATION ${LEXAVO_INSTALL_DIR})
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/lexavo.svg DESTINATION ${LEXAVO_INSTALL_DIR})
 if(LEXAVO_BUNDLED_DICTIONARIES)

@@ -16,7 +16,7 @@ fail() { echo "e2e install: $*"; [ -f "$dir/stderr.log" ] && cat "$dir/stderr.lo
 prefix=$dir/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
 folder=$prefix/opt/lexavo
-for f in lexavo lexavo-launcher lexavo.svg dictionary-data-licence.txt \
+for f in lexavo pomocnik lexavo-launcher lexavo.svg dictionary-data-licence.txt \
          angcze.nfo angcze.dt1 angcze.dt2 czeang.dt2 nemcze.dt2 czenem.dt2; do
     [ -f "$folder/$f" ] || fail "$f is not installed"
 done
@@ -41,6 +41,8 @@ close_program
 grep -q "House" "$user_dir/minule.txt" || fail "the history was not kept in $user_dir"
 [ ! -e "$folder/lexavo.ini" ] && [ ! -e "$folder/minule.txt" ] || fail "written into $folder"
 [ -L "$user_dir/angcze.dt2" ] || fail "the dictionaries are not linked"
+# The assistant is copied beside the program, so that it reads the user's files.
+[ -f "$user_dir/pomocnik" ] && [ ! -L "$user_dir/pomocnik" ] || fail "the assistant is not copied"
 # A second start runs the same copy (not copied again) and writes there too.
 before=$(stat -c %Y "$user_dir/lexavo")
 sleep 1
@@ -54,7 +56,7 @@ chmod -R u+w "$folder"
 (cd "$build" && cpack -G DEB -B "$dir/package" >/dev/null)
 deb=$(ls "$dir"/package/lexavo_*.deb)
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
-for f in ./opt/lexavo/lexavo ./opt/lexavo/lexavo-launcher ./opt/lexavo/angcze.dt2 \
+for f in ./opt/lexavo/lexavo ./opt/lexavo/pomocnik ./opt/lexavo/lexavo-launcher ./opt/lexavo/angcze.dt2 \
          ./usr/share/applications/lexavo.desktop ./usr/share/icons/hicolor/scalable/apps/lexavo.svg; do
     grep -qx "$f" <<<"$contents" || fail "$f is not in the package"
 done
