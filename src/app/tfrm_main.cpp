@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "lookup/entry_commands.h"
 #include "text/event_hook.h"
 #include "text/qt_text.h"
 #include "ui_tfrm_main.h"
@@ -67,6 +68,8 @@ void TfrmMain::createParts() {
     translatorPage_ = new TranslatorPage(*ui, translator, dialogs_, this);
     shell_ = new Shell(*ui, this, s.programDir, *translatorPage_);
     session_ = std::make_unique<SessionRecord>(*ui, this, s.programDir, *shell_);
+    // After the shell: these commands go beyond the menu's own keys.
+    new EntryCommands(*ui, dictionaryPage_->entryPane(), s.programDir, this);
 
     connect(chooser_, &DictionaryChooser::loaded, this,
             [this](const QString& caption, const QString& wordLabel) {

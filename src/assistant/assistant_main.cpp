@@ -18,7 +18,8 @@ namespace {
 QString meetingName(const std::string& programDir) {
     const QByteArray key = QByteArray::fromStdString(programDir) + '\n' + qgetenv("USER");
     return QStringLiteral("lexavo-pomocnik-") +
-           QString::fromLatin1(QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex().left(16));
+           QString::fromLatin1(
+               QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex().left(16));
 }
 
 bool askRunningAssistant(const QString& name) {

@@ -49,13 +49,15 @@ namespace {
 const QString kTitle = QStringLiteral("Překladový pomocník");
 
 bool found(const TranslateDecision& d) {
-    return d.action == TranslateAction::kShowEntry || d.action == TranslateAction::kShowStoredForm ||
+    return d.action == TranslateAction::kShowEntry ||
+           d.action == TranslateAction::kShowStoredForm ||
            d.action == TranslateAction::kShowBaseForm;
 }
 
 // The translate command's decision; a single letter is looked up as it is instead
 // of listing every headword.
-TranslateDecision decide(const DictionaryStore& store, const std::string& folded, BaseForms* forms) {
+TranslateDecision decide(const DictionaryStore& store, const std::string& folded,
+                         BaseForms* forms) {
     if (folded.size() != 1) return decideTranslate(store, folded, forms);
     if (const int32_t slot = findExactSlot(store, folded); slot >= 0) {
         return {TranslateAction::kShowEntry, slot};
@@ -92,7 +94,9 @@ std::string_view partnerTitle(std::string_view title) {
 }
 
 AssistantWindow::AssistantWindow(const std::string& programDir, QWidget* parent)
-    : QWidget(parent), programDir_(programDir), state_(std::make_unique<AssistantState>(programDir)) {
+    : QWidget(parent),
+      programDir_(programDir),
+      state_(std::make_unique<AssistantState>(programDir)) {
     setWindowTitle(kTitle);
     setObjectName(QStringLiteral("frmPomocnik"));
     // Raised by a copy in another program, the window leaves the keyboard there.
@@ -173,8 +177,9 @@ void AssistantWindow::restoreSettings() {
 void AssistantWindow::saveSettings() const {
     QSettings settings(QString::fromStdString(programDir_ + "/pomocnik.ini"), QSettings::IniFormat);
     const QRect outer = bounds_->current();
-    settings.setValue(QStringLiteral("okno"),
-                      QVariant::fromValue(QList<int>{outer.x(), outer.y(), outer.width(), outer.height()}));
+    settings.setValue(
+        QStringLiteral("okno"),
+        QVariant::fromValue(QList<int>{outer.x(), outer.y(), outer.width(), outer.height()}));
     settings.setValue(QStringLiteral("vzdyNavrchu"), onTop_->isChecked());
     settings.setValue(QStringLiteral("oznacenyText"), selection_->isChecked());
 }
@@ -193,7 +198,8 @@ void AssistantWindow::setOnTop(bool onTop) {
 
 void AssistantWindow::clipboardChanged(QClipboard::Mode mode) {
     const QClipboard* clipboard = QGuiApplication::clipboard();
-    if (mode != QClipboard::Clipboard && !(mode == QClipboard::Selection && selection_->isChecked()))
+    if (mode != QClipboard::Clipboard &&
+        !(mode == QClipboard::Selection && selection_->isChecked()))
         return;
     // What the assistant copies itself (from its own fields) is not looked up.
     if (clipboard->ownsClipboard() || (mode == QClipboard::Selection && clipboard->ownsSelection()))
@@ -259,7 +265,8 @@ void AssistantWindow::lookUp(const QString& word) {
     pane_->clear();
     if (!loadSet(wanted)) {
         suggestions_->clear();
-        answered_->setText(QStringLiteral("Slovník „%1“ není nainstalován.").arg(fromCp1250(wanted)));
+        answered_->setText(
+            QStringLiteral("Slovník „%1“ není nainstalován.").arg(fromCp1250(wanted)));
         return;
     }
     const std::string folded = foldAscii(toCp1250(word).substr(0, kMaxLookedUpChars));
@@ -282,9 +289,10 @@ void AssistantWindow::lookUp(const QString& word) {
         }
     }
     if (found(decision)) {
-        std::string headword = decision.action == TranslateAction::kShowEntry
-                                   ? folded
-                                   : std::string(s.store.headword(static_cast<uint32_t>(decision.slot)));
+        std::string headword =
+            decision.action == TranslateAction::kShowEntry
+                ? folded
+                : std::string(s.store.headword(static_cast<uint32_t>(decision.slot)));
         std::vector<char> buffer(headword.begin(), headword.end());
         buffer.push_back('\0');
         pane_->render(buffer.data());

@@ -160,6 +160,33 @@ void DrawnEntry::add(const EntryLayout& layout) {
     picture_ = QImage();
 }
 
+QString DrawnEntry::text() const {
+    QStringList lines;
+    for (const Text& t : texts_) {
+        QString shown = fromCp1250(t.text);
+        switch (t.kind) {
+            case TextKind::kHeading:
+                if (shown.size() >= 2 && shown.startsWith(QLatin1Char('"')) &&
+                    shown.endsWith(QLatin1Char('"'))) {
+                    shown = shown.mid(1, shown.size() - 2);
+                }
+                lines << shown;
+                break;
+            case TextKind::kMeaningNumber:
+                lines << shown;
+                break;
+            case TextKind::kMeaningText:
+                if (lines.isEmpty()) lines << QString();
+                lines.back() += (lines.back().isEmpty() ? QString() : QStringLiteral(" ")) + shown;
+                break;
+            case TextKind::kNotFound:
+                lines << shown;
+                break;
+        }
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
 const QImage& DrawnEntry::picture(int width, qreal ratio) {
     const int w = std::max(width, 0);
     // Painted again at every scroll step: drawn once per entry, width and ratio.

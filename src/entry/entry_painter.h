@@ -58,6 +58,9 @@ class DrawnEntry {
     void add(const EntryLayout& layout);
     // The picture's height in the store after the last operation.
     int height() const { return height_; }
+    // The picture's text, a line per heading, meaning or message, as a reader reads
+    // it: the heading without its quotes, each meaning after its number.
+    QString text() const;
     // The picture at ratio device pixels per logical pixel, width logical columns
     // (those past the store's 800 white), every position and size as in the store;
     // kept until the entry, the width or the ratio changes.

@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <algorithm>
 #include <cmath>
 
 #include "entry/entry_painter.h"
@@ -82,15 +83,38 @@ void EntryPane::renderNotFound(std::string_view message) {
     repaintView();
 }
 
+void EntryPane::setZoom(int percent) {
+    zoom_ = std::clamp(percent, kMinZoom, kMaxZoom);
+    // Larger than the pane, the picture scrolls sideways too.
+    box_->setHorizontalScrollBarPolicy(zoom_ > 100 ? Qt::ScrollBarAsNeeded
+                                                   : Qt::ScrollBarAlwaysOff);
+    repaintView();
+}
+
 void EntryPane::repaintView() {
     const int shown = std::max(box_->width() - kShownWidthReserve, 0);
-    view_->resize(shown, parts_.canvas.canvasHeight);
+    view_->resize(shown * zoom_ / 100, parts_.canvas.canvasHeight * zoom_ / 100);
+    view_->setEntryText(text());
     view_->repaint();
 }
 
 void EntryPane::paint(EntryView& view) {
     const qreal ratio = view.devicePixelRatioF();
     QPainter painter(&view);
+    if (zoom_ != 100) {
+        // The same columns as at 100 %, larger: drawn from the entry's lines at the
+        // zoomed resolution, or (when the store holds more than they drew) scaled.
+        const qreal scale = zoom_ / 100.0;
+        const int columns = view.width() * 100 / zoom_;
+        painter.scale(scale, scale);
+        if (drawn_.height() == parts_.canvas.canvasHeight) {
+            painter.drawImage(QPointF(0, 0), drawn_.picture(columns, ratio * scale));
+        } else {
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            painter.drawImage(0, 0, canvasViewPicture(parts_.canvas, columns));
+        }
+        return;
+    }
     // The store holds logical pixels; doubled on a HiDPI screen they would show
     // blurred, so the lines drawn into it are drawn again at the screen's resolution
     // (as long as the store holds just what they drew).

@@ -3,6 +3,7 @@
 // entry layout, and shown by the entry view ipaintPreklad in the scroll box
 // scrollPreklad.
 
+#include <QString>
 #include <string>
 #include <string_view>
 
@@ -45,6 +46,15 @@ class EntryPane {
     void renderNotFound(std::string_view message);
     // The layout drawn last, with its history lines.
     const EntryLayout& layout() const { return parts_.layout; }
+    // The shown entry as text, a line per heading, meaning or message.
+    QString text() const { return drawn_.text(); }
+
+    // The picture's scale in percent: 100 shows the store's pixels; from 50 to 300,
+    // drawn again from its lines at every step so that it stays sharp.
+    static constexpr int kMinZoom = 50;
+    static constexpr int kMaxZoom = 300;
+    int zoom() const { return zoom_; }
+    void setZoom(int percent);
 
     // The view's paint handler: the store's picture at the view's width; on a
     // screen of more than one device pixel per logical pixel, the same picture drawn
@@ -60,6 +70,7 @@ class EntryPane {
     EntryView* view_;
     QWidget* window_;
     DrawnEntry drawn_;
+    int zoom_ = 100;
 };
 
 }  // namespace lexavo

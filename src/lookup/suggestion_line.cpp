@@ -28,11 +28,11 @@ SuggestionLine::SuggestionLine(QWidget* panel, QWidget* after, DictionaryStore& 
         link->setFlat(true);
         link->setAutoDefault(true);  // Enter presses it when it has the keyboard
         link->setCursor(Qt::PointingHandCursor);
-        link->setStyleSheet(QStringLiteral(
-            "QPushButton { border: none; padding: 0 2px; color: palette(link);"
-            " text-decoration: underline; }"
-            "QPushButton:focus { background: palette(highlight);"
-            " color: palette(highlighted-text); }"));
+        link->setStyleSheet(
+            QStringLiteral("QPushButton { border: none; padding: 0 2px; color: palette(link);"
+                           " text-decoration: underline; }"
+                           "QPushButton:focus { background: palette(highlight);"
+                           " color: palette(highlighted-text); }"));
         connect(link, &QPushButton::clicked, this, [this, i] {
             if (i < offered_.size()) emit chosen(fromCp1250(offered_[i]));
         });

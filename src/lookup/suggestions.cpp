@@ -32,9 +32,7 @@ std::vector<uint16_t> bigramsOf(std::string_view folded) {
 
 // Typing errors forgiven in a word of this many letters: one in a short word, where
 // two would make nearly any short word of the language a suggestion.
-int errorsForgiven(size_t letters) {
-    return letters <= 4 ? 1 : Suggester::kMaxTypingErrors;
-}
+int errorsForgiven(size_t letters) { return letters <= 4 ? 1 : Suggester::kMaxTypingErrors; }
 
 }  // namespace
 
@@ -142,8 +140,8 @@ std::vector<std::pair<int, uint32_t>> Suggester::nearTo(std::string_view word) {
         const auto begin = postings_.begin() + bigramStart_[key];
         const auto end = postings_.begin() + bigramStart_[size_t{key} + 1];
         // Only headwords whose length is within the limit of the word's.
-        const auto from = std::partition_point(
-            begin, end, [&](uint32_t s) { return lengthOf(s) < shortest; });
+        const auto from =
+            std::partition_point(begin, end, [&](uint32_t s) { return lengthOf(s) < shortest; });
         const auto to =
             std::partition_point(from, end, [&](uint32_t s) { return lengthOf(s) <= longest; });
         for (auto it = from; it != to; ++it) {
@@ -173,8 +171,7 @@ std::vector<std::pair<int, uint32_t>> Suggester::nearTo(std::string_view word) {
 }
 
 std::vector<std::string> Suggester::suggest(const DictionaryStore& store, std::string_view word,
-                                            Reach reach, BaseForms* forms,
-                                            std::string_view shown) {
+                                            Reach reach, BaseForms* forms, std::string_view shown) {
     std::vector<std::string> out;
     if (word.empty() || store.headwordCount == 0) return out;
     if (generation_ != store.generation || count_ != store.headwordCount) build(store);

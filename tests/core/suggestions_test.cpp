@@ -73,25 +73,24 @@ TEST_P(BundledSuggestions, OffersWhatTheUserMeant) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Bundled, BundledSuggestions,
-    ::testing::Values(
-        // Accents left out: the headword with them comes first.
-        Case{"czeang", "dum", Where::kFirst, "dům"},
-        Case{"czeang", "ctvrtek", Where::kFirst, "čtvrtek"},
-        Case{"czeang", "prilis", Where::kFirst, "příliš"},
-        Case{"nemcze", "Madchen", Where::kFirst, "Mädchen"},
-        Case{"czenem", "kvetina", Where::kFirst, "květina"},
-        // One typing error (a transposed pair among them), then two.
-        Case{"angcze", "recieve", Where::kFirst, "receive"},
-        Case{"angcze", "elephnat", Where::kFirst, "elephant"},
-        Case{"nemcze", "Kartofel", Where::kAmong, "Kartoffel"},
-        Case{"angcze", "wensday", Where::kAmong, "Wednesday"},
-        Case{"angcze", "restuarnat", Where::kAmong, "restaurant"},
-        Case{"nemcze", "Schmeterlng", Where::kAmong, "Schmetterling"},
-        // Found as typed: nothing to offer.
-        Case{"angcze", "house", Where::kNothing, ""},
-        Case{"czeang", "dům", Where::kNothing, ""}));
+INSTANTIATE_TEST_SUITE_P(Bundled, BundledSuggestions,
+                         ::testing::Values(
+                             // Accents left out: the headword with them comes first.
+                             Case{"czeang", "dum", Where::kFirst, "dům"},
+                             Case{"czeang", "ctvrtek", Where::kFirst, "čtvrtek"},
+                             Case{"czeang", "prilis", Where::kFirst, "příliš"},
+                             Case{"nemcze", "Madchen", Where::kFirst, "Mädchen"},
+                             Case{"czenem", "kvetina", Where::kFirst, "květina"},
+                             // One typing error (a transposed pair among them), then two.
+                             Case{"angcze", "recieve", Where::kFirst, "receive"},
+                             Case{"angcze", "elephnat", Where::kFirst, "elephant"},
+                             Case{"nemcze", "Kartofel", Where::kAmong, "Kartoffel"},
+                             Case{"angcze", "wensday", Where::kAmong, "Wednesday"},
+                             Case{"angcze", "restuarnat", Where::kAmong, "restaurant"},
+                             Case{"nemcze", "Schmeterlng", Where::kAmong, "Schmetterling"},
+                             // Found as typed: nothing to offer.
+                             Case{"angcze", "house", Where::kNothing, ""},
+                             Case{"czeang", "dům", Where::kNothing, ""}));
 
 TEST(EditDistance, CountsTranspositionsAsOneAndStopsAtTheLimit) {
     EXPECT_EQ(boundedEditDistance("recieve", "receive", 2), 1);

@@ -2,6 +2,8 @@
 // English-Czech and Czech-English test sets: which set answers, what it offers where
 // nothing is found, longer texts, and that the main program's files stay as they are.
 
+#include "assistant/assistant_window.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,7 +14,6 @@
 #include <memory>
 
 #include "app/config_record.h"
-#include "assistant/assistant_window.h"
 #include "lookup/suggestion_line.h"
 #include "ui_fixture.h"
 
@@ -64,8 +65,8 @@ class AssistantWindowTest : public QObject {
         QTest::addColumn<QString>("copied");
         QTest::addColumn<QString>("title");
         QTest::addColumn<bool>("otherDirection");
-        QTest::newRow("english word") << QStringLiteral("house,") << q("house – Překladový pomocník")
-                                      << true;
+        QTest::newRow("english word")
+            << QStringLiteral("house,") << q("house – Překladový pomocník") << true;
         QTest::newRow("czech word") << q("kočka") << q("kočka – Překladový pomocník") << false;
     }
     void theOtherDirectionAnswersWhatTheSetLacks() {
@@ -76,9 +77,9 @@ class AssistantWindowTest : public QObject {
         w_->takeText(copied);
         QCOMPARE(w_->windowTitle(), title);
         QCOMPARE(w_->answeredBy().contains(q("opačném směru")), otherDirection);
-        QCOMPARE(w_->answeredBy().startsWith(otherDirection ? q("Anglicko-český")
-                                                            : q("Česko-anglický")),
-                 true);
+        QCOMPARE(
+            w_->answeredBy().startsWith(otherDirection ? q("Anglicko-český") : q("Česko-anglický")),
+            true);
     }
 
     // Found nowhere: the not-found line and what the user may have meant.

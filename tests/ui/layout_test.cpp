@@ -24,6 +24,7 @@
 #include "app/information_dialogs.h"
 #include "app/program_windows.h"
 #include "entry/entry_painter.h"
+#include "entry/entry_pane.h"
 #include "lookup/count_line.h"
 #include "text/qt_text.h"
 #include "translator/tfrm_preklad.h"
@@ -176,6 +177,44 @@ class LayoutTest : public QObject {
             return;
         }
         QCOMPARE(shot.size(), (QSizeF(view->size()) * ratio).toSize());
+        int inkBlocks = 0, sharpBlocks = 0;
+        for (int y = 0; y + 1 < shot.height(); y += 2) {
+            for (int x = 0; x + 1 < shot.width(); x += 2) {
+                const QRgb a = shot.pixel(x, y), b = shot.pixel(x + 1, y);
+                const QRgb c = shot.pixel(x, y + 1), d = shot.pixel(x + 1, y + 1);
+                if (a == qRgb(255, 255, 255) && b == a && c == a && d == a) continue;
+                ++inkBlocks;
+                if (a != b || a != c || a != d) ++sharpBlocks;
+            }
+        }
+        QVERIFY(inkBlocks > 500);
+        QVERIFY2(sharpBlocks * 2 > inkBlocks,
+                 qPrintable(QStringLiteral("%1 of %2").arg(sharpBlocks).arg(inkBlocks)));
+    }
+
+    // The entry zoomed: at 100 % the store's own pixels, at every other step the
+    // picture as high as the step says, and above 100 % drawn sharp (more than half
+    // of the 2 x 2 blocks with ink are not one colour).
+    void entryZoomStaysSharp_data() {
+        QTest::addColumn<int>("percent");
+        for (const int p : {50, 100, 200, 300}) QTest::newRow(qPrintable(QString::number(p))) << p;
+    }
+    void entryZoomStaysSharp() {
+        QFETCH(int, percent);
+        EntryPane& pane = f_->window().dictionaryPage().entryPane();
+        QWidget* view = f_->ui().ipaintPreklad;
+        const int height = view->height();
+        pane.setZoom(percent);
+        QCOMPARE(view->height(), height * percent / 100);
+        const QImage shot = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        saveShot(view, QStringLiteral("entry-zoom-%1").arg(percent));
+        pane.setZoom(100);
+        if (percent == 100 && view->devicePixelRatioF() == 1.0) {
+            QCOMPARE(shot, canvasViewPicture(f_->state().entryCanvas, view->width()));
+        }
+        // At ratio 2 a store pixel is already 2 x 2 device pixels at 100 %; the
+        // sharpness there is the test above.
+        if (percent <= 100 || view->devicePixelRatioF() != 1.0) return;
         int inkBlocks = 0, sharpBlocks = 0;
         for (int y = 0; y + 1 < shot.height(); y += 2) {
             for (int x = 0; x + 1 < shot.width(); x += 2) {
