@@ -11,6 +11,8 @@ packages=(
   clang libclang-rt-14-dev
   libhunspell-dev hunspell-cs hunspell-de-de hunspell-en-us
   qt6-translations-l10n desktop-file-utils
+  dbus-daemon at-spi2-core python3-pyatspi
+  libespeak-ng-dev espeak-ng-data
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -57,7 +57,18 @@ sleep 0.5                       # "add", its word selected
 type_text dog
 keys Return                     # "dog", not "adddog"
 
+# The entry taken away: F12 gives it the keyboard, Ctrl+C copies it as UTF-8 text.
+keys F12 ctrl+c
+copied=
+for _ in $(seq 50); do
+    copied=$(xclip -o -selection clipboard 2>/dev/null || true)
+    [ "$copied" = "$(printf 'Dog\n1) pes')" ] && break
+    sleep 0.1
+done
+[ "$copied" = "$(printf 'Dog\n1) pes')" ] || fail "the copied entry reads '$copied'"
+keys Escape
+
 close_program || fail "close"
 headings=$(iconv -f CP1250 -t UTF-8 "$dir/minule.txt" | grep '^"' | cut -d'"' -f2 | tr '\n' ' ')
 [ "$headings" = "House Add Dog " ] || fail "the history holds the entries '$headings'"
-echo "e2e dictionary page: 1 passed, 0 failed"
+echo "e2e dictionary page: 2 passed, 0 failed"
