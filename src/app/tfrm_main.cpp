@@ -69,7 +69,7 @@ void TfrmMain::createParts() {
     shell_ = new Shell(*ui, this, s.programDir, *translatorPage_);
     session_ = std::make_unique<SessionRecord>(*ui, this, s.programDir, *shell_);
     // After the shell: these commands go beyond the menu's own keys.
-    new EntryCommands(*ui, dictionaryPage_->entryPane(), s.programDir, this);
+    new EntryCommands(*ui, dictionaryPage_->entryPane(), s.store, s.programDir, this);
 
     connect(chooser_, &DictionaryChooser::loaded, this,
             [this](const QString& caption, const QString& wordLabel) {

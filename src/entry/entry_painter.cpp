@@ -160,6 +160,13 @@ void DrawnEntry::add(const EntryLayout& layout) {
     picture_ = QImage();
 }
 
+bool DrawnEntry::hasHeading() const {
+    for (const Text& t : texts_) {
+        if (t.kind == TextKind::kHeading) return true;
+    }
+    return false;
+}
+
 QString DrawnEntry::text() const {
     QStringList lines;
     for (const Text& t : texts_) {

@@ -61,6 +61,7 @@ class DrawnEntry {
     // The picture's text, a line per heading, meaning or message, as a reader reads
     // it: the heading without its quotes, each meaning after its number.
     QString text() const;
+    bool hasHeading() const;
     // The picture at ratio device pixels per logical pixel, width logical columns
     // (those past the store's 800 white), every position and size as in the store;
     // kept until the entry, the width or the ratio changes.

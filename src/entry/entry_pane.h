@@ -48,6 +48,8 @@ class EntryPane {
     const EntryLayout& layout() const { return parts_.layout; }
     // The shown entry as text, a line per heading, meaning or message.
     QString text() const { return drawn_.text(); }
+    // Whether an entry (not the not-found line) is shown.
+    bool hasEntry() const { return drawn_.hasHeading(); }
 
     // The picture's scale in percent: 100 shows the store's pixels; from 50 to 300,
     // drawn again from its lines at every step so that it stays sharp.

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "dictionary/base_forms.h"
 #include "entry/entry_pane.h"
 #include "entry/entry_view.h"
 #include "ui_tfrm_main.h"
@@ -27,11 +28,12 @@ const QString kZoomKey = QStringLiteral("zvetseni");
 
 }  // namespace
 
-EntryCommands::EntryCommands(Ui::TfrmMain& ui, EntryPane& pane, const std::string& programDir,
-                             QWidget* window)
+EntryCommands::EntryCommands(Ui::TfrmMain& ui, EntryPane& pane, const DictionaryStore& store,
+                             const std::string& programDir, QWidget* window)
     : QObject(window),
       ui_(ui),
       pane_(pane),
+      store_(store),
       settingsFile_(QString::fromStdString(programDir + "/zobrazeni.ini")) {
     // "Slovník": after the dictionary commands, before the separator above the end.
     QAction* separator = nullptr;
@@ -41,6 +43,8 @@ EntryCommands::EntryCommands(Ui::TfrmMain& ui, EntryPane& pane, const std::strin
     QAction* copy =
         addAction(ui_.Slovnk1, separator, QStringLiteral("Kopírovat heslo"),
                   {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)}, &EntryCommands::copyEntry);
+    addAction(ui_.Slovnk1, separator, QStringLiteral("Vyslovit"), {QKeySequence(Qt::Key_F11)},
+              &EntryCommands::pronounce);
     QAction* focus = new QAction(QStringLiteral("Přejít na heslo"), this);
     focus->setShortcut(Qt::Key_F12);
     ui_.Slovnk1->insertAction(separator, focus);
@@ -137,5 +141,12 @@ void EntryCommands::zoomOut() {
 }
 
 void EntryCommands::zoomReset() { setZoom(100); }
+
+void EntryCommands::pronounce() {
+    // The heading line, when an entry is shown: a not-found line is no headword.
+    if (!pane_.hasEntry()) return;
+    const QString headword = pane_.text().section(QLatin1Char('\n'), 0, 0);
+    pronunciation_.speak(headwordLanguage(store_.dictInfo.title()), headword.toStdString());
+}
 
 }  // namespace lexavo

@@ -2,11 +2,15 @@
 // What a user can do with the shown entry beyond reading it: copy it as text
 // ("Kopírovat heslo", Ctrl+Shift+C, the entry's context menu, or Ctrl+C while the
 // entry has the keyboard, which F12 gives it), and zoom it (Ctrl++, Ctrl+-, Ctrl+0
-// and Ctrl with the wheel over the entry) from 50 % to 300 %. The zoom is kept
-// between runs in zobrazeni.ini beside the program.
+// and Ctrl with the wheel over the entry) from 50 % to 300 %, and hear its headword
+// ("Vyslovit", F11). The zoom is kept between runs in zobrazeni.ini beside the
+// program.
 
 #include <QObject>
+#include <memory>
 #include <string>
+
+#include "speech/pronunciation.h"
 
 class QAction;
 class QScrollArea;
@@ -18,19 +22,22 @@ class TfrmMain;
 
 namespace lexavo {
 
+class DictionaryStore;
 class EntryPane;
 
 class EntryCommands : public QObject {
     Q_OBJECT
   public:
-    EntryCommands(Ui::TfrmMain& ui, EntryPane& pane, const std::string& programDir,
-                  QWidget* window);
+    EntryCommands(Ui::TfrmMain& ui, EntryPane& pane, const DictionaryStore& store,
+                  const std::string& programDir, QWidget* window);
 
     // The shown entry as text on the clipboard.
     void copyEntry();
     void zoomIn();
     void zoomOut();
     void zoomReset();
+    // Speaks the shown headword in the language of the set's headwords.
+    void pronounce();
 
   private:
     QAction* addAction(QWidget* menu, QAction* before, const QString& caption,
@@ -40,7 +47,9 @@ class EntryCommands : public QObject {
 
     Ui::TfrmMain& ui_;
     EntryPane& pane_;
+    const DictionaryStore& store_;
     QString settingsFile_;
+    Pronunciation pronunciation_;
 };
 
 }  // namespace lexavo

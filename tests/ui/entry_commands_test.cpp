@@ -86,6 +86,52 @@ class EntryCommandsTest : public QObject {
         QVERIFY(!f.dir().readFile("zobrazeni.ini").empty());
     }
 
+    // The new commands and their keys; no key of the menu serves two items.
+    void newKeysCollideWithNone() {
+        WindowFixture f;
+        f.start();
+        const struct {
+            QMenu* menu;
+            const char* caption;
+            QKeySequence key;
+        } added[] = {
+            {f.ui().Slovnk1, "Kopírovat heslo", QKeySequence(QStringLiteral("Ctrl+Shift+C"))},
+            {f.ui().Slovnk1, "Vyslovit", QKeySequence(Qt::Key_F11)},
+            {f.ui().Slovnk1, "Přejít na heslo", QKeySequence(Qt::Key_F12)},
+            {f.ui().Zobrazit1, "Zvětšit heslo", QKeySequence(QKeySequence::ZoomIn)},
+            {f.ui().Zobrazit1, "Zmenšit heslo", QKeySequence(QKeySequence::ZoomOut)},
+            {f.ui().Zobrazit1, "Původní velikost hesla", QKeySequence(QStringLiteral("Ctrl+0"))},
+        };
+        for (const auto& a : added) {
+            QAction* item = menuItem(a.menu, q(a.caption));
+            QVERIFY2(item != nullptr, a.caption);
+            QCOMPARE(item->shortcut(), a.key);
+        }
+        QList<QKeySequence> seen;
+        for (QAction* top : f.ui().menuBar->actions()) {
+            if (top->menu() == nullptr) continue;
+            const QList<QAction*> items = top->menu()->actions();
+            for (QAction* item : items) {
+                QList<QAction*> nested =
+                    item->menu() ? item->menu()->actions() : QList<QAction*>{item};
+                for (QAction* a : nested) {
+                    for (const QKeySequence& key : a->shortcuts()) {
+                        // The Parts give "Ctrl+B" and "Ctrl+U" to two items each
+                        // themselves: the menu's own order decides those.
+                        if (key == QKeySequence(QStringLiteral("Ctrl+B")) ||
+                            key == QKeySequence(QStringLiteral("Ctrl+U")) ||
+                            key == QKeySequence(Qt::Key_F10)) {
+                            continue;
+                        }
+                        QVERIFY2(!seen.contains(key),
+                                 qPrintable(key.toString() + QLatin1Char(' ') + a->text()));
+                        seen << key;
+                    }
+                }
+            }
+        }
+    }
+
     // What a screen reader reads: the entry's text, new with every entry.
     void screenReadersReadTheEntry() {
         WindowFixture f;
