@@ -18,10 +18,6 @@ wait_for_assistant() {
     for _ in $(seq 100); do [ "$(assistants)" -ge 1 ] && return 0; sleep 0.1; done
     fail "no assistant window after $1"
 }
-absolute() {
-    xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
-        /^ *Width/ {w=$NF} /^ *Height/ {h=$NF} END {print x "," y " " w "x" h}'
-}
 
 start_display
 start_program
@@ -74,13 +70,7 @@ width=${size%x*} height=${size#*x}
 xdotool mousemove $((${place%,*} + width / 2)) $((${place#*,} + height - 30)) click 1
 sleep 0.3
 keys ctrl+a ctrl+c
-translated=
-for _ in $(seq 50); do
-    translated=$(xclip -o -selection clipboard 2>/dev/null || true)
-    [ "$translated" = "$(printf 'ten pes a ten dům.\nahoj svět.')" ] && break
-    sleep 0.1
-done
-[ "$translated" = "$(printf 'ten pes a ten dům.\nahoj svět.')" ] || fail "the paragraph became '$translated'"
+expect_clipboard "$(printf 'ten pes a ten dům.\nahoj svět.')" || fail "the paragraph became '$clipboard'"
 
 # Closed and started again, the assistant comes back at its place.
 # Moved as a user moves it: its title bar dragged.

@@ -59,13 +59,7 @@ keys Return                     # "dog", not "adddog"
 
 # The entry taken away: F12 gives it the keyboard, Ctrl+C copies it as UTF-8 text.
 keys F12 ctrl+c
-copied=
-for _ in $(seq 50); do
-    copied=$(xclip -o -selection clipboard 2>/dev/null || true)
-    [ "$copied" = "$(printf 'Dog\n1) pes')" ] && break
-    sleep 0.1
-done
-[ "$copied" = "$(printf 'Dog\n1) pes')" ] || fail "the copied entry reads '$copied'"
+expect_clipboard "$(printf 'Dog\n1) pes')" || fail "the copied entry reads '$clipboard'"
 keys Escape
 
 close_program || fail "close"

@@ -16,13 +16,9 @@ export HOME=$dir
 start_display
 start_program
 expect_outer_size 569x375 || fail "first run"
-# The window's inside on the screen (xwininfo gives where the window manager put
-# it; xdotool's position can lag behind the frame).
-absolute() {
-    xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
-        /^ *Width/ {w=$NF} /^ *Height/ {h=$NF} END {print "X=" x " Y=" y " WIDTH=" w " HEIGHT=" h}'
-}
-eval "$(absolute "$win")"
+# The window's inside on the screen.
+geometry() { local xy size; read -r xy size <<<"$(absolute "$1")"; X=${xy%,*} Y=${xy#*,} WIDTH=${size%x*} HEIGHT=${size#*x}; }
+geometry "$win"
 left=$X top=$Y
 
 click_at() { xdotool mousemove $((left + $1)) $((top + $2)) click 1; sleep 0.4; }
@@ -38,7 +34,7 @@ dialog_geometry() {
     done
     [ -n "$id" ] || fail "no dialog \"$1\""
     sleep 0.5
-    eval "$(absolute "$id")"
+    geometry "$id"
 }
 # Leaves the dialog named $1 by $2: its own way of accepting, its cancel button
 # (bottom right) or Escape.

@@ -49,14 +49,7 @@ sleep 0.3
 keys ctrl+Home ctrl+shift+End ctrl+c
 expected=$(printf '"House" (2 výrazů):\n - dům\n - ubytovat\n%s\n\n"World" (1 výrazů):\n - svět\n%s' \
     "$(printf '=%.0s' $(seq 58))" "$(printf '=%.0s' $(seq 58))")
-# A busy machine may handle the keys a little later: give the copy time to arrive.
-shown=
-for _ in $(seq 50); do
-    shown=$(xclip -o -selection clipboard 2>/dev/null || true)
-    [ "$shown" = "$expected" ] && break
-    sleep 0.2
-done
-[ "$shown" = "$expected" ] || fail "previous history shows '$shown'"
+expect_clipboard "$expected" || fail "previous history shows '$clipboard'"
 
 # A window made larger is stored by its outer bounds and comes back exactly so.
 xdotool windowsize --sync "$win" 700 500

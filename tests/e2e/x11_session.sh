@@ -134,3 +134,22 @@ expect_outer_size() {
     echo "outer size $size, expected $1"
     return 1
 }
+
+# The inside of window $1 on the screen as "X,Y WIDTHxHEIGHT" (xwininfo gives where
+# the window manager put it; xdotool's position can lag behind the frame).
+absolute() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
+        /^ *Width/ {w=$NF} /^ *Height/ {h=$NF} END {print x "," y " " w "x" h}'
+}
+
+# Waits until the clipboard holds $1 (a busy machine may handle the keys a little
+# later); fails, leaving what it holds in $clipboard, when it never does.
+expect_clipboard() {
+    clipboard=
+    for _ in $(seq 50); do
+        clipboard=$(xclip -o -selection clipboard 2>/dev/null || true)
+        [ "$clipboard" = "$1" ] && return 0
+        sleep 0.1
+    done
+    return 1
+}

@@ -67,6 +67,22 @@ void saveShot(QWidget* w, const QString& name) {
                    QStringLiteral(".png"));
 }
 
+// The 2 x 2 blocks of a picture that hold ink, and those of them that are not one
+// colour: a picture doubled pixel by pixel has every block of one colour.
+std::pair<int, int> inkAndSharpBlocks(const QImage& shot) {
+    int ink = 0, sharp = 0;
+    for (int y = 0; y + 1 < shot.height(); y += 2) {
+        for (int x = 0; x + 1 < shot.width(); x += 2) {
+            const QRgb a = shot.pixel(x, y), b = shot.pixel(x + 1, y);
+            const QRgb c = shot.pixel(x, y + 1), d = shot.pixel(x + 1, y + 1);
+            if (a == qRgb(255, 255, 255) && b == a && c == a && d == a) continue;
+            ++ink;
+            if (a != b || a != c || a != d) ++sharp;
+        }
+    }
+    return {ink, sharp};
+}
+
 }  // namespace
 
 class LayoutTest : public QObject {
@@ -177,16 +193,7 @@ class LayoutTest : public QObject {
             return;
         }
         QCOMPARE(shot.size(), (QSizeF(view->size()) * ratio).toSize());
-        int inkBlocks = 0, sharpBlocks = 0;
-        for (int y = 0; y + 1 < shot.height(); y += 2) {
-            for (int x = 0; x + 1 < shot.width(); x += 2) {
-                const QRgb a = shot.pixel(x, y), b = shot.pixel(x + 1, y);
-                const QRgb c = shot.pixel(x, y + 1), d = shot.pixel(x + 1, y + 1);
-                if (a == qRgb(255, 255, 255) && b == a && c == a && d == a) continue;
-                ++inkBlocks;
-                if (a != b || a != c || a != d) ++sharpBlocks;
-            }
-        }
+        const auto [inkBlocks, sharpBlocks] = inkAndSharpBlocks(shot);
         QVERIFY(inkBlocks > 500);
         QVERIFY2(sharpBlocks * 2 > inkBlocks,
                  qPrintable(QStringLiteral("%1 of %2").arg(sharpBlocks).arg(inkBlocks)));
@@ -215,16 +222,7 @@ class LayoutTest : public QObject {
         // At ratio 2 a store pixel is already 2 x 2 device pixels at 100 %; the
         // sharpness there is the test above.
         if (percent <= 100 || view->devicePixelRatioF() != 1.0) return;
-        int inkBlocks = 0, sharpBlocks = 0;
-        for (int y = 0; y + 1 < shot.height(); y += 2) {
-            for (int x = 0; x + 1 < shot.width(); x += 2) {
-                const QRgb a = shot.pixel(x, y), b = shot.pixel(x + 1, y);
-                const QRgb c = shot.pixel(x, y + 1), d = shot.pixel(x + 1, y + 1);
-                if (a == qRgb(255, 255, 255) && b == a && c == a && d == a) continue;
-                ++inkBlocks;
-                if (a != b || a != c || a != d) ++sharpBlocks;
-            }
-        }
+        const auto [inkBlocks, sharpBlocks] = inkAndSharpBlocks(shot);
         QVERIFY(inkBlocks > 500);
         QVERIFY2(sharpBlocks * 2 > inkBlocks,
                  qPrintable(QStringLiteral("%1 of %2").arg(sharpBlocks).arg(inkBlocks)));
