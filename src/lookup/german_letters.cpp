@@ -1,4 +1,4 @@
-// The special letters of the dictionary page: the five buttons beside the word list
+// The German letters of the dictionary page: the five buttons beside the word list
 // and their menu items append a German letter to the word field.
 
 #include <QAction>
