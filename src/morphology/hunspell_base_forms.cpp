@@ -145,6 +145,11 @@ std::vector<std::string> HunspellBaseForms::spellingSuggestions(WordLanguage lan
     return out;
 }
 
+bool HunspellBaseForms::acceptsUtf8(WordLanguage language, std::string_view utf8) {
+    const Language* l = load(language);
+    return l != nullptr && l->speller && !utf8.empty() && l->speller->spell(std::string(utf8));
+}
+
 bool HunspellBaseForms::hasSpellingDictionary(WordLanguage language) {
     const Language* l = load(language);
     return l != nullptr && l->speller != nullptr;

@@ -44,6 +44,9 @@ class HunspellBaseForms final : public BaseForms {
     // own right, as English "trousers" or "news" is beside "trouser" and "new".
     bool isOwnStem(WordLanguage language, std::string_view word);
 
+    // Whether the speller accepts word (UTF-8) as written; false without a speller.
+    bool acceptsUtf8(WordLanguage language, std::string_view utf8);
+
     // Whether a spelling dictionary of language was found (loading it if needed).
     bool hasSpellingDictionary(WordLanguage language);
     // Forgets the forms worked out so far; the spelling dictionaries stay loaded.

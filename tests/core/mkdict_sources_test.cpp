@@ -101,5 +101,33 @@ TEST(MkdictSources, NoMeaningIsAPhraseCutShort) {
     }
 }
 
+// A German word written two ways in one Czech-German entry ("Nuss" and "Nuß",
+// "abschließen" and "abschliessen") keeps the spelling the German speller accepts.
+TEST(MkdictSources, OneSpellingOfAGermanWordPerEntry) {
+    LoadedSet set;
+    std::string error;
+    ASSERT_TRUE(readSetBack(LEXAVO_PROGRAM_DIR, "czenem", set, error)) << error;
+    HunspellBaseForms speller(hunspellFolders(std::string()));
+    size_t twice = 0;
+    std::string examples;
+    for (const auto& meanings : set.entries) {
+        const std::set<std::string> present(meanings.begin(), meanings.end());
+        for (const std::string& m : meanings) {
+            for (size_t at = m.find("ss"); at != std::string::npos; at = m.find("ss", at + 1)) {
+                std::string other = m;
+                other.replace(at, 2, "\xDF");  // ß in code page 1250
+                if (present.count(other) == 0) continue;
+                const bool a = speller.acceptsUtf8(WordLanguage::kGerman, cp1250ToUtf8(m));
+                const bool b = speller.acceptsUtf8(WordLanguage::kGerman, cp1250ToUtf8(other));
+                if (a == b) continue;
+                ++twice;
+                if (examples.size() < 200)
+                    examples += cp1250ToUtf8(m) + " / " + cp1250ToUtf8(other) + "; ";
+            }
+        }
+    }
+    EXPECT_EQ(twice, 0u) << examples;
+}
+
 }  // namespace
 }  // namespace lexavo::mkdict

@@ -25,8 +25,10 @@
 #include <string>
 
 #include "compile.h"
+#include "dictionary/formats.h"
 #include "pipeline.h"
 #include "score.h"
+#include "text/cp1250.h"
 
 using namespace lexavo::mkdict;
 
@@ -185,6 +187,8 @@ int main(int argc, char** argv) {
     if (options.locale.empty() || recipe.inputs.empty()) return usage();
     Lexicon lexicon;
     Report report;
+    recipe.germanMeanings =
+        lexavo::utf8ToCp1250(options.direction) == lexavo::kDirectionCzechGerman;
     if (!buildLexicon(recipe, lexicon, report, error)) {
         std::cerr << "lexavo-mkdict: " << error << "\n";
         return 1;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "compile.h"
 #include "dictd_reader.h"
@@ -190,6 +191,44 @@ bool invert(Build& b, Lexicon& result, std::string& error) {
 
 }  // namespace
 
+// The word of text around byte at: up to the blanks on either side.
+std::string_view wordAround(std::string_view text, size_t at) {
+    const size_t from = text.rfind(' ', at);
+    const size_t begin = from == std::string_view::npos ? 0 : from + 1;
+    const size_t to = text.find(' ', at);
+    return text.substr(begin, (to == std::string_view::npos ? text.size() : to) - begin);
+}
+
+// German written both with "ss" and with "ß" in one entry ("Nuss" and "Nuß", the old
+// spelling; "abschliessen" and "abschließen", the Swiss one): the spelling the German
+// speller (today's orthography) accepts stands for both, at the place of the first.
+void keepStandardGermanSpelling(Lexicon& lexicon, HunspellBaseForms& speller) {
+    const std::string sharp = "\xC3\x9F";
+    for (Headword& h : lexicon.headwords()) {
+        std::unordered_set<std::string> texts;
+        for (const Sense& s : h.senses) texts.insert(s.text);
+        for (Sense& s : h.senses) {
+            for (size_t at = s.text.find("ss"); at != std::string::npos;
+                 at = s.text.find("ss", at + 1)) {
+                std::string other = s.text;
+                other.replace(at, 2, sharp);
+                if (texts.count(other) == 0) continue;
+                const bool doubled =
+                    speller.acceptsUtf8(WordLanguage::kGerman, wordAround(s.text, at));
+                const bool single =
+                    speller.acceptsUtf8(WordLanguage::kGerman, wordAround(other, at));
+                if (doubled == single) continue;
+                // Both senses now read the same; the record keeps the first of them.
+                const std::string keep = doubled ? s.text : other;
+                for (Sense& t : h.senses) {
+                    if (t.text == s.text || t.text == other) t.text = keep;
+                }
+                break;
+            }
+        }
+    }
+}
+
 bool buildLexicon(const Recipe& recipe, Lexicon& result, Report& report, std::string& error) {
     Build b(recipe);
     if (!readInputs(b, error) || !translate(b, result, error)) return false;
@@ -198,6 +237,7 @@ bool buildLexicon(const Recipe& recipe, Lexicon& result, Report& report, std::st
         return false;
     // A singular the review left without meanings takes its plural's again.
     if (b.ding && !recipe.invert) fillSingulars(result, b.spelling);
+    if (recipe.germanMeanings) keepStandardGermanSpelling(result, b.spelling);
     // The first meaning is the everyday one: a label there ("[mat] hladký", "[potr]
     // slanina") only stands in the reader's way, and the text translator would write it.
     for (Headword& h : result.headwords()) {

@@ -37,6 +37,9 @@ struct Recipe {
     // sets), applied to it before the pivot, so that its reviewed order carries over.
     std::vector<std::string> reviewedPivot;
     bool invert = false;
+    // The meanings are German: of two spellings of a word in one entry ("Nuss", "Nuß")
+    // today's stands for both.
+    bool germanMeanings = false;
     // An inverted headword keeps its best meanings only: a common word is the
     // translation of hundreds of words, most of them far from its own sense.
     size_t invertedMeanings = 24;
