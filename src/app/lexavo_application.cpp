@@ -14,7 +14,8 @@
 
 namespace lexavo {
 
-LexavoApplication::LexavoApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+LexavoApplication::LexavoApplication(char* programName)
+    : ProgramNameOnly(programName), QApplication(ProgramNameOnly::argc, ProgramNameOnly::argv) {}
 
 bool LexavoApplication::notify(QObject* receiver, QEvent* event) {
     try {
@@ -45,13 +46,7 @@ bool installCzechQtTexts(QCoreApplication& app, const QString& programDir) {
 }
 
 int runLexavo(int argc, char** argv) {
-    // The command line is not read, and Qt must not read it either: its own
-    // options (-reverse, -style, -stylesheet, -qwindowgeometry ...) would change
-    // the window. Qt gets the program's name alone; its environment variables
-    // (QT_QPA_PLATFORM) still work.
-    int qtArgc = argc > 0 ? 1 : 0;
-    char* qtArgv[] = {argc > 0 ? argv[0] : nullptr, nullptr};
-    LexavoApplication app(qtArgc, qtArgv);
+    LexavoApplication app(argc > 0 ? argv[0] : nullptr);
     app.setApplicationName(QStringLiteral("Lexavo"));
     const std::string exe = QCoreApplication::applicationFilePath().toStdString();
     const std::string dir = programDirFromExecutable(exe);

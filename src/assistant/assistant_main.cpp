@@ -35,9 +35,7 @@ bool askRunningAssistant(const QString& name) {
 
 int main(int argc, char** argv) {
     // As the main program: Qt reads none of the arguments.
-    int qtArgc = argc > 0 ? 1 : 0;
-    char* qtArgv[] = {argc > 0 ? argv[0] : nullptr, nullptr};
-    lexavo::LexavoApplication app(qtArgc, qtArgv);
+    lexavo::LexavoApplication app(argc > 0 ? argv[0] : nullptr);
     app.setApplicationName(QStringLiteral("Lexavo pomocník"));
     const std::string dir =
         lexavo::programDirFromExecutable(QCoreApplication::applicationFilePath().toStdString());

@@ -244,16 +244,20 @@ std::string AssistantWindow::wantedTitle() const {
 
 bool AssistantWindow::loadSet(std::string_view title) {
     AssistantState& s = *state_;
-    if (s.storeTitle == title) return true;
+    return loadInto(s.store, s.storeTitle, title);
+}
+
+bool AssistantWindow::loadInto(DictionaryStore& store, std::string& loaded,
+                               std::string_view title) {
+    if (loaded == title) return true;
+    loaded.clear();
+    AssistantState& s = *state_;
     s.catalogue.scanCatalogue(programDir_);
     const std::string name = s.catalogue.findByTitle(programDir_, title);
     if (name.empty()) return false;
-    s.store.fileNames = fileNamesFor(name);
-    if (s.store.loadDictionary(programDir_) != DictionaryStore::LoadResult::kLoaded) {
-        s.storeTitle.clear();
-        return false;
-    }
-    s.storeTitle = title;
+    store.fileNames = fileNamesFor(name);
+    if (store.loadDictionary(programDir_) != DictionaryStore::LoadResult::kLoaded) return false;
+    loaded = title;
     return true;
 }
 
@@ -261,7 +265,8 @@ void AssistantWindow::lookUp(const QString& word) {
     AssistantState& s = *state_;
     field_->setText(word);
     translation_->hide();
-    const std::string wanted = wantedTitle();
+    wanted_ = wantedTitle();
+    const std::string& wanted = wanted_;
     pane_->clear();
     if (!loadSet(wanted)) {
         suggestions_->clear();
@@ -274,17 +279,8 @@ void AssistantWindow::lookUp(const QString& word) {
     // Found only in the other direction of the pair: that set answers.
     const std::string_view other = partnerTitle(wanted);
     if (!found(decision) && !other.empty()) {
-        if (s.partnerTitle != other) {
-            s.partnerTitle.clear();
-            const std::string name = s.catalogue.findByTitle(programDir_, other);
-            s.partner.fileNames = fileNamesFor(name);
-            if (!name.empty() &&
-                s.partner.loadDictionary(programDir_) == DictionaryStore::LoadResult::kLoaded) {
-                s.partnerTitle = other;
-            }
-        }
-        if (s.partnerTitle == other && found(decide(s.partner, folded, &s.forms)) &&
-            loadSet(other)) {
+        if (loadInto(s.partner, s.partnerTitle, other) &&
+            found(decide(s.partner, folded, &s.forms)) && loadSet(other)) {
             decision = decide(s.store, folded, &s.forms);
         }
     }
@@ -310,16 +306,16 @@ QString AssistantWindow::answeredBy() const {
     if (s.storeTitle.empty()) return {};
     QString text = QStringLiteral("%1 (%2)").arg(fromCp1250(s.store.dictInfo.title()),
                                                  fromCp1250(s.store.dictInfo.direction()));
-    if (s.storeTitle != wantedTitle()) text += QStringLiteral(", nalezeno v opačném směru");
+    if (s.storeTitle != wanted_) text += QStringLiteral(", nalezeno v opačném směru");
     return text;
 }
 
 void AssistantWindow::translate(const QString& text) {
     AssistantState& s = *state_;
-    const std::string wanted = wantedTitle();
-    if (!loadSet(wanted)) return;
+    wanted_ = wantedTitle();
+    if (!loadSet(wanted_)) return;
     std::string result;
-    s.translator.translate(s.store, s.reader, programDir_, toCp1250Lines(text), fixedFor(wanted),
+    s.translator.translate(s.store, s.reader, programDir_, toCp1250Lines(text), fixedFor(wanted_),
                            result);
     translation_->setPlainText(fromCp1250Lines(result));
     translation_->show();

@@ -19,6 +19,7 @@ class QScrollArea;
 
 namespace lexavo {
 
+class DictionaryStore;
 class EntryPane;
 class OuterBounds;
 class EntryView;
@@ -59,13 +60,18 @@ class AssistantWindow : public QWidget {
     void saveSettings() const;
     void clipboardChanged(QClipboard::Mode mode);
     void setOnTop(bool onTop);
-    // Loads the set of this title unless it is loaded; false when it is not installed.
+    // Loads the set of this title into the shown store unless it is loaded; false
+    // when it is not installed.
     bool loadSet(std::string_view title);
+    // The same for any store, whose loaded title is kept in loaded.
+    bool loadInto(DictionaryStore& store, std::string& loaded, std::string_view title);
     // The title the main program has in its configuration record.
     std::string wantedTitle() const;
     void translate(const QString& text);
 
     std::string programDir_;
+    // The main program's set at the last lookup, read from its record.
+    std::string wanted_;
     std::unique_ptr<AssistantState> state_;
     std::unique_ptr<EntryPane> pane_;
     OuterBounds* bounds_ = nullptr;

@@ -46,6 +46,7 @@ void EntryPane::clear() {
     painter.clearPicture();
     painter.storeCanvasPicture();
     drawn_.clear(parts_.canvas.canvasHeight);
+    view_->setEntryText(QString());
     repaintView();
     // A new entry is shown from its top.
     box_->verticalScrollBar()->setValue(0);
@@ -69,6 +70,7 @@ bool EntryPane::render(char* word) {
     painter.draw(parts_.layout);
     painter.storeCanvasPicture();
     drawn_.add(parts_.layout);
+    view_->setEntryText(text());
     repaintView();
     return true;
 }
@@ -80,6 +82,7 @@ void EntryPane::renderNotFound(std::string_view message) {
     painter.draw(parts_.layout);
     painter.storeCanvasPicture();
     drawn_.add(parts_.layout);
+    view_->setEntryText(text());
     repaintView();
 }
 
@@ -94,7 +97,6 @@ void EntryPane::setZoom(int percent) {
 void EntryPane::repaintView() {
     const int shown = std::max(box_->width() - kShownWidthReserve, 0);
     view_->resize(shown * zoom_ / 100, parts_.canvas.canvasHeight * zoom_ / 100);
-    view_->setEntryText(text());
     view_->repaint();
 }
 
