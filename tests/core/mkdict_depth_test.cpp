@@ -12,6 +12,7 @@
 #include "morphology/hunspell_base_forms.h"
 #include "pivot.h"
 #include "ranking.h"
+#include "reviewed.h"
 #include "support/lexicon_helpers.h"
 #include "support/test_dictionaries.h"
 #include "text_rules.h"
@@ -189,6 +190,107 @@ TEST(MkdictDepth, ALabelIsTakenOnlyOffTheFront) {
     EXPECT_EQ(withoutLeadingLabel("[mat] hladký"), "hladký");
     EXPECT_EQ(withoutLeadingLabel("matice ((šroubu))"), "matice ((šroubu))");
     EXPECT_EQ(withoutLeadingLabel("[tech]"), "[tech]");
+}
+
+// Object placeholders go, except where a German preposition stands before its object;
+// the English side keeps its trailing preposition ("pay attention to").
+struct PlaceholderCase {
+    const char* line;
+    const char* german;
+    const char* english;
+};
+
+void PrintTo(const PlaceholderCase& c, std::ostream* os) { *os << c.line; }
+
+class MkdictDingPlaceholders : public ::testing::TestWithParam<PlaceholderCase> {};
+
+TEST_P(MkdictDingPlaceholders, LeaveEveryPrepositionItsObject) {
+    DingLine line;
+    ASSERT_TRUE(parseDingLine(GetParam().line, line));
+    EXPECT_EQ(line.left.front().text, GetParam().german);
+    EXPECT_EQ(line.right.front().text, GetParam().english);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, MkdictDingPlaceholders,
+    ::testing::Values(PlaceholderCase{"etw. nehmen {vt} :: to take sth.", "nehmen", "take"},
+                      PlaceholderCase{"auf etw. achten {vi} :: to pay attention to sth.",
+                                      "auf etw. achten", "pay attention to"},
+                      PlaceholderCase{"sich gegen jdn. stellen {vr} :: to oppose sb.",
+                                      "sich gegen jdn. stellen", "oppose"},
+                      PlaceholderCase{"jdn. als etw. betrachten {vt} :: to regard sb. as sth.",
+                                      "als etw. betrachten", "regard as"},
+                      PlaceholderCase{"jdm. etw. präsentieren {vt} :: to pitch sth. to sb.",
+                                      "präsentieren", "pitch to"},
+                      PlaceholderCase{
+                          "sich (insgesamt) auf etw. belaufen {vi} :: to amount to sth.",
+                          "sich auf etw. belaufen", "amount to"},
+                      // A preposition's own line: nothing follows the placeholder.
+                      PlaceholderCase{"für jdn./etw. {prp; +Akk.} :: for sb./sth.", "für", "for"}));
+
+TEST(MkdictDepth, ACzechVerbsGermanMeaningsAreInfinitives) {
+    HunspellBaseForms spelling(hunspellFolders(std::string()));
+    if (!spelling.hasSpellingDictionary(WordLanguage::kGerman))
+        GTEST_SKIP() << "Debian's hunspell-de-de is not installed";
+    TempProgramDir dir;
+    // The table takes numerals ending in "-át" for verbs, as the real one does.
+    std::ofstream(dir.path() + "/cs.freq") << "ošetřovat\t5\npadesát\t5\n";
+    std::ofstream(dir.path() + "/cs.pos") << "ošetřovat\tv\npadesát\tv\nfit\tadj\n";
+    WordTable czech;
+    std::string error;
+    ASSERT_TRUE(czech.read(dir.path() + "/cs", error)) << error;
+
+    Lexicon lexicon;
+    for (const auto& [text, pos] :
+         std::vector<std::pair<const char*, const char*>>{{"pflegte", "v"},
+                                                          {"Pflege", "n"},
+                                                          {"pflegen", "v"},
+                                                          {"trennte ab", "v"},
+                                                          {"winken mit", "v"},
+                                                          {"hegen", ""}})
+        lexicon.add("ošetřovat", sense(text, pos));
+    lexicon.add("padesát", sense("fünfzig", "num"));
+    lexicon.add("fit", sense("fit", ""));
+    keepGermanInfinitives(lexicon, spelling, &czech);
+    // The past form gives way to its infinitive at its place, which the later one then
+    // repeats; a phrase of forms goes; a trailing preposition is no verb form.
+    EXPECT_EQ(textsOf(lexicon.find("ošetřovat")),
+              (std::vector<std::string>{"pflegen", "Pflege", "winken mit", "hegen"}));
+    EXPECT_EQ(textsOf(lexicon.find("padesát")), (std::vector<std::string>{"fünfzig"}));
+    EXPECT_EQ(textsOf(lexicon.find("fit")), (std::vector<std::string>{"fit"}));
+    EXPECT_TRUE(endsInGermanInfinitive("weiter gehen als"));
+    EXPECT_FALSE(endsInGermanInfinitive("den Tisch gedeckt"));
+}
+
+TEST(MkdictDepth, BehindTheFirstMeaningOnlyConfirmedOnesStay) {
+    TempProgramDir dir;
+    std::ofstream(dir.path() + "/reviewed.tsv") << "vypínač\tder Lichtschalter\n";
+    ReviewedList review;
+    std::string error;
+    ASSERT_TRUE(review.read(dir.path() + "/reviewed.tsv", error)) << error;
+
+    Lexicon german;
+    german.add("Schalter", sense("vypínač", "n"));
+    german.add("Knebelknopf", sense("vypínač", "n"));
+    german.add("Lichtschalter", sense("vypínač", "n"));
+    german.add("Kippschalter", sense("vypínač", "n"));
+    german.headwords()[0].senses[0].support = 3;  // several pivots reach it
+    Report report;
+    // The review's line is the Czech headword's, as in the inverted direction.
+    Lexicon inverted = invertLexicon(german, InvertRules{3, true}, Evidence{});
+    review.apply(inverted, report);
+    keepConfirmedMeanings(inverted);
+    const std::vector<std::string> kept = textsOf(inverted.find("vypínač"));
+    ASSERT_FALSE(kept.empty());
+    EXPECT_EQ(kept.front(), "Lichtschalter");
+    EXPECT_EQ(kept, (std::vector<std::string>{"Lichtschalter", "Schalter"}));
+
+    // A headword with no confirmed meaning keeps all it has.
+    Lexicon alone;
+    alone.add("kvitovat", sense("quittieren", "v"));
+    alone.add("kvitovat", sense("zugeben", "v"));
+    keepConfirmedMeanings(alone);
+    EXPECT_EQ(textsOf(alone.find("kvitovat")).size(), 2u);
 }
 
 }  // namespace

@@ -1,18 +1,21 @@
 // The bundled sets held against their sources: a German noun the sources give only as
-// a plural has its singular as a headword too, and no meaning is a source's phrase cut
-// short.
+// a plural has its singular as a headword too, no meaning is a source's phrase cut
+// short, and a Czech verb's German meanings are no past forms.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <set>
 
+#include "compile.h"
 #include "dictd_reader.h"
 #include "ding_reader.h"
 #include "german_plurals.h"
 #include "morphology/hunspell_base_forms.h"
+#include "ranking.h"
 #include "set_reader.h"
 #include "text/cp1250.h"
 #include "text_rules.h"
+#include "word_tables.h"
 
 namespace lexavo::mkdict {
 namespace {
@@ -127,6 +130,34 @@ TEST(MkdictSources, OneSpellingOfAGermanWordPerEntry) {
         }
     }
     EXPECT_EQ(twice, 0u) << examples;
+}
+
+// A Czech verb's German meanings are infinitives: no past form ("pflegte", "kündigtest")
+// or participle ("gekackt") of a single word.
+TEST(MkdictSources, NoCzechVerbHasAGermanPastFormForMeaning) {
+    WordTable czech;
+    std::string error;
+    ASSERT_TRUE(czech.read(LEXAVO_DATA_DIR "/wordtables/cs", error)) << error;
+    LoadedSet set;
+    ASSERT_TRUE(readSetBack(LEXAVO_PROGRAM_DIR, "czenem", set, error)) << error;
+    const auto pastForm = [](const std::string& m) {
+        if (m.empty() || m.find(' ') != std::string::npos || isGermanNoun(m)) return false;
+        return m.ends_with("te") || m.ends_with("tet") || m.ends_with("test") ||
+               (m.starts_with("ge") && m.ends_with('t'));
+    };
+    size_t verbs = 0, forms = 0;
+    std::string examples;
+    for (size_t i = 0; i < set.headwords.size(); ++i) {
+        const std::string head = cp1250ToUtf8(set.headwords[i]);
+        if (czech.classes(head) != "v" || !looksLikeCzechInfinitive(head)) continue;
+        ++verbs;
+        for (const std::string& m : set.entries[i]) {
+            if (!pastForm(m)) continue;
+            if (++forms <= 10) examples += head + " -> " + cp1250ToUtf8(m) + "; ";
+        }
+    }
+    EXPECT_GT(verbs, 1000u);
+    EXPECT_EQ(forms, 0u) << examples;
 }
 
 }  // namespace

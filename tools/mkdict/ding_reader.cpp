@@ -51,24 +51,29 @@ std::string withoutAbbreviations(const std::string& text) {
 }
 
 // Placeholders for an object in a phrase ("etw. nehmen", "to take sth."): the word a
-// user looks up is the rest of it ("nehmen", "take").
-std::string withoutPlaceholders(const std::string& text) {
+// user looks up is the rest of it ("nehmen", "take"). On the German side one between a
+// preposition and the verb stays, since the preposition comes before its object ("auf
+// etw. achten", not "auf achten"); a preposition's own line ("für jdn.") is "für".
+std::string withoutPlaceholders(const std::string& text, bool german) {
     static const char* const kPlaceholders[] = {
         "etw.",      "jdn.",      "jdm.",   "jds.",  "jdn./etw.", "etw./jdn.",
         "jdm./etw.", "etw./jdm.", "sth.",   "sb.",   "sb./sth.",  "sth./sb.",
         "so.",       "sb.'s",     "sth.'s", "one's", "oneself"};
+    const std::vector<std::string> words = splitOutsideBrackets(text, " ");
     std::string out;
-    for (const std::string& word : splitOutsideBrackets(text, " ")) {
+    for (size_t i = 0; i < words.size(); ++i) {
         bool placeholder = false;
-        for (const char* p : kPlaceholders) placeholder = placeholder || word == p;
-        if (placeholder) continue;
+        for (const char* p : kPlaceholders) placeholder = placeholder || words[i] == p;
+        const bool object =
+            german && i > 0 && i + 1 < words.size() && isGermanPreposition(words[i - 1]);
+        if (placeholder && !object) continue;
         if (!out.empty()) out.push_back(' ');
-        out += word;
+        out += words[i];
     }
     return out;
 }
 
-std::vector<DingWord> firstGroupWords(std::string_view side) {
+std::vector<DingWord> firstGroupWords(std::string_view side, bool german) {
     const std::vector<std::string> groups = splitOutsideBrackets(side, " | ");
     std::vector<DingWord> words;
     if (groups.empty()) return words;
@@ -76,7 +81,7 @@ std::vector<DingWord> firstGroupWords(std::string_view side) {
         DingWord w;
         readGrammar(alt, w);
         const std::string plain = withoutNotes(withoutAbbreviations(alt));
-        w.text = withoutPlaceholders(plain);
+        w.text = withoutPlaceholders(plain, german);
         w.marked = hasUsageLabel(alt);
         // A qualified noun ("(grobes) Leinen {f}" for canvas, "jds. Spezialgebiet {f}")
         // is a phrase: its gender and sense are not the bare word's.
@@ -101,9 +106,9 @@ bool parseDingLine(std::string_view line, DingLine& out) {
     if (line.empty() || line[0] == '#') return false;
     const size_t sep = line.find(" :: ");
     if (sep == std::string_view::npos) return false;
-    out.left = firstGroupWords(line.substr(0, sep));
+    out.left = firstGroupWords(line.substr(0, sep), true);
     out.groups = splitOutsideBrackets(line.substr(0, sep), " | ").size();
-    out.right = firstGroupWords(line.substr(sep + 4));
+    out.right = firstGroupWords(line.substr(sep + 4), false);
     for (DingWord& w : out.right) {
         if (w.text.starts_with("to ")) {
             w.text.erase(0, 3);

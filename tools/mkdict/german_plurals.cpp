@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "compile.h"
+#include "ranking.h"
 #include "text/cp1250.h"
 #include "text_rules.h"
 #include "word_tables.h"
@@ -202,6 +204,52 @@ void fillSingulars(Lexicon& pivoted, HunspellBaseForms& spelling) {
             s.gender = Gender::kNone;  // the plural line names no gender
             h.senses.push_back(std::move(s));
         }
+    }
+}
+
+bool endsInGermanInfinitive(const std::string& phrase) {
+    std::vector<std::string> words = splitOutsideBrackets(phrase, " ");
+    while (words.size() > 1 && isGermanPreposition(words.back())) words.pop_back();
+    return !words.empty() && words.back().ends_with('n');
+}
+
+namespace {
+
+// The infinitive of a single German verb form (UTF-8) among Hunspell's stems of it, one
+// that begins as the form does ("holte" -> "holen"); empty when there is none. A past
+// stem with "-en" added is a participle ("betrieb" -> "betrieben"), not an infinitive.
+std::string germanInfinitive(HunspellBaseForms& spelling, const std::string& form) {
+    const std::string word = utf8ToCp1250(form);
+    if (word.size() < 4 || word.find(' ') != std::string::npos) return {};
+    for (const std::string& stem : spelling.baseForms(WordLanguage::kGerman, word)) {
+        if (stem.size() >= 4 && stem.ends_with('n') && stem.compare(0, 3, word, 0, 3) == 0 &&
+            stem != word + "en" && stem != word + "n" && !isGermanNoun(stem))
+            return cp1250ToUtf8(stem);
+    }
+    return {};
+}
+
+bool isFiniteGermanVerbSense(const Sense& s) {
+    const char sense = classLetter(s.pos);
+    if ((sense != 'v' && sense != 0) || s.text.empty()) return false;
+    return !isGermanNoun(utf8ToCp1250(s.text)) && !endsInGermanInfinitive(withoutNotes(s.text));
+}
+
+}  // namespace
+
+void keepGermanInfinitives(Lexicon& lexicon, HunspellBaseForms& spelling, const WordTable* czech) {
+    for (Headword& h : lexicon.headwords()) {
+        if (!looksLikeCzechInfinitive(h.text) || headwordClass(h, czech) != 'v') continue;
+        std::vector<Sense> kept;
+        std::unordered_set<std::string> texts;
+        for (Sense& s : h.senses) {
+            if (isFiniteGermanVerbSense(s)) {
+                s.text = germanInfinitive(spelling, withoutNotes(s.text));
+                if (s.text.empty()) continue;
+            }
+            if (texts.insert(s.text).second) kept.push_back(std::move(s));
+        }
+        h.senses = std::move(kept);
     }
 }
 

@@ -1,12 +1,13 @@
 #pragma once
-// German plurals and participles as the sources write them: a noun given only in plural
-// lines gets its singular, a plural pivots through the English singular, a present
-// participle is an adjective.
+// German plurals, participles and verb forms as the sources write them: a noun given
+// only in plural lines gets its singular, a plural pivots through the English singular,
+// a present participle is an adjective, a Czech verb's German meaning is an infinitive.
 
 #include <string>
 
 #include "lexicon.h"
 #include "morphology/hunspell_base_forms.h"
+#include "word_tables.h"
 
 namespace lexavo::mkdict {
 
@@ -31,5 +32,17 @@ void addSingulars(Lexicon& lexicon, lexavo::HunspellBaseForms& spelling);
 // where the singular got none of its own, so that no plural is found and its singular
 // not ("Setzlinge", "Setzling").
 void fillSingulars(Lexicon& pivoted, lexavo::HunspellBaseForms& spelling);
+
+// Whether a German verb phrase (UTF-8) is in its dictionary form: its last word before
+// any trailing prepositions ("winken mit", "weiter gehen als") is an infinitive, which
+// ends in "n" ("bügeln", "sein", "sich freuen", "Pause machen"); "pflegte" is not.
+bool endsInGermanInfinitive(const std::string& phrase);
+
+// A Czech verb's German meanings are infinitives. A past form or participle a source
+// pairs with the verb ("ošetřovat" with "pflegte", "reklamovat" with "reklamiert") gives
+// way to the infinitive Hunspell finds for it, at its place; a phrase of such forms
+// ("trennte ab", "den Tisch gedeckt") is left out. `czech` tells the headwords' classes.
+void keepGermanInfinitives(Lexicon& lexicon, lexavo::HunspellBaseForms& spelling,
+                           const WordTable* czech);
 
 }  // namespace lexavo::mkdict

@@ -20,6 +20,7 @@ struct Sense {
     int support = 1;      // how many source senses (or pivots) gave this translation
     double score = 0;     // ranking weight; higher comes first
     bool plural = false;  // the headword was written as a plural in this source line
+    bool reviewed = false;  // a reviewed list let it stand or added it
 };
 
 struct Headword {

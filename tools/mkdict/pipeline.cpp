@@ -183,6 +183,7 @@ bool invert(Build& b, Lexicon& result, std::string& error) {
     mergeDuplicateSenses(result);
     addConfirmationBonus(result, b.confirmations, recipe.weights.confirmed);
     sortByScore(result);
+    if (pivoted) keepConfirmedMeanings(result);
     for (Headword& h : result.headwords()) {
         if (h.senses.size() > recipe.invertedMeanings) h.senses.resize(recipe.invertedMeanings);
     }
@@ -237,7 +238,10 @@ bool buildLexicon(const Recipe& recipe, Lexicon& result, Report& report, std::st
         return false;
     // A singular the review left without meanings takes its plural's again.
     if (b.ding && !recipe.invert) fillSingulars(result, b.spelling);
-    if (recipe.germanMeanings) keepStandardGermanSpelling(result, b.spelling);
+    if (recipe.germanMeanings) {
+        keepStandardGermanSpelling(result, b.spelling);
+        keepGermanInfinitives(result, b.spelling, Build::used(b.meaningTable));
+    }
     // The first meaning is the everyday one: a label there ("[mat] hladký", "[potr]
     // slanina") only stands in the reader's way, and the text translator would write it.
     for (Headword& h : result.headwords()) {

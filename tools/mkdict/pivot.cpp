@@ -75,6 +75,7 @@ Lexicon invertLexicon(const Lexicon& ranked, const InvertRules& rules, const Evi
             back.gender = s.targetGender;
             back.targetGender = s.gender;
             back.support = s.support;
+            back.reviewed = s.reviewed;
             back.score = 3.0 / (1.0 + static_cast<double>(rank)) + commonness -
                          0.8 * (wordCount(withoutNotes(h.text)) - 1) +
                          evidenceScore(h.text, classLetter(s.pos), evidence, weights);
@@ -82,6 +83,18 @@ Lexicon invertLexicon(const Lexicon& ranked, const InvertRules& rules, const Evi
         }
     }
     return inverted;
+}
+
+void keepConfirmedMeanings(Lexicon& inverted) {
+    const auto confirmed = [](const Sense& s) { return s.support >= 2 || s.reviewed; };
+    for (Headword& h : inverted.headwords()) {
+        if (std::none_of(h.senses.begin(), h.senses.end(), confirmed)) continue;
+        std::vector<Sense> kept;
+        for (size_t i = 0; i < h.senses.size(); ++i) {
+            if (i == 0 || confirmed(h.senses[i])) kept.push_back(std::move(h.senses[i]));
+        }
+        h.senses = std::move(kept);
+    }
 }
 
 void addConfirmationBonus(Lexicon& lexicon, const Confirmations& confirmations, double bonus) {

@@ -33,6 +33,14 @@ struct InvertRules {
 Lexicon invertLexicon(const Lexicon& ranked, const InvertRules& rules = {},
                       const Evidence& evidence = {}, const RankWeights& weights = {});
 
+// A German word reaches a Czech one through a single English word with no path back
+// when that is all the German word has ("Knebelknopf": "toggle", "vypínač"). For the
+// German word it is the best guess there is; among the Czech word's meanings it is
+// mostly another sense of the English word. So behind a headword's first meaning only
+// meanings that two paths support (Sense::support) or a review let stand are kept,
+// where the headword has any such meaning.
+void keepConfirmedMeanings(Lexicon& inverted);
+
 // Adds `bonus` to every sense whose pair "headword\ttext" is confirmed.
 void addConfirmationBonus(Lexicon& lexicon, const Confirmations& confirmations, double bonus);
 

@@ -93,6 +93,7 @@ void mergeDuplicateSenses(Lexicon& lexicon) {
             }
             Sense& kept = merged[it->second];
             kept.support += s.support;
+            kept.reviewed = kept.reviewed || s.reviewed;
             kept.score = std::max(kept.score, s.score);
             if (kept.pos.empty()) kept.pos = s.pos;
             if (kept.targetGender == Gender::kNone) kept.targetGender = s.targetGender;

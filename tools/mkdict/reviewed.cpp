@@ -101,6 +101,7 @@ void ReviewedList::apply(Lexicon& lexicon, Report& report) const {
                                    [&](const Sense& s) { return key(s.text) == key(text); });
             if (it == rest.end()) return false;
             front.push_back(std::move(*it));
+            front.back().reviewed = true;
             rest.erase(it);
             return true;
         };
@@ -110,6 +111,7 @@ void ReviewedList::apply(Lexicon& lexicon, Report& report) const {
             s.targetGender = item.gender;
             s.gender = headGender;
             s.pos = !rest.empty() ? rest.front().pos : front.empty() ? "" : front.back().pos;
+            s.reviewed = true;
             front.push_back(std::move(s));
         };
         for (const auto& item : line.items) {

@@ -1,6 +1,7 @@
 #include "text_rules.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "text/cp1250.h"
 
@@ -225,6 +226,15 @@ bool hasUsageLabel(std::string_view text) {
         if (text.find(label) != std::string_view::npos) return true;
     }
     return false;
+}
+
+bool isGermanPreposition(std::string_view word) {
+    static constexpr std::string_view kPrepositions[] = {
+        "als",       "an",     "auf", "aus", "bei",   "bis",   "durch",   "für",  "gegen",
+        "gegenüber", "hinter", "in",  "mit", "nach",  "neben", "ohne",    "seit", "über",
+        "um",        "unter",  "von", "vor", "wegen", "zu",    "zwischen"};
+    return std::find(std::begin(kPrepositions), std::end(kPrepositions), word) !=
+           std::end(kPrepositions);
 }
 
 }  // namespace lexavo::mkdict

@@ -59,6 +59,10 @@ bool cutAtSenseBoundary(std::string& text, size_t limit);
 // the text itself when it has none.
 std::string withoutLeadingLabel(std::string_view text);
 
+// A German preposition ("auf", "für", "gegen"), or "als", which stands before an object
+// as one does ("jdn. als etw. betrachten").
+bool isGermanPreposition(std::string_view word);
+
 // True when the text holds a usage label that marks a sense as not the word's plain one:
 // slang, colloquial, vulgar, figurative, dated, rare, poetic ("[slang]", "[ugs.]", ...).
 bool hasUsageLabel(std::string_view text);
