@@ -10,6 +10,7 @@
 
 #include "app/information_dialogs.h"
 #include "ui_fixture.h"
+#include "ui_test_main.h"
 
 using namespace lexavo;
 using namespace lexavo::testing;
@@ -116,5 +117,5 @@ class AssistantTest : public QObject {
     }
 };
 
-QTEST_MAIN(AssistantTest)
+LEXAVO_UI_TEST(AssistantTest)
 #include "assistant_test.moc"

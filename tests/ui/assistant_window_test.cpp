@@ -16,6 +16,7 @@
 #include "app/config_record.h"
 #include "lookup/suggestion_line.h"
 #include "ui_fixture.h"
+#include "ui_test_main.h"
 
 using namespace lexavo;
 using namespace lexavo::testing;
@@ -120,5 +121,5 @@ class AssistantWindowTest : public QObject {
     }
 };
 
-QTEST_MAIN(AssistantWindowTest)
+LEXAVO_UI_TEST(AssistantWindowTest)
 #include "assistant_window_test.moc"

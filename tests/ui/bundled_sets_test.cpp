@@ -9,6 +9,7 @@
 
 #include "text/qt_text.h"
 #include "ui_fixture.h"
+#include "ui_test_main.h"
 
 using namespace lexavo;
 using namespace lexavo::testing;
@@ -44,5 +45,5 @@ class BundledSetsTest : public QObject {
     }
 };
 
-QTEST_MAIN(BundledSetsTest)
+LEXAVO_UI_TEST(BundledSetsTest)
 #include "bundled_sets_test.moc"

@@ -11,6 +11,7 @@
 
 #include "app/lexavo_application.h"
 #include "ui_fixture.h"
+#include "ui_test_main.h"
 
 using namespace lexavo;
 using namespace lexavo::testing;
@@ -27,8 +28,8 @@ class CzechDialogsTest : public QObject {
     void initTestCase() {
         // Not found beside the program, so Qt's own folder serves.
         TempProgramDir dir;
-        QVERIFY(installCzechQtTexts(*QCoreApplication::instance(),
-                                    QString::fromStdString(dir.path())));
+        QVERIFY(
+            installCzechQtTexts(*QCoreApplication::instance(), QString::fromStdString(dir.path())));
     }
 
     void fileDialogIsCzech() {
@@ -37,8 +38,7 @@ class CzechDialogsTest : public QObject {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         auto* buttons = dialog.findChild<QDialogButtonBox*>();
         QVERIFY(buttons != nullptr);
-        QCOMPARE(withoutAccelerator(buttons->button(QDialogButtonBox::Open)->text()),
-                 q("Otevřít"));
+        QCOMPARE(withoutAccelerator(buttons->button(QDialogButtonBox::Open)->text()), q("Otevřít"));
         QCOMPARE(withoutAccelerator(buttons->button(QDialogButtonBox::Cancel)->text()),
                  q("Zrušit"));
         QStringList labels;
@@ -46,8 +46,7 @@ class CzechDialogsTest : public QObject {
         QVERIFY2(!labels.contains(QStringLiteral("Look in:")), qPrintable(labels.join(u'|')));
         QVERIFY2(!labels.contains(QStringLiteral("File &name:")), qPrintable(labels.join(u'|')));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
-        QCOMPARE(withoutAccelerator(buttons->button(QDialogButtonBox::Save)->text()),
-                 q("Uložit"));
+        QCOMPARE(withoutAccelerator(buttons->button(QDialogButtonBox::Save)->text()), q("Uložit"));
     }
 
     void messageBoxButtonsAreCzech() {
@@ -70,5 +69,5 @@ class CzechDialogsTest : public QObject {
     }
 };
 
-QTEST_MAIN(CzechDialogsTest)
+LEXAVO_UI_TEST(CzechDialogsTest)
 #include "czech_dialogs_test.moc"

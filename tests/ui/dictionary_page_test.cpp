@@ -12,6 +12,7 @@
 #include "dictionary_page_support.h"
 #include "lookup/suggestion_line.h"
 #include "text/qt_text.h"
+#include "ui_test_main.h"
 
 using namespace lexavo;
 using namespace lexavo::testing;
@@ -373,5 +374,5 @@ void DictionaryPageTest::largeListAppearsWhole() {
     QCOMPARE(currentRow(f), 0);
 }
 
-QTEST_MAIN(DictionaryPageTest)
+LEXAVO_UI_TEST(DictionaryPageTest)
 #include "dictionary_page_test.moc"

@@ -9,6 +9,7 @@
 
 #include "dictionary_page_support.h"
 #include "entry/entry_view.h"
+#include "ui_test_main.h"
 
 using namespace lexavo;
 using namespace lexavo::testing;
@@ -188,5 +189,5 @@ void EntryCanvasTest::tallEntryScrollsAndTheNextStartsAtTheTop() {
     QCOMPARE(f_->ui().ipaintPreklad->height(), 70);
 }
 
-QTEST_MAIN(EntryCanvasTest)
+LEXAVO_UI_TEST(EntryCanvasTest)
 #include "entry_canvas_test.moc"

@@ -15,6 +15,7 @@
 #include "entry/entry_pane.h"
 #include "entry/entry_view.h"
 #include "ui_fixture.h"
+#include "ui_test_main.h"
 
 using namespace lexavo;
 using namespace lexavo::testing;
@@ -149,5 +150,5 @@ class EntryCommandsTest : public QObject {
     }
 };
 
-QTEST_MAIN(EntryCommandsTest)
+LEXAVO_UI_TEST(EntryCommandsTest)
 #include "entry_commands_test.moc"

@@ -29,6 +29,7 @@
 #include "text/qt_text.h"
 #include "translator/tfrm_preklad.h"
 #include "ui_fixture.h"
+#include "ui_test_main.h"
 
 using namespace lexavo;
 using namespace lexavo::testing;
@@ -285,5 +286,5 @@ class LayoutTest : public QObject {
     std::unique_ptr<WindowFixture> f_;
 };
 
-QTEST_MAIN(LayoutTest)
+LEXAVO_UI_TEST(LayoutTest)
 #include "layout_test.moc"

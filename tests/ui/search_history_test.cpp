@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include "dictionary_page_support.h"
+#include "ui_test_main.h"
 
 using namespace lexavo;
 using namespace lexavo::testing;
@@ -117,5 +118,5 @@ void SearchHistoryTest::printsTheHistoryToPdf() {
     }
 }
 
-QTEST_MAIN(SearchHistoryTest)
+LEXAVO_UI_TEST(SearchHistoryTest)
 #include "search_history_test.moc"

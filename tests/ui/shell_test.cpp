@@ -18,6 +18,7 @@
 #include "app/outer_bounds.h"
 #include "text/qt_text.h"
 #include "ui_fixture.h"
+#include "ui_test_main.h"
 
 using namespace lexavo;
 using namespace lexavo::testing;
@@ -530,5 +531,5 @@ class ShellTest : public QObject {
     }
 };
 
-QTEST_MAIN(ShellTest)
+LEXAVO_UI_TEST(ShellTest)
 #include "shell_test.moc"

@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "ui_fixture.h"
+#include "ui_test_main.h"
 
 using namespace lexavo;
 using namespace lexavo::testing;
@@ -141,5 +142,5 @@ class ShortcutsTest : public QObject {
     }
 };
 
-QTEST_MAIN(ShortcutsTest)
+LEXAVO_UI_TEST(ShortcutsTest)
 #include "shortcuts_test.moc"

@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "ui_fixture.h"
+#include "ui_test_main.h"
 
 using namespace lexavo;
 using namespace lexavo::testing;
@@ -153,5 +154,5 @@ class StartupTest : public QObject {
     }
 };
 
-QTEST_MAIN(StartupTest)
+LEXAVO_UI_TEST(StartupTest)
 #include "startup_test.moc"

@@ -29,6 +29,7 @@
 #include "text/regular_file.h"
 #include "translator/tfrm_preklad.h"
 #include "ui_fixture.h"
+#include "ui_test_main.h"
 
 using namespace lexavo;
 using namespace lexavo::testing;
@@ -429,5 +430,5 @@ class TranslatorPageTest : public QObject {
     }
 };
 
-QTEST_MAIN(TranslatorPageTest)
+LEXAVO_UI_TEST(TranslatorPageTest)
 #include "translator_page_test.moc"

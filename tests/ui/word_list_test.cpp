@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include "dictionary_page_support.h"
+#include "ui_test_main.h"
 
 using namespace lexavo;
 using namespace lexavo::testing;
@@ -217,5 +218,5 @@ void WordListTest::columnSpansTheList() {
     QTRY_COMPARE(list()->columnWidth(0), list()->width());
 }
 
-QTEST_MAIN(WordListTest)
+LEXAVO_UI_TEST(WordListTest)
 #include "word_list_test.moc"
