@@ -369,10 +369,18 @@ std::string misspelt(std::string word, std::mt19937& rng) {
     for (int e = 0; e < errors && word.size() > 2; ++e) {
         const size_t at = rng() % (word.size() - 1);
         switch (rng() % 4) {
-            case 0: word[at] = static_cast<char>('a' + rng() % 26); break;
-            case 1: word.erase(at, 1); break;
-            case 2: word.insert(at, 1, word[at]); break;
-            default: std::swap(word[at], word[at + 1]); break;
+            case 0:
+                word[at] = static_cast<char>('a' + rng() % 26);
+                break;
+            case 1:
+                word.erase(at, 1);
+                break;
+            case 2:
+                word.insert(at, 1, word[at]);
+                break;
+            default:
+                std::swap(word[at], word[at + 1]);
+                break;
         }
     }
     return word;

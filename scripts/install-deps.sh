@@ -8,7 +8,7 @@ packages=(
   fonts-liberation fonts-liberation2
   dict-freedict-eng-ces dict-freedict-ces-eng dict-freedict-deu-eng trans-de-en
   xvfb openbox xdotool x11-utils xclip imagemagick poppler-utils
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   libhunspell-dev hunspell-cs hunspell-de-de hunspell-en-us
   qt6-translations-l10n desktop-file-utils
   dbus-daemon at-spi2-core python3-pyatspi

@@ -3,6 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
+bash scripts/check-format.sh
 build=${LEXAVO_BUILD_DIR:-build}
 werror=OFF
 [ "${CI:-}" = "true" ] && werror=ON

@@ -177,8 +177,8 @@ void DictionaryPage::btnPrelozitClick() {
         case TranslateAction::kShowBaseForm:
             // The list shows the base form's words, as if it had been typed and
             // chosen there.
-            ui_.editSlovo->setText(fromCp1250(parts_.store.headword(
-                static_cast<uint32_t>(decision.slot))));
+            ui_.editSlovo->setText(
+                fromCp1250(parts_.store.headword(static_cast<uint32_t>(decision.slot))));
             parts_.prefixSearch.foundSlot = decision.slot;
             [[fallthrough]];
         case TranslateAction::kShowStoredForm:

@@ -146,7 +146,8 @@ namespace {
 constexpr std::string_view kLatin1Bases =
     "AAAAAAACEEEEIIIIDNOOOOO*OUUUUYTsaaaaaaaceeeeiiiidnooooo/ouuuuyty";
 constexpr std::string_view kLatinExtendedABases =
-    "AaAaAaCcCcCcCcDdDdEeEeEeEeEeGgGgGgGgHhHhIiIiIiIiIiJjJjKkkLlLlLlLlLlNnNnNnnNnOoOoOoOoRrRrRrSsSsSs"
+    "AaAaAaCcCcCcCcDdDdEeEeEeEeEeGgGgGgGgHhHhIiIiIiIiIiJjJjKkkLlLlLlLlLlNnNnNnnNnOoOoOoOoRrRrRrSsSs"
+    "Ss"
     "SsTtTtTtUuUuUuUuUuUuWwYyYZzZzZzs";
 static_assert(kLatin1Bases.size() == 0x40 && kLatinExtendedABases.size() == 0x80);
 

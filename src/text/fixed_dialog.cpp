@@ -9,8 +9,8 @@ void fixDialogSize(QDialog& dialog, bool closeButton) {
     // window managers offer no maximising either; the flags leave out the minimise
     // and maximise buttons for those that draw what the window asks for.
     dialog.setFixedSize(dialog.size().expandedTo(dialog.minimumSizeHint()));
-    Qt::WindowFlags flags = (dialog.windowFlags() & Qt::WindowType_Mask) |
-                            Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    Qt::WindowFlags flags = (dialog.windowFlags() & Qt::WindowType_Mask) | Qt::CustomizeWindowHint |
+                            Qt::WindowTitleHint;
     if (closeButton) flags |= Qt::WindowCloseButtonHint;
     dialog.setWindowFlags(flags);
 }

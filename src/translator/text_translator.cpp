@@ -206,8 +206,7 @@ std::string_view TextTranslator::negationDropped(std::string_view lower) const {
     if (negationWord_.empty()) return {};
     // "ne" begins a negated Czech word; "nej" a superlative ("nejlepší").
     const bool negated = lower.starts_with("ne") && !lower.starts_with("nej");
-    return negated && !foldAscii(baseForm_).starts_with("ne") ? negationWord_
-                                                              : std::string_view();
+    return negated && !foldAscii(baseForm_).starts_with("ne") ? negationWord_ : std::string_view();
 }
 
 int32_t TextTranslator::findByBaseForm(std::string_view word) {

@@ -10,9 +10,7 @@
 namespace lexavo {
 
 TfrmPreklad::TfrmPreklad(QWidget* parent)
-    : QDialog(parent, Qt::Tool),
-      Timer1(new QTimer(this)),
-      ui(new Ui::TfrmPreklad) {
+    : QDialog(parent, Qt::Tool), Timer1(new QTimer(this)), ui(new Ui::TfrmPreklad) {
     ui->setupUi(this);
     fixDialogSize(*this, false);
     Timer1->setObjectName(QStringLiteral("Timer1"));

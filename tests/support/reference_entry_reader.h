@@ -14,8 +14,7 @@ namespace lexavo {
 
 // Record numbers of the homographs of word found by comparing it with every slot,
 // from the highest down: at most 10, with the Czech-first titles' shift by one.
-void findHomographsByScan(const DictionaryStore& store, std::string_view word,
-                          HomographSlots& out);
+void findHomographsByScan(const DictionaryStore& store, std::string_view word, HomographSlots& out);
 // Reads records 0 to r of a file positioned at its start, leaving record r in
 // buffer (kEntryRecordBytes, zero-terminated). A record keeps its first 999 stored
 // bytes; one cut off by the end of the file ends there, and records past the end

@@ -16,10 +16,10 @@ struct Sense {
     std::string pos;                // word class of the sense ("n", "v", "adj", ...), may be empty
     Gender gender = Gender::kNone;  // of the headword (German headwords)
     Gender targetGender = Gender::kNone;  // of the translation (German translations)
-    int sourceRank = 0;   // position among the headword's senses in its source, from 0
-    int support = 1;      // how many source senses (or pivots) gave this translation
-    double score = 0;     // ranking weight; higher comes first
-    bool plural = false;  // the headword was written as a plural in this source line
+    int sourceRank = 0;     // position among the headword's senses in its source, from 0
+    int support = 1;        // how many source senses (or pivots) gave this translation
+    double score = 0;       // ranking weight; higher comes first
+    bool plural = false;    // the headword was written as a plural in this source line
     bool reviewed = false;  // a reviewed list let it stand or added it
 };
 

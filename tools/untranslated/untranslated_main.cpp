@@ -112,16 +112,24 @@ int main(int argc, char** argv) {
     std::vector<std::string> texts;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg == "--dir" && i + 1 < argc) dir = argv[++i];
-        else if (arg == "--stem" && i + 1 < argc) stem = argv[++i];
-        else if (arg == "--list") list = true;
-        else if (arg == "--no-base-forms") baseForms = false;
-        else if (arg == "--print") print = true;
-        else if (arg == "--base-forms-used") used = true;
-        else texts.push_back(arg);
+        if (arg == "--dir" && i + 1 < argc)
+            dir = argv[++i];
+        else if (arg == "--stem" && i + 1 < argc)
+            stem = argv[++i];
+        else if (arg == "--list")
+            list = true;
+        else if (arg == "--no-base-forms")
+            baseForms = false;
+        else if (arg == "--print")
+            print = true;
+        else if (arg == "--base-forms-used")
+            used = true;
+        else
+            texts.push_back(arg);
     }
     if (dir.empty() || stem.empty() || texts.empty()) {
-        std::cerr << "usage: lexavo-untranslated --dir DIR --stem STEM [--list] [--no-base-forms] [--print]\n"
+        std::cerr << "usage: lexavo-untranslated --dir DIR --stem STEM [--list] [--no-base-forms] "
+                     "[--print]\n"
                      "         [--base-forms-used] TEXT...\n";
         return 2;
     }
