@@ -9,8 +9,22 @@ option(LEXAVO_BUNDLED_DICTIONARIES "Build the bundled dictionaries from Debian's
 set(LEXAVO_FREEDICT_DIR /usr/share/dictd CACHE PATH "Folder of the FreeDict dictd databases")
 set(LEXAVO_DING_DE_EN /usr/share/trans/de-en CACHE FILEPATH "Ding's German-English list")
 set(LEXAVO_PROGRAM_DIR ${PROJECT_BINARY_DIR}/src)
+# Another build's program directory whose sets are copied instead of compiled again:
+# the sanitizer build of CI takes the sets the first build made.
+set(LEXAVO_SETS_FROM "" CACHE PATH "Copy the bundled sets from this program directory")
 
-if(LEXAVO_BUNDLED_DICTIONARIES)
+if(LEXAVO_BUNDLED_DICTIONARIES AND LEXAVO_SETS_FROM)
+  set(bundled_outputs)
+  foreach(stem angcze czeang nemcze czenem)
+    foreach(ext nfo dt1 dt2)
+      set(from ${LEXAVO_SETS_FROM}/${stem}.${ext})
+      set(to ${LEXAVO_PROGRAM_DIR}/${stem}.${ext})
+      add_custom_command(OUTPUT ${to} COMMAND ${CMAKE_COMMAND} -E copy ${from} ${to}
+        DEPENDS ${from} COMMENT "Copying the dictionary set ${stem}.${ext}" VERBATIM)
+      list(APPEND bundled_outputs ${to})
+    endforeach()
+  endforeach()
+elseif(LEXAVO_BUNDLED_DICTIONARIES)
   set(eng_ces ${LEXAVO_FREEDICT_DIR}/freedict-eng-ces)
   set(ces_eng ${LEXAVO_FREEDICT_DIR}/freedict-ces-eng)
   set(deu_eng ${LEXAVO_FREEDICT_DIR}/freedict-deu-eng)
@@ -92,12 +106,14 @@ if(LEXAVO_BUNDLED_DICTIONARIES)
     --head-words ${words}/de --meaning-words ${words}/cs --pivot-words ${words}/en
     ${reviewed_pivot_angcze} ${reviewed_before_invert_nemcze})
 
+endif()
+
+if(LEXAVO_BUNDLED_DICTIONARIES)
   set(licence ${LEXAVO_PROGRAM_DIR}/dictionary-data-licence.txt)
   add_custom_command(
     OUTPUT ${licence}
     COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/data/LICENSE-data.txt ${licence}
     DEPENDS ${PROJECT_SOURCE_DIR}/data/LICENSE-data.txt
     VERBATIM)
-
   add_custom_target(bundled_dictionaries ALL DEPENDS ${bundled_outputs} ${licence})
 endif()
