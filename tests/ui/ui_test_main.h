@@ -17,6 +17,6 @@ bool registerUiTest(const char* className, UiTestFactory make);
 }  // namespace lexavo::testing
 
 // In place of QTEST_MAIN(Class), at namespace scope after the class.
-#define LEXAVO_UI_TEST(Class)                                             \
+#define LEXAVO_UI_TEST(Class)                                                 \
     static const bool kRegistered##Class = ::lexavo::testing::registerUiTest( \
         #Class, [] { return std::unique_ptr<QObject>(new Class); });
