@@ -1,19 +1,21 @@
 #!/usr/bin/env python3
-"""Checks the shape of the program's sources under src/ and fails on a breach:
+"""Checks the shape of the sources under src/, tools/ and scripts/ and fails on a
+breach:
 
-- the include graph between the folders is a one-way stack:
+- the include graph between the folders of src/ is a one-way stack:
   text <- dictionary <- morphology <- speech <- entry <- lookup <- translator <- app <- assistant
   (a folder includes only folders below it, never one above);
-- only src/app/ includes app/tfrm_main.h;
-- no source file (.h, .cpp) is longer than 400 lines, and tfrm_main.h and
-  tfrm_main.cpp together stay under 400;
+- only src/app/ includes app/tfrm_main.h (tools/ neither);
+- no source file (.h, .cpp, and the scripts' .py) is longer than 400 lines, and
+  tfrm_main.h and tfrm_main.cpp together stay under 400;
 - no function is longer than 60 lines, counted from the first line of its
-  declaration to its closing brace.
+  declaration to its closing brace (in Python, to its last line).
 
-Usage: check-structure.py [SRC_DIR]   (default: src beside this script's folder)
+Usage: check-structure.py [ROOT]   (default: the repository this script is in)
        check-structure.py --self-test   (plants each breach in a scratch tree and
                                          fails unless every one is reported)
 """
+import ast
 import pathlib
 import re
 import sys
@@ -97,55 +99,97 @@ def long_functions(text):
     return found
 
 
-def check(src):
-    """The list of breaches found under src."""
+def line_count(text):
+    return text.count("\n") + (0 if text.endswith("\n") else 1)
+
+
+def check_cpp(tree, name, stacked):
+    """Breaches of the C++ sources under tree (shown as name/...); the include stack
+    holds between the folders of a stacked tree."""
     problems = []
-    sources = sorted(p for p in src.rglob("*") if p.suffix in (".h", ".cpp"))
+    sources = sorted(p for p in tree.rglob("*") if p.suffix in (".h", ".cpp"))
     for path in sources:
-        rel = path.relative_to(src)
+        rel = path.relative_to(tree)
+        shown = f"{name}/{rel}"
         folder = rel.parts[0]
         text = path.read_text(encoding="utf-8")
-        lines = text.count("\n") + (0 if text.endswith("\n") else 1)
-        if lines > MAX_FILE_LINES:
-            problems.append(f"{rel}: {lines} lines (at most {MAX_FILE_LINES})")
+        if line_count(text) > MAX_FILE_LINES:
+            problems.append(f"{shown}: {line_count(text)} lines (at most {MAX_FILE_LINES})")
         for number, l in enumerate(text.split("\n"), 1):
             m = INCLUDE.match(l)
             if not m or m.group(1) not in STACK:
                 continue
             target = m.group(1)
-            if f"{target}/{m.group(2)}" == "app/tfrm_main.h" and folder != "app":
-                problems.append(f"{rel}:{number}: only app/ includes app/tfrm_main.h")
-            if folder in STACK and STACK.index(target) > STACK.index(folder):
-                problems.append(f"{rel}:{number}: {folder}/ includes {target}/, "
+            if f"{target}/{m.group(2)}" == "app/tfrm_main.h" and not (stacked and folder == "app"):
+                problems.append(f"{shown}:{number}: only app/ includes app/tfrm_main.h")
+            if stacked and folder in STACK and STACK.index(target) > STACK.index(folder):
+                problems.append(f"{shown}:{number}: {folder}/ includes {target}/, "
                                 f"which is above it in {' <- '.join(STACK)}")
-        for name, start, length in long_functions(text):
-            problems.append(f"{rel}:{start}: {name} is {length} lines "
+        for function, start, length in long_functions(text):
+            problems.append(f"{shown}:{start}: {function} is {length} lines "
                             f"(at most {MAX_FUNCTION_LINES})")
+    return problems, len(sources)
+
+
+def check_python(tree, name):
+    """Breaches of the Python scripts under tree."""
+    problems = []
+    sources = sorted(tree.rglob("*.py"))
+    for path in sources:
+        shown = f"{name}/{path.relative_to(tree)}"
+        text = path.read_text(encoding="utf-8")
+        if line_count(text) > MAX_FILE_LINES:
+            problems.append(f"{shown}: {line_count(text)} lines (at most {MAX_FILE_LINES})")
+        for node in ast.walk(ast.parse(text)):
+            if isinstance(node, (ast.FunctionDef, ast.AsyncFunctionDef)):
+                length = node.end_lineno - node.lineno + 1
+                if length > MAX_FUNCTION_LINES:
+                    problems.append(f"{shown}:{node.lineno}: {node.name} is {length} lines "
+                                    f"(at most {MAX_FUNCTION_LINES})")
+    return problems, len(sources)
+
+
+def check(root):
+    """The list of breaches found under root's src/, tools/ and scripts/."""
+    src = root / "src"
+    problems, files = check_cpp(src, "src", stacked=True)
     frame = sum((src / "app" / n).read_text(encoding="utf-8").count("\n")
                 for n in ("tfrm_main.h", "tfrm_main.cpp") if (src / "app" / n).exists())
     if frame >= MAX_FILE_LINES:
-        problems.append(f"app/tfrm_main.h and app/tfrm_main.cpp: {frame} lines together "
+        problems.append(f"src/app/tfrm_main.h and src/app/tfrm_main.cpp: {frame} lines together "
                         f"(under {MAX_FILE_LINES})")
-    return problems, len(sources)
+    for found, count in (check_cpp(root / "tools", "tools", stacked=False),
+                         check_python(root / "scripts", "scripts")):
+        problems += found
+        files += count
+    return problems, files
 
 
 def self_test():
     import tempfile
     body = "\n".join(f"    x += {i};" for i in range(MAX_FUNCTION_LINES))
+    python_body = "\n".join(f"    x += {i}" for i in range(MAX_FUNCTION_LINES))
     planted = {
-        "text/a.h": '#include "dictionary/b.h"\n',
-        "dictionary/b.h": "// below its limit\n" * MAX_FILE_LINES,
-        "dictionary/c.h": "// one line too many\n" * (MAX_FILE_LINES + 1),
-        "lookup/d.cpp": '#include "app/tfrm_main.h"\n',
-        "entry/e.cpp": "namespace n {\nint f(int x) {\n" + body + "\n    return x;\n}\n}\n",
+        "src/text/a.h": '#include "dictionary/b.h"\n',
+        "src/dictionary/b.h": "// below its limit\n" * MAX_FILE_LINES,
+        "src/dictionary/c.h": "// one line too many\n" * (MAX_FILE_LINES + 1),
+        "src/lookup/d.cpp": '#include "app/tfrm_main.h"\n',
+        "src/entry/e.cpp": "namespace n {\nint f(int x) {\n" + body + "\n    return x;\n}\n}\n",
         # exactly at the limit: signature, 58 lines, closing brace
-        "entry/g.cpp": "int g(int x) {\n" + "\n".join(body.split("\n")[:58]) + "\n}\n",
-        "app/tfrm_main.h": "\n" * 200,
-        "app/tfrm_main.cpp": '#include "lookup/d.h"\n' + "\n" * 199,
+        "src/entry/g.cpp": "int g(int x) {\n" + "\n".join(body.split("\n")[:58]) + "\n}\n",
+        "src/app/tfrm_main.h": "\n" * 200,
+        "src/app/tfrm_main.cpp": '#include "lookup/d.h"\n' + "\n" * 199,
+        # tools/ may include any folder of src/ but the frame, under the same limits
+        "tools/mkdict/h.cpp": '#include "app/tfrm_main.h"\n#include "lookup/d.h"\n'
+                              "int h(int x) {\n" + body + "\n    return x;\n}\n",
+        "scripts/i.py": "def i(x):\n" + python_body + "\n    return x\n",
+        "scripts/j.py": "# one line too many\n" * (MAX_FILE_LINES + 1),
     }
-    expected = ["text/a.h:1: text/ includes dictionary/", "dictionary/c.h: 401 lines",
-                "lookup/d.cpp:1: only app/", "lookup/d.cpp:1: lookup/ includes app/",
-                "entry/e.cpp:2: f is 63 lines", "tfrm_main.cpp: 400 lines together"]
+    expected = ["src/text/a.h:1: text/ includes dictionary/", "src/dictionary/c.h: 401 lines",
+                "src/lookup/d.cpp:1: only app/", "src/lookup/d.cpp:1: lookup/ includes app/",
+                "src/entry/e.cpp:2: f is 63 lines", "tfrm_main.cpp: 400 lines together",
+                "tools/mkdict/h.cpp:1: only app/", "tools/mkdict/h.cpp:3: h is 63 lines",
+                "scripts/i.py:1: i is 62 lines", "scripts/j.py: 401 lines"]
     with tempfile.TemporaryDirectory() as tmp:
         for name, text in planted.items():
             path = pathlib.Path(tmp, name)
@@ -163,9 +207,9 @@ def self_test():
 def main():
     if sys.argv[1:] == ["--self-test"]:
         return self_test()
-    src = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else
-                       pathlib.Path(__file__).resolve().parent.parent / "src")
-    problems, files = check(src)
+    root = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else
+                        pathlib.Path(__file__).resolve().parent.parent)
+    problems, files = check(root)
     for p in problems:
         print(p)
     print(f"{files} files checked, {len(problems)} problems")
