@@ -43,9 +43,8 @@ struct LookupData {
             dir = generatedDir->path();
             generate();
         }
-        store->fileNames = {"angcze.nfo", "angcze.dt1", "angcze.dt2"};
-        store->loadDictionary(dir);
-        lastWord = std::string(store->headword(store->headwordCount - 1));
+        store->loadDictionary(dir, {"angcze.nfo", "angcze.dt1", "angcze.dt2"});
+        lastWord = std::string(store->headword(store->headwordCount() - 1));
     }
 
     // Headwords of a letter and a number, about 5,800 per letter, three meanings each.
@@ -77,9 +76,9 @@ void BM_PrefixSearchA(benchmark::State& state) {
     for (auto _ : state) {
         word.set("a");
         search->run(*d.store, word.data(), -1);
-        benchmark::DoNotOptimize(search->matchCount);
+        benchmark::DoNotOptimize(search->matchCount());
     }
-    state.counters["rows"] = search->matchCount;
+    state.counters["rows"] = search->matchCount();
     state.SetLabel(d.bundled ? "bundled angcze" : "generated 150000");
 }
 BENCHMARK(BM_PrefixSearchA)->Unit(benchmark::kMicrosecond);

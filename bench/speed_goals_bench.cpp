@@ -84,8 +84,7 @@ struct CapacitySet {
         // second letter) is slot 0.
         entries[0].headword = "xw";
         testing::writeTestSet(dir, "angcze", kTitleEnglishCzech, "Aj->\xC8j", "w", entries);
-        store->fileNames = {"angcze.nfo", "angcze.dt1", "angcze.dt2"};
-        store->loadDictionary(dir.path());
+        store->loadDictionary(dir.path(), {"angcze.nfo", "angcze.dt1", "angcze.dt2"});
     }
     std::string wordAt(int64_t position) const {
         const uint32_t slots[] = {1, kCapacity / 2, kCapacity - 1};
@@ -152,9 +151,9 @@ struct EnglishCzech {
     std::unique_ptr<DictionaryStore> store = std::make_unique<DictionaryStore>();
     bool loaded = false;
     EnglishCzech() {
-        store->fileNames = {"angcze.nfo", "angcze.dt1", "angcze.dt2"};
-        loaded = store->loadDictionary(bundledDir()) == DictionaryStore::LoadResult::kLoaded &&
-                 store->headwordCount > 0;
+        loaded = store->loadDictionary(bundledDir(), {"angcze.nfo", "angcze.dt1", "angcze.dt2"}) ==
+                     DictionaryStore::LoadResult::kLoaded &&
+                 store->headwordCount() > 0;
     }
 };
 
@@ -249,8 +248,7 @@ void BM_FirstInflectedLookup(benchmark::State& state) {
     if (!bundledSet("czeang")) return state.SkipWithError("the bundled czeang set is not built");
     static DictionaryStore* store = [] {
         auto* s = new DictionaryStore;
-        s->fileNames = {"czeang.nfo", "czeang.dt1", "czeang.dt2"};
-        s->loadDictionary(bundledDir());
+        s->loadDictionary(bundledDir(), {"czeang.nfo", "czeang.dt1", "czeang.dt2"});
         return s;
     }();
     const int64_t kind = state.range(0);
@@ -302,13 +300,12 @@ void BM_LoadDictionary(benchmark::State& state) {
     const std::string stem = stemOf(state);
     if (!bundledSet(stem)) return state.SkipWithError("the bundled set is not built");
     auto store = std::make_unique<DictionaryStore>();
-    store->fileNames = {stem + ".nfo", stem + ".dt1", stem + ".dt2"};
     for (auto _ : state) {
-        store->loadDictionary(bundledDir());
-        benchmark::DoNotOptimize(store->headwordCount);
+        store->loadDictionary(bundledDir(), {stem + ".nfo", stem + ".dt1", stem + ".dt2"});
+        benchmark::DoNotOptimize(store->headwordCount());
     }
     state.SetLabel(stem);
-    state.counters["headwords"] = store->headwordCount;
+    state.counters["headwords"] = store->headwordCount();
 }
 BENCHMARK(BM_LoadDictionary)->DenseRange(0, 1)->Unit(benchmark::kMicrosecond);
 
@@ -333,7 +330,7 @@ std::vector<std::string> randomHeadwords(const DictionaryStore& store, int count
     std::mt19937 rng(10000);
     std::vector<std::string> words;
     while (static_cast<int>(words.size()) < count) {
-        const std::string w = foldAscii(store.headword(rng() % store.headwordCount));
+        const std::string w = foldAscii(store.headword(rng() % store.headwordCount()));
         if (w.size() >= 2) words.push_back(w);
     }
     return words;
@@ -349,15 +346,15 @@ struct FullStore {
         for (const char* stem : {"angcze", "czeang", "nemcze", "czenem"}) {
             if (!bundledSet(stem)) return;
             DictionaryStore one;
-            one.fileNames = {std::string(stem) + ".nfo", std::string(stem) + ".dt1",
-                             std::string(stem) + ".dt2"};
-            one.loadDictionary(bundledDir());
-            for (uint32_t s = 0; s < one.headwordCount; ++s) words.emplace_back(one.headword(s));
+            one.loadDictionary(bundledDir(),
+                               {std::string(stem) + ".nfo", std::string(stem) + ".dt1",
+                                std::string(stem) + ".dt2"});
+            for (uint32_t s = 0; s < one.headwordCount(); ++s) words.emplace_back(one.headword(s));
         }
         for (size_t i = 0; words.size() < kCapacity; ++i) words.push_back(words[i] + "s");
         words.resize(kCapacity);
         for (uint32_t s = 0; s < kCapacity; ++s) store->setSlotForTesting(s, words[s]);
-        store->headwordCount = kCapacity;
+        store->setHeadwordCountForTesting(kCapacity);
         built = true;
     }
 };

@@ -103,11 +103,11 @@ struct Dictionary {
             generate();
             label = "generated stand-in";
         }
-        store->fileNames = {"angcze.nfo", "angcze.dt1", "angcze.dt2"};
-        if (store->loadDictionary(dir) != DictionaryStore::LoadResult::kLoaded) {
+        if (store->loadDictionary(dir, {"angcze.nfo", "angcze.dt1", "angcze.dt2"}) !=
+            DictionaryStore::LoadResult::kLoaded) {
             label = "dictionary did not load";
         }
-        label += " (" + std::to_string(store->headwordCount) + " headwords)";
+        label += " (" + std::to_string(store->headwordCount()) + " headwords)";
     }
 
     void generate() {

@@ -30,7 +30,6 @@ class Shell : public QObject {
 
     // The About box and the contact dialog, created after the window.
     void attachDialogs(TAboutBox* about, TfrmKontakt* kontakt);
-    MenuShortcuts& menuShortcuts() { return *menuShortcuts_; }
 
     // The mode switch operations, one per page.
     void btnRezimySlovnikClick();

@@ -53,7 +53,9 @@ TfrmMain::TfrmMain(ProgramState& state, QWidget* parent)
 
 void TfrmMain::createParts() {
     ProgramState& s = state_;
-    chooser_ = new DictionaryChooser(ui->ComboBoxSlovnik, s.catalogue, s.store, s.programDir, this);
+    chooser_ = new DictionaryChooser(
+        {ui->ComboBoxSlovnik, ui->Dalslovnk1, ui->Pedchozslovnk1, ui->ToolButton6, ui->ToolButton5},
+        s.catalogue, s.store, s.programDir, this);
     const DictionaryPage::Parts page{
         s.store,
         s.programDir,
@@ -71,26 +73,23 @@ void TfrmMain::createParts() {
     // After the shell: these commands go beyond the menu's own keys.
     new EntryCommands(*ui, dictionaryPage_->entryPane(), s.store, s.programDir, this);
 
-    connect(chooser_, &DictionaryChooser::loaded, this,
-            [this](const QString& caption, const QString& wordLabel) {
-                // The window title is also what the task bar shows.
-                setWindowTitle(caption);
-                ui->labelSlovo->setText(wordLabel);
-                // The spelling dictionary of the set's headwords loads in the
-                // background once the window has been drawn, so that the first
-                // inflected word typed does not wait for it.
-                QTimer::singleShot(kPrepareDelayMs, this, [this] {
-                    if (state_.baseForms) {
-                        state_.baseForms->prepare(headwordLanguage(state_.store.dictInfo.title()));
-                    }
-                });
+    connect(
+        chooser_, &DictionaryChooser::loaded, this,
+        [this](const QString& caption, const QString& wordLabel) {
+            // The window title is also what the task bar shows.
+            setWindowTitle(caption);
+            ui->labelSlovo->setText(wordLabel);
+            // The spelling dictionary of the set's headwords loads in the
+            // background once the window has been drawn, so that the first
+            // inflected word typed does not wait for it.
+            QTimer::singleShot(kPrepareDelayMs, this, [this] {
+                if (state_.baseForms) {
+                    state_.baseForms->prepare(headwordLanguage(state_.store.dictInfo().title()));
+                }
             });
+        });
     connect(chooser_, &DictionaryChooser::switchedByUser, dictionaryPage_,
             &DictionaryPage::startOver);
-    connect(ui->Dalslovnk1, &QAction::triggered, chooser_, &DictionaryChooser::next);
-    connect(ui->Pedchozslovnk1, &QAction::triggered, chooser_, &DictionaryChooser::previous);
-    connect(ui->ToolButton6, &QToolButton::clicked, chooser_, &DictionaryChooser::next);
-    connect(ui->ToolButton5, &QToolButton::clicked, chooser_, &DictionaryChooser::previous);
 }
 
 TfrmMain::~TfrmMain() {

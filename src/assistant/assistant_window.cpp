@@ -255,8 +255,9 @@ bool AssistantWindow::loadInto(DictionaryStore& store, std::string& loaded,
     s.catalogue.scanCatalogue(programDir_);
     const std::string name = s.catalogue.findByTitle(programDir_, title);
     if (name.empty()) return false;
-    store.fileNames = fileNamesFor(name);
-    if (store.loadDictionary(programDir_) != DictionaryStore::LoadResult::kLoaded) return false;
+    if (store.loadDictionary(programDir_, fileNamesFor(name)) !=
+        DictionaryStore::LoadResult::kLoaded)
+        return false;
     loaded = title;
     return true;
 }
@@ -304,8 +305,8 @@ void AssistantWindow::lookUp(const QString& word) {
 QString AssistantWindow::answeredBy() const {
     const AssistantState& s = *state_;
     if (s.storeTitle.empty()) return {};
-    QString text = QStringLiteral("%1 (%2)").arg(fromCp1250(s.store.dictInfo.title()),
-                                                 fromCp1250(s.store.dictInfo.direction()));
+    QString text = QStringLiteral("%1 (%2)").arg(fromCp1250(s.store.dictInfo().title()),
+                                                 fromCp1250(s.store.dictInfo().direction()));
     if (s.storeTitle != wanted_) text += QStringLiteral(", nalezeno v opačném směru");
     return text;
 }

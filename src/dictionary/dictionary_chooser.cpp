@@ -1,6 +1,7 @@
 #include "dictionary/dictionary_chooser.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QCollator>
 #include <QComboBox>
 #include <QLineEdit>
@@ -8,6 +9,7 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QToolButton>
 #include <algorithm>
 
 #include "text/qt_text.h"
@@ -45,9 +47,14 @@ class TitleField : public QLineEdit {
 
 }  // namespace
 
-DictionaryChooser::DictionaryChooser(QComboBox* box, Catalogue& catalogue, DictionaryStore& store,
-                                     const std::string& programDir, QObject* parent)
-    : QObject(parent), box_(box), catalogue_(catalogue), store_(store), programDir_(programDir) {
+DictionaryChooser::DictionaryChooser(const ChooserWidgets& widgets, Catalogue& catalogue,
+                                     DictionaryStore& store, const std::string& programDir,
+                                     QObject* parent)
+    : QObject(parent),
+      box_(widgets.box),
+      catalogue_(catalogue),
+      store_(store),
+      programDir_(programDir) {
     // A long title never takes the word field's room: the box keeps its own width
     // whatever the titles, shows a long one cut with an ellipsis, and its drop-down
     // list is as wide as the longest title (fill()).
@@ -60,8 +67,15 @@ DictionaryChooser::DictionaryChooser(QComboBox* box, Catalogue& catalogue, Dicti
     // Only the user's own choices run the change handler: activated() comes from a
     // selection in the list, textEdited() from typing; selections made in code
     // raise neither.
-    connect(box_, &QComboBox::activated, this, [this](int) { change(); });
-    connect(box_->lineEdit(), &QLineEdit::textEdited, this, [this](const QString&) { change(); });
+    connect(box_, &QComboBox::activated, this, [this](int) { ComboBoxSlovnikChange(); });
+    connect(box_->lineEdit(), &QLineEdit::textEdited, this,
+            [this](const QString&) { ComboBoxSlovnikChange(); });
+    connect(widgets.nextItem, &QAction::triggered, this, &DictionaryChooser::Dalslovnk1Click);
+    connect(widgets.previousItem, &QAction::triggered, this,
+            &DictionaryChooser::Pedchozslovnk1Click);
+    connect(widgets.nextButton, &QToolButton::clicked, this, &DictionaryChooser::ToolButton6Click);
+    connect(widgets.previousButton, &QToolButton::clicked, this,
+            &DictionaryChooser::ToolButton5Click);
 }
 
 void DictionaryChooser::fill() {
@@ -96,10 +110,13 @@ int DictionaryChooser::indexOf(std::string_view title) const {
     return -1;
 }
 
-void DictionaryChooser::loadDictionary() {
-    if (store_.loadDictionary(programDir_) != DictionaryStore::LoadResult::kLoaded) return;
-    emit loaded(fromCp1250(windowCaptionFor(store_.dictInfo.direction())),
-                fromCp1250(store_.dictInfo.wordLabel()));
+void DictionaryChooser::loadDictionary(const DictFileNames* names) {
+    const DictionaryStore::LoadResult result = names == nullptr
+                                                   ? store_.loadDictionary(programDir_)
+                                                   : store_.loadDictionary(programDir_, *names);
+    if (result != DictionaryStore::LoadResult::kLoaded) return;
+    emit loaded(fromCp1250(windowCaptionFor(store_.dictInfo().direction())),
+                fromCp1250(store_.dictInfo().wordLabel()));
 }
 
 void DictionaryChooser::openByTitle(std::string_view title) {
@@ -111,33 +128,33 @@ void DictionaryChooser::openByTitle(std::string_view title) {
             box_->setCurrentIndex(at >= 0 ? at : box_->count() - 1);
         }
     });
-    if (!name.empty()) store_.fileNames = fileNamesFor(name);
-    loadDictionary();
+    const DictFileNames names = fileNamesFor(name);
+    loadDictionary(name.empty() ? nullptr : &names);
 }
 
-void DictionaryChooser::change() {
+void DictionaryChooser::ComboBoxSlovnikChange() {
     catalogue_.scanCatalogue(programDir_);
     // The typed title as the 100-byte buffer of the field holds it: at most 99 bytes,
     // up to a zero byte.
     const std::string field = toCp1250(box_->currentText()).substr(0, 99);
     const std::string name = catalogue_.findByTitle(programDir_, std::string_view(field.c_str()));
     if (name.empty()) return;
-    store_.fileNames = fileNamesFor(name);
-    loadDictionary();
+    const DictFileNames names = fileNamesFor(name);
+    loadDictionary(&names);
     emit switchedByUser();
 }
 
-void DictionaryChooser::next() {
+void DictionaryChooser::Dalslovnk1Click() {
     if (box_->currentIndex() < box_->count() - 1) {
         box_->setCurrentIndex(box_->currentIndex() + 1);
-        change();
+        ComboBoxSlovnikChange();
     }
 }
 
-void DictionaryChooser::previous() {
+void DictionaryChooser::Pedchozslovnk1Click() {
     if (box_->currentIndex() > 0) {
         box_->setCurrentIndex(box_->currentIndex() - 1);
-        change();
+        ComboBoxSlovnikChange();
     }
 }
 

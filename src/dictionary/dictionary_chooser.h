@@ -1,6 +1,7 @@
 #pragma once
-// The dictionary chooser ComboBoxSlovnik: the catalogue's titles in it, and the
-// loading of the set the user or the program picks by title.
+// The dictionary chooser ComboBoxSlovnik: the catalogue's titles in it, the loading of
+// the set the user or the program picks by title, and the commands that step through
+// the titles.
 
 #include <QObject>
 #include <QString>
@@ -10,14 +11,25 @@
 #include "dictionary/catalogue.h"
 #include "dictionary/dictionary_store.h"
 
+class QAction;
 class QComboBox;
+class QToolButton;
 
 namespace lexavo {
+
+// The widgets the chooser works.
+struct ChooserWidgets {
+    QComboBox* box;               // ComboBoxSlovnik
+    QAction* nextItem;            // Dalslovnk1, "Další slovník" (F9)
+    QAction* previousItem;        // Pedchozslovnk1, "Předchozí slovník" (F10)
+    QToolButton* nextButton;      // ToolButton6 of the quick-command bar
+    QToolButton* previousButton;  // ToolButton5
+};
 
 class DictionaryChooser : public QObject {
     Q_OBJECT
   public:
-    DictionaryChooser(QComboBox* box, Catalogue& catalogue, DictionaryStore& store,
+    DictionaryChooser(const ChooserWidgets& widgets, Catalogue& catalogue, DictionaryStore& store,
                       const std::string& programDir, QObject* parent);
 
     // Fills the chooser with the titles of the catalogue's sets, sorted as a Czech
@@ -26,14 +38,17 @@ class DictionaryChooser : public QObject {
     // Loads the set of the first catalogue name whose title is title (the one in use
     // is reloaded when none is), keeping the chooser in step.
     void openByTitle(std::string_view title);
-    // Loads the set named by the store's file names.
-    void loadDictionary();
+    // Loads the set of names, or the store's own file names again when null.
+    void loadDictionary(const DictFileNames* names = nullptr);
 
-    // The user chose or typed a title: ComboBoxSlovnikChange.
-    void change();
-    // The next and the previous title of the chooser, as the user's choice.
-    void next();
-    void previous();
+    // The user chose or typed a title.
+    void ComboBoxSlovnikChange();
+    // The next and the previous title of the chooser, as the user's choice; the
+    // quick-command buttons do the same.
+    void Dalslovnk1Click();
+    void Pedchozslovnk1Click();
+    void ToolButton6Click() { Dalslovnk1Click(); }
+    void ToolButton5Click() { Pedchozslovnk1Click(); }
 
   signals:
     // A set was loaded with its information record: the window's caption and the

@@ -22,7 +22,7 @@ std::string windowCaptionFor(std::string_view direction) {
 std::string initialWindowCaption() { return windowCaptionFor("Aj->\xC8j"); }
 
 DictionaryStore::DictionaryStore() : table_(new char[size_t{kHeadwordSlots} * kSlotBytes]()) {
-    firstLetterIndex.fill(-1);
+    firstLetterIndex_.fill(-1);
 }
 
 DictionaryStore::~DictionaryStore() = default;
@@ -39,9 +39,17 @@ const HeadwordIndex& DictionaryStore::foldedIndex() const {
     return *foldedIndex_;
 }
 
+DictionaryStore::LoadResult DictionaryStore::loadDictionary(const std::string& programDir,
+                                                            DictFileNames names) {
+    fileNames_ = std::move(names);
+    return loadDictionary(programDir);
+}
+
+void DictionaryStore::setHeadwordCountForTesting(uint32_t count) { headwordCount_ = count; }
+
 void DictionaryStore::setSlotForTesting(uint32_t s, std::string_view headword) {
     // The indexes follow the change.
-    ++generation;
+    ++generation_;
     char* p = mutableSlot(s);
     std::memset(p, 0, kSlotBytes);
     if (!headword.empty()) {
@@ -80,38 +88,38 @@ bool readAll(std::FILE* f, FileBuffer& buffer) {
 }  // namespace
 
 DictionaryStore::LoadResult DictionaryStore::loadDictionary(const std::string& programDir) {
-    File nfo(openInDir(programDir, fileNames.nfo));
+    File nfo(openInDir(programDir, fileNames_.nfo));
     if (!nfo) return LoadResult::kNoInfoFile;
     // A short record replaces only the bytes it has.
-    (void)std::fread(dictInfo.bytes.data(), 1, kInfoRecordBytes, nfo.get());
+    (void)std::fread(dictInfo_.bytes.data(), 1, kInfoRecordBytes, nfo.get());
     nfo.reset();
-    headwordCount = dictInfo.headwordCount();
-    firstLetterIndex.fill(-1);
+    headwordCount_ = dictInfo_.headwordCount();
+    firstLetterIndex_.fill(-1);
 
-    File dt1(openInDir(programDir, fileNames.dt1));
+    File dt1(openInDir(programDir, fileNames_.dt1));
     if (!dt1) {
         // The old slots must not be compared under the new count.
-        headwordCount = 0;
+        headwordCount_ = 0;
         return LoadResult::kNoHeadwordFile;
     }
     const bool read = readAll(dt1.get(), fileBytes_);
     dt1.reset();
     if (!read) {
         // Larger than any real headword file: as if there were none.
-        headwordCount = 0;
+        headwordCount_ = 0;
         return LoadResult::kNoHeadwordFile;
     }
-    const uint32_t wanted = headwordCount < kHeadwordSlots ? headwordCount : kHeadwordSlots;
+    const uint32_t wanted = headwordCount_ < kHeadwordSlots ? headwordCount_ : kHeadwordSlots;
     // A slot's bytes past kDecodedHeadwordBytes are never written, so they stay zero.
     const size_t kept = decodeHeadwordRecords(
         std::string_view(fileBytes_.data.get(), fileBytes_.size), mutableSlot(0), kSlotBytes,
         wanted, [this](size_t s, const char* headword, size_t length) {
-            addToStartIndex(firstLetterIndex, std::string_view(headword, length),
+            addToStartIndex(firstLetterIndex_, std::string_view(headword, length),
                             static_cast<int32_t>(s));
         });
-    headwordCount = static_cast<uint32_t>(kept);
-    if (dictInfo.direction() == kDirectionCzechGerman) pinStartSlot(firstLetterIndex);
-    ++generation;
+    headwordCount_ = static_cast<uint32_t>(kept);
+    if (dictInfo_.direction() == kDirectionCzechGerman) pinStartSlot(firstLetterIndex_);
+    ++generation_;
     return LoadResult::kLoaded;
 }
 

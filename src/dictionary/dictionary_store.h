@@ -71,24 +71,27 @@ class DictionaryStore {
         kNoHeadwordFile,  // .dt1 did not open: new record, empty index, count 0
         kLoaded,
     };
-    // Loads the dictionary named by fileNames from programDir. Reading stops at the
-    // slot capacity and at the end of the .dt1 file; a record cut off by the end of
-    // the file is dropped, and headwordCount is the number of records kept.
+    // Loads the dictionary named by names from programDir; they stay the store's file
+    // names whatever the result. Reading stops at the slot capacity and at the end of
+    // the .dt1 file; a record cut off by the end of the file is dropped, and
+    // headwordCount is the number of records kept.
+    LoadResult loadDictionary(const std::string& programDir, DictFileNames names);
+    // Loads the dictionary of the file names in use again.
     LoadResult loadDictionary(const std::string& programDir);
 
     // Zero-terminated headword of a slot (s < kHeadwordSlots).
     const char* slot(uint32_t s) const { return table_.get() + size_t{s} * kSlotBytes; }
     std::string_view headword(uint32_t s) const { return slot(s); }
     // First slot to scan for a text beginning with `firstByte`, or -1.
-    int32_t startSlot(unsigned char firstByte) const { return firstLetterIndex[firstByte]; }
+    int32_t startSlot(unsigned char firstByte) const { return firstLetterIndex_[firstByte]; }
+    const StartIndex& startIndex() const { return firstLetterIndex_; }
 
-    DictFileNames fileNames;
-    DictInfo dictInfo;
-    uint32_t headwordCount = 0;
-    StartIndex firstLetterIndex;
+    const DictFileNames& fileNames() const { return fileNames_; }
+    const DictInfo& dictInfo() const { return dictInfo_; }
+    uint32_t headwordCount() const { return headwordCount_; }
     // Counts successful loads, so that caches built over the store can tell that
     // it changed.
-    uint64_t generation = 0;
+    uint64_t generation() const { return generation_; }
 
     // The index of the loaded headwords as they are, and the one of their ASCII-folded
     // forms, each built on its first use after a load (building one takes longer
@@ -96,11 +99,18 @@ class DictionaryStore {
     const HeadwordIndex& exactIndex() const;
     const HeadwordIndex& foldedIndex() const;
 
-    // Writes a headword into a slot; for tests and benchmarks that build a store
-    // without files.
+    // Writes a headword into a slot, the count of headwords in use and the start
+    // index; for tests and benchmarks that build a store without files.
     void setSlotForTesting(uint32_t s, std::string_view headword);
+    void setHeadwordCountForTesting(uint32_t count);
+    StartIndex& startIndexForTesting() { return firstLetterIndex_; }
 
   private:
+    DictFileNames fileNames_;
+    DictInfo dictInfo_;
+    uint32_t headwordCount_ = 0;
+    StartIndex firstLetterIndex_;
+    uint64_t generation_ = 0;
     // The .dt1 file's bytes during a load; the storage stays for the next one.
     FileBuffer fileBytes_;
     mutable std::unique_ptr<HeadwordIndex> exactIndex_;

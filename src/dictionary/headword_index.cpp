@@ -40,7 +40,7 @@ bool HeadwordIndex::equal(std::string_view headword, std::string_view word) cons
 void HeadwordIndex::build(const DictionaryStore& store) {
     std::fill(buckets_.get(), buckets_.get() + kIndexBuckets, kEmpty);
     const uint32_t count =
-        store.headwordCount < kHeadwordSlots ? store.headwordCount : kHeadwordSlots;
+        store.headwordCount() < kHeadwordSlots ? store.headwordCount() : kHeadwordSlots;
     // Ascending slots, each put in front of its headword's chain, leave every chain
     // ordered from the highest slot down.
     for (uint32_t s = 0; s < count; ++s) {
@@ -54,14 +54,14 @@ void HeadwordIndex::build(const DictionaryStore& store) {
         buckets_[b] = static_cast<int32_t>(s);
     }
     builtFor_ = &store;
-    builtGeneration_ = store.generation;
-    builtCount_ = store.headwordCount;
+    builtGeneration_ = store.generation();
+    builtCount_ = store.headwordCount();
     built_ = true;
 }
 
 void HeadwordIndex::ensureBuilt(const DictionaryStore& store) {
-    if (!built_ || builtFor_ != &store || builtGeneration_ != store.generation ||
-        builtCount_ != store.headwordCount) {
+    if (!built_ || builtFor_ != &store || builtGeneration_ != store.generation() ||
+        builtCount_ != store.headwordCount()) {
         build(store);
     }
 }

@@ -31,7 +31,7 @@ int screenDpi() {
 
 EntryPane::EntryPane(const Parts& parts, QScrollArea* box, EntryView* view, QWidget* window)
     : parts_(parts), box_(box), view_(view), window_(window) {
-    view_->paintHandler = [this](EntryView& v) { paint(v); };
+    view_->paintHandler = [this](EntryView& v) { ipaintPrekladPaint(v); };
     box_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // A wider or narrower pane gives the view its new shown width.
@@ -100,7 +100,7 @@ void EntryPane::repaintView() {
     view_->repaint();
 }
 
-void EntryPane::paint(EntryView& view) {
+void EntryPane::ipaintPrekladPaint(EntryView& view) {
     const qreal ratio = view.devicePixelRatioF();
     QPainter painter(&view);
     if (zoom_ != 100) {

@@ -61,7 +61,7 @@ class EntryPane {
     // The view's paint handler: the store's picture at the view's width; on a
     // screen of more than one device pixel per logical pixel, the same picture drawn
     // at the screen's resolution.
-    void paint(EntryView& view);
+    void ipaintPrekladPaint(EntryView& view);
 
   private:
     // Sizes the view to the shown width and the picture's height and repaints it.

@@ -23,7 +23,7 @@ void takeEntryRecord(const DictionaryStore& store, char* buffer, MeaningTable& r
                      MeaningTable& entry) {
     decodeEntryRecord(buffer);
     splitMeanings(buffer, record);
-    if (store.dictInfo.direction() == kDirectionCzechGerman) mergeGermanArticles(record);
+    if (store.dictInfo().direction() == kDirectionCzechGerman) mergeGermanArticles(record);
     appendMeanings(record, entry);
 }
 
@@ -91,7 +91,7 @@ void findHomographs(const DictionaryStore& store, std::string_view word, Homogra
     uint32_t slots[kMaxHomographs];
     const size_t n = store.exactIndex().find(store, word, slots, kMaxHomographs);
     for (size_t i = 0; i < n; ++i) {
-        out.records[i] = entryRecordOfSlot(store.dictInfo.title(), slots[i]);
+        out.records[i] = entryRecordOfSlot(store.dictInfo().title(), slots[i]);
     }
     out.count = static_cast<int32_t>(n);
 }
@@ -200,9 +200,9 @@ CollectStatus EntryReader::checkEntryFile(const DictionaryStore& store,
     const uint64_t notices = f.watch.notices();
     const auto now = std::chrono::steady_clock::now();
     f.lookedOk = false;
-    if (f.dir != programDir || f.name != store.fileNames.dt2) {
+    if (f.dir != programDir || f.name != store.fileNames().dt2) {
         f.dir = programDir;
-        f.name = store.fileNames.dt2;
+        f.name = store.fileNames().dt2;
         f.path = resolveInDir(programDir, f.name);
         f.valid = false;
     }
@@ -224,7 +224,7 @@ CollectStatus EntryReader::checkEntryFile(const DictionaryStore& store,
         f.watch.watch(f.path);
     }
     f.lookedOk = f.valid;
-    f.storeGeneration = store.generation;
+    f.storeGeneration = store.generation();
     f.noticesAtLook = notices;
     f.lookedAt = now;
     return CollectStatus::kOk;
@@ -237,9 +237,9 @@ bool EntryReader::unchangedSinceLastLook(const DictionaryStore& store,
     // folder, such as a folder on the way there renamed.
     constexpr auto kLongestTrust = std::chrono::seconds(1);
     const EntryFile& f = *file_;
-    return f.lookedOk && f.storeGeneration == store.generation && f.watch.active() &&
+    return f.lookedOk && f.storeGeneration == store.generation() && f.watch.active() &&
            f.watch.notices() == f.noticesAtLook && f.dir == programDir &&
-           f.name == store.fileNames.dt2 &&
+           f.name == store.fileNames().dt2 &&
            std::chrono::steady_clock::now() - f.lookedAt < kLongestTrust;
 }
 
@@ -257,7 +257,7 @@ void EntryReader::collectCheckedSlots(const DictionaryStore& store, const uint32
     homographSlots.count = 0;
     for (size_t i = 0; i < count && i < kMaxHomographs; ++i) {
         homographSlots.records[homographSlots.count++] =
-            entryRecordOfSlot(store.dictInfo.title(), slots[i]);
+            entryRecordOfSlot(store.dictInfo().title(), slots[i]);
     }
     entryMeanings.clear();
     readCheckedHomographs(store);

@@ -86,10 +86,10 @@ void DictionaryPage::connectWordField() {
         return false;
     });
     connect(ui_.btnPrelozit, &QPushButton::clicked, this, &DictionaryPage::btnPrelozitClick);
-    connect(ui_.Peloitslovo1, &QAction::triggered, this, &DictionaryPage::btnPrelozitClick);
-    connect(ui_.ToolButton8, &QToolButton::clicked, this, &DictionaryPage::btnPrelozitClick);
-    connect(ui_.ToolButton2, &QToolButton::clicked, &history_, &SearchHistory::save);
-    connect(ui_.ToolButton3, &QToolButton::clicked, &history_, &SearchHistory::print);
+    connect(ui_.Peloitslovo1, &QAction::triggered, this, &DictionaryPage::Peloitslovo1Click);
+    connect(ui_.ToolButton8, &QToolButton::clicked, this, &DictionaryPage::ToolButton8Click);
+    connect(ui_.ToolButton2, &QToolButton::clicked, this, &DictionaryPage::ToolButton2Click);
+    connect(ui_.ToolButton3, &QToolButton::clicked, this, &DictionaryPage::ToolButton3Click);
 }
 
 void DictionaryPage::readField(size_t chars) {
@@ -172,14 +172,13 @@ void DictionaryPage::btnPrelozitClick() {
     entryPane_.clear();
     readField(kCommandWordChars);
 
-    parts_.prefixSearch.foundSlot = decision.slot;
+    parts_.prefixSearch.recordTranslateFind(decision.slot);
     switch (decision.action) {
         case TranslateAction::kShowBaseForm:
             // The list shows the base form's words, as if it had been typed and
             // chosen there.
             ui_.editSlovo->setText(
                 fromCp1250(parts_.store.headword(static_cast<uint32_t>(decision.slot))));
-            parts_.prefixSearch.foundSlot = decision.slot;
             [[fallthrough]];
         case TranslateAction::kShowStoredForm:
             word.set(parts_.store.headword(static_cast<uint32_t>(decision.slot)));
@@ -262,9 +261,8 @@ void DictionaryPage::hookWordList() {
             case QEvent::FocusIn:
                 stringGridSeznamEnter();
                 break;
-            case QEvent::FocusOut:
-                stringGridSeznamExit();
-                break;
+            // Losing the focus changes nothing: the current row stays drawn
+            // selected (see the palette in setUpWordList).
             case QEvent::KeyPress:
                 return stringGridSeznamKeyDown(static_cast<QKeyEvent*>(e));
             // The list fills panelSeznam, so a resize of the panel reaches the list
@@ -295,9 +293,6 @@ void DictionaryPage::Timer2Timer() {
 }
 
 void DictionaryPage::stringGridSeznamEnter() { takeCurrentRow(); }
-
-// The current row stays drawn selected (see the palette in setUpWordList).
-void DictionaryPage::stringGridSeznamExit() {}
 
 void DictionaryPage::stringGridSeznamClick() {
     takeCurrentRow();

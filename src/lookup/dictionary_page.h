@@ -64,22 +64,37 @@ class DictionaryPage : public QObject {
     // Enter translates, Up and Down enter the word list; true when the key was taken.
     bool editSlovoKeyDown(int key);
     bool muteWordChange() const { return muteWordChange_; }
-    // The translate command.
+    // The translate command, and the menu item and the quick-command button that
+    // run it.
     void btnPrelozitClick();
+    void Peloitslovo1Click() { btnPrelozitClick(); }
+    void ToolButton8Click() { btnPrelozitClick(); }
+    // The quick-command buttons that save and print the search history.
+    void ToolButton2Click() { history_.Uloitpeklad1Click(); }
+    void ToolButton3Click() { history_.Vytisknoutpeklad1Click(); }
 
     // The word list.
     void takeCurrentRow();
     void Timer2Timer();
     void stringGridSeznamEnter();
-    void stringGridSeznamExit();
     void stringGridSeznamClick();
     // True when the key was taken; Up and Down still move the current row.
     bool stringGridSeznamKeyDown(QKeyEvent* event);
     void stringGridSeznamDblClick();
     void panelSeznamResize();
 
-    // Appends a special letter (a code page 1250 byte) to the word field.
-    void insertSpecialLetter(char letter);
+    // The special letters' buttons and menu items: each appends its German letter
+    // (ß, ä, ë, ö, ü) to the word field.
+    void btnSymbol1Click() { insertSpecialLetter('\xDF'); }
+    void btnSymbol2Click() { insertSpecialLetter('\xE4'); }
+    void btnSymbol3Click() { insertSpecialLetter('\xEB'); }
+    void btnSymbol4Click() { insertSpecialLetter('\xF6'); }
+    void btnSymbol5Click() { insertSpecialLetter('\xFC'); }
+    void OstrS1Click() { btnSymbol1Click(); }
+    void Pehlasovana1Click() { btnSymbol2Click(); }
+    void Pehlasovane1Click() { btnSymbol3Click(); }
+    void Pehlasovano1Click() { btnSymbol4Click(); }
+    void Pehlasovanu1Click() { btnSymbol5Click(); }
 
   private:
     // The translate command, the list's keys and the special letters read up to 999
@@ -90,6 +105,8 @@ class DictionaryPage : public QObject {
     void setUpWordList();
     void hookWordList();
     void connectSpecialLetters();
+    // Appends a special letter (a code page 1250 byte) to the word field.
+    void insertSpecialLetter(char letter);
     void openCurrentRowEntry();
     // The word field's text into the input word, at most chars characters.
     void readField(size_t chars);

@@ -146,7 +146,7 @@ void EntryCommands::pronounce() {
     // The heading line, when an entry is shown: a not-found line is no headword.
     if (!pane_.hasEntry()) return;
     const QString headword = pane_.text().section(QLatin1Char('\n'), 0, 0);
-    pronunciation_.speak(headwordLanguage(store_.dictInfo.title()), headword.toStdString());
+    pronunciation_.speak(headwordLanguage(store_.dictInfo().title()), headword.toStdString());
 }
 
 }  // namespace lexavo

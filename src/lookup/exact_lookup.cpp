@@ -40,7 +40,7 @@ TranslateDecision decideTranslate(const DictionaryStore& store, std::string_view
     if (forms != nullptr) {
         std::string form;
         const int32_t slot = findBaseFormHeadword(
-            *forms, headwordLanguage(store.dictInfo.title()), folded,
+            *forms, headwordLanguage(store.dictInfo().title()), folded,
             [&store](std::string_view f) {
                 const int32_t exact = findExactSlot(store, f);
                 return exact >= 0 ? exact : findFoldedSlot(store, foldAscii(f));

@@ -13,21 +13,24 @@
 namespace lexavo {
 
 void DictionaryPage::connectSpecialLetters() {
-    // Code page 1250 bytes of ß, ä, ë, ö and ü.
     const struct {
         QAction* item;
         QToolButton* button;
-        char letter;
-    } letters[] = {{ui_.OstrS1, ui_.btnSymbol1, '\xDF'},
-                   {ui_.Pehlasovana1, ui_.btnSymbol2, '\xE4'},
-                   {ui_.Pehlasovane1, ui_.btnSymbol3, '\xEB'},
-                   {ui_.Pehlasovano1, ui_.btnSymbol4, '\xF6'},
-                   {ui_.Pehlasovanu1, ui_.btnSymbol5, '\xFC'}};
+        void (DictionaryPage::*itemClick)();
+        void (DictionaryPage::*buttonClick)();
+    } letters[] = {{ui_.OstrS1, ui_.btnSymbol1, &DictionaryPage::OstrS1Click,
+                    &DictionaryPage::btnSymbol1Click},
+                   {ui_.Pehlasovana1, ui_.btnSymbol2, &DictionaryPage::Pehlasovana1Click,
+                    &DictionaryPage::btnSymbol2Click},
+                   {ui_.Pehlasovane1, ui_.btnSymbol3, &DictionaryPage::Pehlasovane1Click,
+                    &DictionaryPage::btnSymbol3Click},
+                   {ui_.Pehlasovano1, ui_.btnSymbol4, &DictionaryPage::Pehlasovano1Click,
+                    &DictionaryPage::btnSymbol4Click},
+                   {ui_.Pehlasovanu1, ui_.btnSymbol5, &DictionaryPage::Pehlasovanu1Click,
+                    &DictionaryPage::btnSymbol5Click}};
     for (const auto& l : letters) {
-        const char letter = l.letter;
-        connect(l.item, &QAction::triggered, this, [this, letter] { insertSpecialLetter(letter); });
-        connect(l.button, &QToolButton::clicked, this,
-                [this, letter] { insertSpecialLetter(letter); });
+        connect(l.item, &QAction::triggered, this, l.itemClick);
+        connect(l.button, &QToolButton::clicked, this, l.buttonClick);
     }
 }
 

@@ -54,13 +54,13 @@ bool PrefixSearch::run(const DictionaryStore& store, char* inputWord, int32_t th
     const std::string_view word(inputWord);
     if (static_cast<int64_t>(word.size()) <= threshold) return false;
 
-    matchCount = 0;
-    foundSlot = -1;
+    matchCount_ = 0;
+    foundSlot_ = -1;
     const int32_t start = store.startSlot(static_cast<unsigned char>(inputWord[0]));
-    const bool germanPairs = store.dictInfo.direction() == kDirectionGermanCzech;
+    const bool germanPairs = store.dictInfo().direction() == kDirectionGermanCzech;
     // No headword is longer than a slot keeps, so a longer word matches nothing.
     if (start >= 0 && word.size() <= kMaxHeadwordBytes) {
-        const uint32_t count = store.headwordCount;
+        const uint32_t count = store.headwordCount();
         for (uint32_t s = static_cast<uint32_t>(start); s < count; ++s) {
             const char* h = store.slot(s);
             if (!beginsWithFoldedAscii(h, word)) continue;
@@ -71,11 +71,11 @@ bool PrefixSearch::run(const DictionaryStore& store, char* inputWord, int32_t th
                 shown = s;
             }
             rows_[listRows_++] = shown;
-            ++matchCount;
-            if (foundSlot == -1) foundSlot = static_cast<int32_t>(s);
+            ++matchCount_;
+            if (foundSlot_ == -1) foundSlot_ = static_cast<int32_t>(s);
         }
     }
-    formatCountLine(word, matchCount, countLine_, sizeof countLine_);
+    formatCountLine(word, matchCount_, countLine_, sizeof countLine_);
     return true;
 }
 

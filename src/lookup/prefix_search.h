@@ -18,9 +18,6 @@ class PrefixSearch {
   public:
     PrefixSearch();
 
-    // Empties the list (it then shows one empty row).
-    void clearList() { listRows_ = 0; }
-
     // The search on inputWord (zero-terminated) as the caller filled it: folds it in
     // place, and when it is
     // longer than threshold scans the store, fills the list, matchCount, foundSlot
@@ -35,10 +32,16 @@ class PrefixSearch {
     // The count line of the last scan, code page 1250.
     std::string_view countLine() const { return countLine_; }
 
-    uint32_t matchCount = 0;
-    int32_t foundSlot = -1;
+    // Headwords the last scan matched, and the slot of its first match (-1: none),
+    // or of the entry the translate command found since.
+    uint32_t matchCount() const { return matchCount_; }
+    int32_t foundSlot() const { return foundSlot_; }
+    // The translate command found the entry of slot (-1: none).
+    void recordTranslateFind(int32_t slot) { foundSlot_ = slot; }
 
   private:
+    uint32_t matchCount_ = 0;
+    int32_t foundSlot_ = -1;
     std::unique_ptr<uint32_t[]> rows_;
     uint32_t listRows_ = 0;
     char countLine_[kCountLineBytes] = {};

@@ -43,9 +43,9 @@ void SearchHistory::append(const EntryLayout& layout) {
     w_.tabs->setCurrentWidget(w_.todayTab);
 }
 
-void SearchHistory::save() { dialogs_.saveFrom(*w_.today); }
+void SearchHistory::Uloitpeklad1Click() { dialogs_.saveFrom(*w_.today); }
 
-void SearchHistory::print() {
+void SearchHistory::Vytisknoutpeklad1Click() {
     // The lines go to the print source before the dialog, also when it is cancelled.
     QTextEdit* source = w_.printSource;
     source->clear();

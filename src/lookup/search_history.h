@@ -36,10 +36,10 @@ class SearchHistory : public QObject {
     // Appends the history lines of the entry just drawn and brings this run's tab
     // to the front.
     void append(const EntryLayout& layout);
-    // Uloitpeklad1Click: the lines into a text file chosen in SaveDialog1.
-    void save();
-    // Vytisknoutpeklad1Click: the lines printed after PrintDialog1.
-    void print();
+    // Saving the history: the lines into a text file chosen in SaveDialog1.
+    void Uloitpeklad1Click();
+    // Printing the history: the lines printed after PrintDialog1.
+    void Vytisknoutpeklad1Click();
     // The printer the history is printed on; tests point it at a PDF file.
     QPrinter& printer() { return *printer_; }
 

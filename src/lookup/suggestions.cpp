@@ -74,8 +74,8 @@ std::string_view Suggester::folded(uint32_t slot) const {
 }
 
 void Suggester::build(const DictionaryStore& store) {
-    generation_ = store.generation;
-    count_ = store.headwordCount;
+    generation_ = store.generation();
+    count_ = store.headwordCount();
     foldedText_.clear();
     foldedStart_.assign(size_t{count_} + 1, 0);
     for (uint32_t s = 0; s < count_; ++s) {
@@ -173,8 +173,8 @@ std::vector<std::pair<int, uint32_t>> Suggester::nearTo(std::string_view word) {
 std::vector<std::string> Suggester::suggest(const DictionaryStore& store, std::string_view word,
                                             Reach reach, BaseForms* forms, std::string_view shown) {
     std::vector<std::string> out;
-    if (word.empty() || store.headwordCount == 0) return out;
-    if (generation_ != store.generation || count_ != store.headwordCount) build(store);
+    if (word.empty() || store.headwordCount() == 0) return out;
+    if (generation_ != store.generation() || count_ != store.headwordCount()) build(store);
     const auto offer = [&](std::string_view headword) {
         if (out.size() >= kMaxSuggestions || headword.empty() || headword == shown) return;
         if (std::find(out.begin(), out.end(), headword) == out.end()) out.emplace_back(headword);
@@ -184,7 +184,7 @@ std::vector<std::string> Suggester::suggest(const DictionaryStore& store, std::s
     if (reach == Reach::kAccentTwins) return out;
     for (const auto& [distance, s] : nearTo(key)) offer(store.headword(s));
     if (forms != nullptr && out.size() < kMaxSuggestions) {
-        const WordLanguage language = headwordLanguage(store.dictInfo.title());
+        const WordLanguage language = headwordLanguage(store.dictInfo().title());
         for (const std::string& spelled : forms->spellingSuggestions(language, word)) {
             int32_t slot = findExactSlot(store, spelled);
             if (slot < 0) slot = findFoldedSlot(store, foldAscii(spelled));

@@ -74,15 +74,15 @@ TranslationOutcome TextTranslator::translate(const DictionaryStore& store, Entry
     index_ = &store.exactIndex();
     fileChecked_ = false;
     fileMissing_ = false;
-    memo_.assign(store.headwordCount, 0);
+    memo_.assign(store.headwordCount(), 0);
     memoText_.clear();
     reader_ = &reader;
     programDir_ = &programDir;
     fixed_ = fixed;
-    language_ = headwordLanguage(store.dictInfo.title());
-    negationWord_ = store.dictInfo.title() == kTitleCzechEnglish  ? std::string_view("not")
-                    : store.dictInfo.title() == kTitleCzechGerman ? std::string_view("nicht")
-                                                                  : std::string_view();
+    language_ = headwordLanguage(store.dictInfo().title());
+    negationWord_ = store.dictInfo().title() == kTitleCzechEnglish  ? std::string_view("not")
+                    : store.dictInfo().title() == kTitleCzechGerman ? std::string_view("nicht")
+                                                                    : std::string_view();
     output_ = &result;
     outcome_ = {};
     result.clear();

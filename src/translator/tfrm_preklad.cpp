@@ -21,6 +21,10 @@ TfrmPreklad::TfrmPreklad(QWidget* parent)
 
 TfrmPreklad::~TfrmPreklad() { delete ui; }
 
+bool TfrmPreklad::timerActive() const { return Timer1->isActive(); }
+
+void TfrmPreklad::stopTimer() { Timer1->stop(); }
+
 void TfrmPreklad::FormActivate() {
     if (!ranThisShowing_ && !Timer1->isActive()) Timer1->start();
 }

@@ -29,8 +29,10 @@ class TfrmPreklad : public QDialog {
 
     void FormActivate();
     void Timer1Timer();
-
-    QTimer* Timer1;
+    // The one-shot timer of this showing: whether its tick is still to come, and
+    // stopping it (the translation's first step).
+    bool timerActive() const;
+    void stopTimer();
 
   protected:
     bool event(QEvent* e) override;
@@ -38,6 +40,7 @@ class TfrmPreklad : public QDialog {
     void hideEvent(QHideEvent* e) override;
 
   private:
+    QTimer* Timer1;
     Ui::TfrmPreklad* ui;
     std::function<void()> translation_;
     // Set by the tick of this showing, so that an activation after it (a message

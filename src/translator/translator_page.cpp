@@ -56,14 +56,15 @@ void TranslatorPage::connectCommands() {
     // Only a choice in the box itself runs its change handler, not a selection in code.
     connect(ui_.comboBoxJazyk, &QComboBox::activated, this, [this](int) { comboBoxJazykChange(); });
     connect(ui_.btnPreklad, &QToolButton::clicked, this, &TranslatorPage::btnPrekladClick);
-    connect(ui_.Peloittext1, &QAction::triggered, this, &TranslatorPage::btnPrekladClick);
+    connect(ui_.Peloittext1, &QAction::triggered, this, &TranslatorPage::Peloittext1Click);
     connect(ui_.mnuDoAng, &QAction::triggered, this, &TranslatorPage::mnuDoAngClick);
     connect(ui_.mnuDoNem, &QAction::triggered, this, &TranslatorPage::mnuDoNemClick);
     connect(ui_.Otevtanglicknmecktext1, &QAction::triggered, this,
-            &TranslatorPage::openForeignText);
-    connect(ui_.Otevtesktext1, &QAction::triggered, this, &TranslatorPage::openCzechText);
-    connect(ui_.Uloitcizojazyntext1, &QAction::triggered, this, &TranslatorPage::saveForeignText);
-    connect(ui_.Uloitesktext1, &QAction::triggered, this, &TranslatorPage::saveCzechText);
+            &TranslatorPage::Otevtanglicknmecktext1Click);
+    connect(ui_.Otevtesktext1, &QAction::triggered, this, &TranslatorPage::Otevtesktext1Click);
+    connect(ui_.Uloitcizojazyntext1, &QAction::triggered, this,
+            &TranslatorPage::Uloitcizojazyntext1Click);
+    connect(ui_.Uloitesktext1, &QAction::triggered, this, &TranslatorPage::Uloitesktext1Click);
 }
 
 void TranslatorPage::attach(TfrmPreklad* progress) {
@@ -107,7 +108,7 @@ void TranslatorPage::btnPrekladClick() {
 }
 
 void TranslatorPage::translateText() {
-    if (progress_ != nullptr) progress_->Timer1->stop();
+    if (progress_ != nullptr) progress_->stopTimer();
     const bool fromCzech = ui_.PageControlPreklad->currentWidget() == ui_.tabCeskyText;
     const TranslationDirection direction =
         translationDirection(ui_.comboBoxJazyk->currentIndex(), fromCzech);
@@ -141,9 +142,9 @@ void TranslatorPage::translateText() {
     window_->activateWindow();
 }
 
-void TranslatorPage::openForeignText() { dialogs_.openInto(*ui_.editAnglickyText); }
-void TranslatorPage::openCzechText() { dialogs_.openInto(*ui_.editCeskyText); }
-void TranslatorPage::saveForeignText() { dialogs_.saveFrom(*ui_.editAnglickyText); }
-void TranslatorPage::saveCzechText() { dialogs_.saveFrom(*ui_.editCeskyText); }
+void TranslatorPage::Otevtanglicknmecktext1Click() { dialogs_.openInto(*ui_.editAnglickyText); }
+void TranslatorPage::Otevtesktext1Click() { dialogs_.openInto(*ui_.editCeskyText); }
+void TranslatorPage::Uloitcizojazyntext1Click() { dialogs_.saveFrom(*ui_.editAnglickyText); }
+void TranslatorPage::Uloitesktext1Click() { dialogs_.saveFrom(*ui_.editCeskyText); }
 
 }  // namespace lexavo

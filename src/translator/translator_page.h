@@ -40,12 +40,12 @@ class TranslatorPage : public QObject {
     // The progress window, created after the main window; its timer's tick runs
     // translateText.
     void attach(TfrmPreklad* progress);
-    TfrmPreklad* progressWindow() { return progress_; }
 
     // The whole run: load the dictionary of the direction, translate the source
     // tab's text into the other tab, close the progress window.
     void translateText();
     void btnPrekladClick();
+    void Peloittext1Click() { btnPrekladClick(); }
     void comboBoxJazykChange();
     void mnuDoAngClick();
     void mnuDoNemClick();
@@ -53,10 +53,10 @@ class TranslatorPage : public QObject {
     // chosen yet, and the first tab captioned for the language.
     void normaliseLanguage();
 
-    void openForeignText();  // Otevtanglicknmecktext1Click
-    void openCzechText();    // Otevtesktext1Click
-    void saveForeignText();  // Uloitcizojazyntext1Click
-    void saveCzechText();    // Uloitesktext1Click
+    void Otevtanglicknmecktext1Click();  // into editAnglickyText
+    void Otevtesktext1Click();           // into editCeskyText
+    void Uloitcizojazyntext1Click();     // editAnglickyText
+    void Uloitesktext1Click();           // editCeskyText
 
   private:
     void connectCommands();

@@ -47,8 +47,8 @@ struct LoadedSet {
     LoadedSet(const std::string& title, const std::string& direction,
               const std::vector<testing::TestEntry>& entries) {
         testing::writeTestSet(dir, "dict", title, direction, "w", entries);
-        store->fileNames = {"dict.nfo", "dict.dt1", "dict.dt2"};
-        EXPECT_EQ(store->loadDictionary(dir.path()), DictionaryStore::LoadResult::kLoaded);
+        EXPECT_EQ(store->loadDictionary(dir.path(), {"dict.nfo", "dict.dt1", "dict.dt2"}),
+                  DictionaryStore::LoadResult::kLoaded);
     }
     std::string translate(std::string_view source, BaseForms* forms,
                           FixedTranslations fixed = FixedTranslations::kNone) {

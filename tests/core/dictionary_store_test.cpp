@@ -31,8 +31,7 @@ std::string records(std::initializer_list<const char*> headwords) {
 class StoreTest : public ::testing::Test {
   protected:
     DictionaryStore::LoadResult load() {
-        store.fileNames = {"t.nfo", "t.dt1", "t.dt2"};
-        return store.loadDictionary(dir.path());
+        return store.loadDictionary(dir.path(), {"t.nfo", "t.dt1", "t.dt2"});
     }
     TempProgramDir dir;
     DictionaryStore store;
@@ -42,14 +41,14 @@ TEST_F(StoreTest, HouseIsStoredScrambledAndKeyedByItsSecondLetter) {
     EXPECT_EQ(encodeHeadwordRecord("house"), "\x90\x97\x8C\x8A\x9A\x04");
     writeRaw(dir, 3, "Aj->Cj", records({"x", "", "house"}));
     ASSERT_EQ(load(), DictionaryStore::LoadResult::kLoaded);
-    EXPECT_EQ(store.headwordCount, 3u);
+    EXPECT_EQ(store.headwordCount(), 3u);
     EXPECT_EQ(store.headword(2), "house");
-    EXPECT_EQ(store.firstLetterIndex['o'], 2);   // second letter of house
-    EXPECT_EQ(store.firstLetterIndex['h'], -1);  // not its first letter
-    EXPECT_EQ(store.firstLetterIndex['x'], 0);   // a one-byte headword is its own key
+    EXPECT_EQ(store.startSlot('o'), 2);   // second letter of house
+    EXPECT_EQ(store.startSlot('h'), -1);  // not its first letter
+    EXPECT_EQ(store.startSlot('x'), 0);   // a one-byte headword is its own key
     EXPECT_EQ(store.headword(1), "");
-    EXPECT_EQ(store.firstLetterIndex[0], 1);  // an empty record has the key 0
-    EXPECT_EQ(store.dictInfo.title(), "Test");
+    EXPECT_EQ(store.startSlot(0), 1);  // an empty record has the key 0
+    EXPECT_EQ(store.dictInfo().title(), "Test");
 }
 
 TEST_F(StoreTest, LongHeadwordsKeepTheirFirst21StoredBytes) {
@@ -65,13 +64,13 @@ TEST_F(StoreTest, LongHeadwordsKeepTheirFirst21StoredBytes) {
 TEST_F(StoreTest, CzechGermanDirectionAlwaysStartsLetterAAtSlotOne) {
     writeRaw(dir, 3, kDirectionCzechGerman, records({"xa", "ya", "za"}));
     load();
-    EXPECT_EQ(store.firstLetterIndex['a'], 1);
+    EXPECT_EQ(store.startSlot('a'), 1);
     writeRaw(dir, 2, kDirectionCzechGerman, records({"xy", "zz"}));
     load();
-    EXPECT_EQ(store.firstLetterIndex['a'], 1);
+    EXPECT_EQ(store.startSlot('a'), 1);
     writeRaw(dir, 3, "Aj->Cj", records({"xa", "ya", "za"}));
     load();
-    EXPECT_EQ(store.firstLetterIndex['a'], 0);
+    EXPECT_EQ(store.startSlot('a'), 0);
 }
 
 TEST_F(StoreTest, EmptyAndShorterDictionaries) {
@@ -79,15 +78,15 @@ TEST_F(StoreTest, EmptyAndShorterDictionaries) {
     load();
     writeRaw(dir, 1, "Nj->Cj", records({"eins"}));
     load();
-    EXPECT_EQ(store.headwordCount, 1u);
+    EXPECT_EQ(store.headwordCount(), 1u);
     EXPECT_EQ(store.headword(0), "eins");
     EXPECT_EQ(store.headword(1), "two");  // higher slots are left as they were
-    EXPECT_EQ(store.dictInfo.direction(), "Nj->Cj");
+    EXPECT_EQ(store.dictInfo().direction(), "Nj->Cj");
 
     writeRaw(dir, 0, "Aj->Cj", "");
     EXPECT_EQ(load(), DictionaryStore::LoadResult::kLoaded);
-    EXPECT_EQ(store.headwordCount, 0u);
-    for (int b = 0; b < 256; ++b) EXPECT_EQ(store.firstLetterIndex[b], -1);
+    EXPECT_EQ(store.headwordCount(), 0u);
+    for (int b = 0; b < 256; ++b) EXPECT_EQ(store.startSlot(b), -1);
 }
 
 TEST_F(StoreTest, TruncatedFileKeepsTheCompleteRecords) {
@@ -95,13 +94,13 @@ TEST_F(StoreTest, TruncatedFileKeepsTheCompleteRecords) {
     dt1.resize(dt1.size() - 2);  // the last record loses its tail and terminator
     writeRaw(dir, 3, "Aj->Cj", dt1);
     load();
-    EXPECT_EQ(store.headwordCount, 2u);
+    EXPECT_EQ(store.headwordCount(), 2u);
     EXPECT_EQ(store.headword(1), "cd");
-    EXPECT_EQ(store.firstLetterIndex['f'], -1);  // the dropped record left no key
+    EXPECT_EQ(store.startSlot('f'), -1);  // the dropped record left no key
 
     writeRaw(dir, 1000, "Aj->Cj", records({"ab", "cd"}));  // count far above the file
     load();
-    EXPECT_EQ(store.headwordCount, 2u);
+    EXPECT_EQ(store.headwordCount(), 2u);
 }
 
 TEST_F(StoreTest, CountAboveCapacityStopsAtTheLastSlot) {
@@ -111,23 +110,23 @@ TEST_F(StoreTest, CountAboveCapacityStopsAtTheLastSlot) {
     for (uint32_t i = 0; i < kHeadwordSlots + 5; ++i) dt1 += rec;
     writeRaw(dir, 0xFFFFFFFFu, "Aj->Cj", dt1);
     load();
-    EXPECT_EQ(store.headwordCount, kHeadwordSlots);
+    EXPECT_EQ(store.headwordCount(), kHeadwordSlots);
     EXPECT_EQ(store.headword(kHeadwordSlots - 1), "ab");
 }
 
 TEST_F(StoreTest, MissingFilesChangeWhatTheyMust) {
     writeRaw(dir, 2, "Aj->Cj", records({"ab", "cd"}));
     load();
-    store.fileNames = {"none.nfo", "none.dt1", "none.dt2"};
-    EXPECT_EQ(store.loadDictionary(dir.path()), DictionaryStore::LoadResult::kNoInfoFile);
-    EXPECT_EQ(store.headwordCount, 2u);  // the previous dictionary stays usable
-    EXPECT_EQ(store.firstLetterIndex['b'], 0);
+    EXPECT_EQ(store.loadDictionary(dir.path(), {"none.nfo", "none.dt1", "none.dt2"}),
+              DictionaryStore::LoadResult::kNoInfoFile);
+    EXPECT_EQ(store.headwordCount(), 2u);  // the previous dictionary stays usable
+    EXPECT_EQ(store.startSlot('b'), 0);
 
     dir.writeFile("u.nfo", dir.readFile("t.nfo"));
-    store.fileNames = {"u.nfo", "u.dt1", "u.dt2"};
-    EXPECT_EQ(store.loadDictionary(dir.path()), DictionaryStore::LoadResult::kNoHeadwordFile);
-    EXPECT_EQ(store.headwordCount, 0u);  // no lookup may read the old slots
-    EXPECT_EQ(store.firstLetterIndex['b'], -1);
+    EXPECT_EQ(store.loadDictionary(dir.path(), {"u.nfo", "u.dt1", "u.dt2"}),
+              DictionaryStore::LoadResult::kNoHeadwordFile);
+    EXPECT_EQ(store.headwordCount(), 0u);  // no lookup may read the old slots
+    EXPECT_EQ(store.startSlot('b'), -1);
 }
 
 TEST_F(StoreTest, ShortInfoFileFillsOnlyWhatItHas) {
@@ -138,16 +137,16 @@ TEST_F(StoreTest, ShortInfoFileFillsOnlyWhatItHas) {
     other.setTitle("Jiný");
     dir.writeFile("t.nfo", std::string(other.bytes.data(), 10));  // count and 6 title bytes
     load();
-    EXPECT_EQ(store.dictInfo.title(), "Jiný");
-    EXPECT_EQ(store.dictInfo.direction(), "Aj->Cj");
+    EXPECT_EQ(store.dictInfo().title(), "Jiný");
+    EXPECT_EQ(store.dictInfo().direction(), "Aj->Cj");
 }
 
 TEST_F(StoreTest, UpperCaseFileNamesOpen) {
     writeRaw(dir, 1, "Aj->Cj", records({"ab"}));
     dir.writeFile("ANGCZE.NFO", dir.readFile("t.nfo"));
     dir.writeFile("ANGCZE.DT1", dir.readFile("t.dt1"));
-    store.fileNames = {"ANGCZE.nfo", "ANGCZE.dt1", "ANGCZE.dt2"};
-    EXPECT_EQ(store.loadDictionary(dir.path()), DictionaryStore::LoadResult::kLoaded);
+    EXPECT_EQ(store.loadDictionary(dir.path(), {"ANGCZE.nfo", "ANGCZE.dt1", "ANGCZE.dt2"}),
+              DictionaryStore::LoadResult::kLoaded);
     EXPECT_EQ(store.headword(0), "ab");
 }
 

@@ -20,8 +20,8 @@ class EntryLayoutTest : public ::testing::Test {
   protected:
     void load(const std::vector<testing::TestEntry>& entries) {
         testing::writeTestSet(dir_, "t", kTitleEnglishCzech, "Aj->\xC8j", "x", entries);
-        store_->fileNames = {"t.nfo", "t.dt1", "t.dt2"};
-        ASSERT_EQ(store_->loadDictionary(dir_.path()), DictionaryStore::LoadResult::kLoaded);
+        ASSERT_EQ(store_->loadDictionary(dir_.path(), {"t.nfo", "t.dt1", "t.dt2"}),
+                  DictionaryStore::LoadResult::kLoaded);
     }
     // A blank picture as clearing leaves it, then the entry of word.
     void layout(const std::string& word) {

@@ -46,8 +46,8 @@ class EntryReaderTest : public ::testing::Test {
         load();
     }
     void load() {
-        store_->fileNames = {"t.nfo", "t.dt1", "t.dt2"};
-        ASSERT_EQ(store_->loadDictionary(dir_.path()), DictionaryStore::LoadResult::kLoaded);
+        ASSERT_EQ(store_->loadDictionary(dir_.path(), {"t.nfo", "t.dt1", "t.dt2"}),
+                  DictionaryStore::LoadResult::kLoaded);
     }
     // Entry file from record texts, each scrambled and terminated.
     void writeRecords(const std::vector<std::string>& texts) {

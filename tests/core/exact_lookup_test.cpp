@@ -30,8 +30,8 @@ TEST(TranslateDecision, ExactThenStoredFormThenNotFound) {
                   {"hausen", {"bydlet"}},
                   {"London", {cp("Londýn")}}});
     DictionaryStore store;
-    store.fileNames = {"nemcze.nfo", "nemcze.dt1", "nemcze.dt2"};
-    ASSERT_EQ(store.loadDictionary(dir.path()), DictionaryStore::LoadResult::kLoaded);
+    ASSERT_EQ(store.loadDictionary(dir.path(), {"nemcze.nfo", "nemcze.dt1", "nemcze.dt2"}),
+              DictionaryStore::LoadResult::kLoaded);
 
     EXPECT_EQ(decideTranslate(store, "").action, TranslateAction::kNothing);
     EXPECT_EQ(decideTranslate(store, "h").action, TranslateAction::kListAll);
@@ -59,16 +59,17 @@ TEST(ExactLookup, IndexedLookupsEqualTheScanOnRandomTables) {
     };
     for (int round = 0; round < 40; ++round) {
         const uint32_t count = std::uniform_int_distribution<uint32_t>(0, 2000)(rng);
-        store.firstLetterIndex.fill(-1);
+        store.startIndexForTesting().fill(-1);
         for (uint32_t s = 0; s < count; ++s) {
             const std::string w = randomWord(3);
             store.setSlotForTesting(s, w);
-            addToStartIndex(store.firstLetterIndex, w, static_cast<int32_t>(s));
+            addToStartIndex(store.startIndexForTesting(), w, static_cast<int32_t>(s));
         }
-        store.headwordCount = count;
+        store.setHeadwordCountForTesting(count);
         // Some start slots point past the first headword of their key.
         for (int k = 0; k < 3; ++k) {
-            store.firstLetterIndex[static_cast<unsigned char>(alphabet[rng() % alphabet.size()])] =
+            store.startIndexForTesting()[static_cast<unsigned char>(
+                alphabet[rng() % alphabet.size()])] =
                 count == 0 ? -1 : static_cast<int32_t>(rng() % count);
         }
         for (int probe = 0; probe < 400; ++probe) {

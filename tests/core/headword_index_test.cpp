@@ -26,7 +26,7 @@ std::vector<uint32_t> found(const HeadwordIndex& index, const DictionaryStore& s
 // The plain scan the index must agree with: every equal slot, highest first.
 std::vector<uint32_t> scanned(const DictionaryStore& store, std::string_view word) {
     std::vector<uint32_t> out;
-    for (uint32_t s = store.headwordCount; s-- > 0 && out.size() < kMaxHomographs;) {
+    for (uint32_t s = store.headwordCount(); s-- > 0 && out.size() < kMaxHomographs;) {
         if (store.headword(s) == word) out.push_back(s);
     }
     return out;
@@ -36,7 +36,7 @@ struct StoreFixture {
     std::unique_ptr<DictionaryStore> store = std::make_unique<DictionaryStore>();
     void fill(const std::vector<std::string>& headwords) {
         for (uint32_t s = 0; s < headwords.size(); ++s) store->setSlotForTesting(s, headwords[s]);
-        store->headwordCount = static_cast<uint32_t>(headwords.size());
+        store->setHeadwordCountForTesting(static_cast<uint32_t>(headwords.size()));
     }
 };
 
@@ -73,7 +73,7 @@ TEST(HeadwordIndex, WordsLongerThanASlotAndSlotsPastTheCountNeverMatch) {
     StoreFixture f;
     const std::string full(kMaxHeadwordBytes, 'x');
     f.fill({full, "tail", "tail"});
-    f.store->headwordCount = 2;  // slot 2 is left over from a bigger dictionary
+    f.store->setHeadwordCountForTesting(2);  // slot 2 is left over from a bigger dictionary
     HeadwordIndex index;
     index.build(*f.store);
     EXPECT_EQ(found(index, *f.store, full), (std::vector<uint32_t>{0}));
@@ -90,21 +90,20 @@ TEST(HeadwordIndex, FollowsEveryLoadAndAFailedLoadThatEmptiesTheStore) {
                           {{"dog", {"pes"}}, {"dog", {"pes2"}}, {"cat", {"kočka"}}});
     DictionaryStore store;
     HeadwordIndex index;
-    store.fileNames = {"one.nfo", "one.dt1", "one.dt2"};
-    ASSERT_EQ(store.loadDictionary(dir.path()), DictionaryStore::LoadResult::kLoaded);
+    ASSERT_EQ(store.loadDictionary(dir.path(), {"one.nfo", "one.dt1", "one.dt2"}),
+              DictionaryStore::LoadResult::kLoaded);
     index.ensureBuilt(store);
     EXPECT_EQ(found(index, store, "dog"), (std::vector<uint32_t>{1}));
-
-    store.fileNames = {"two.nfo", "two.dt1", "two.dt2"};
-    ASSERT_EQ(store.loadDictionary(dir.path()), DictionaryStore::LoadResult::kLoaded);
+    ASSERT_EQ(store.loadDictionary(dir.path(), {"two.nfo", "two.dt1", "two.dt2"}),
+              DictionaryStore::LoadResult::kLoaded);
     index.ensureBuilt(store);
     EXPECT_EQ(found(index, store, "dog"), (std::vector<uint32_t>{1, 0}));
     EXPECT_EQ(found(index, store, "cat"), (std::vector<uint32_t>{2}));
 
     // Without its headword file a set loads empty; the old slots must not answer.
     std::remove(dir.file("one.dt1").c_str());
-    store.fileNames = {"one.nfo", "one.dt1", "one.dt2"};
-    ASSERT_EQ(store.loadDictionary(dir.path()), DictionaryStore::LoadResult::kNoHeadwordFile);
+    ASSERT_EQ(store.loadDictionary(dir.path(), {"one.nfo", "one.dt1", "one.dt2"}),
+              DictionaryStore::LoadResult::kNoHeadwordFile);
     index.ensureBuilt(store);
     EXPECT_TRUE(found(index, store, "dog").empty());
 }

@@ -74,8 +74,8 @@ class HostileFiles : public ::testing::Test {
   protected:
     void SetUp() override {
         testing::writeEnglishCzechSet(dir, "t");
-        store.fileNames = {"t.nfo", "t.dt1", "t.dt2"};
-        ASSERT_EQ(store.loadDictionary(dir.path()), DictionaryStore::LoadResult::kLoaded);
+        ASSERT_EQ(store.loadDictionary(dir.path(), {"t.nfo", "t.dt1", "t.dt2"}),
+                  DictionaryStore::LoadResult::kLoaded);
     }
     TempProgramDir dir;
     DictionaryStore store;
@@ -95,7 +95,7 @@ TEST_F(HostileFiles, DictionaryFilesThatAreNotFilesCountAsMissing) {
 
         replaceBy(i, dir.file("t.dt1"));
         EXPECT_EQ(store.loadDictionary(dir.path()), DictionaryStore::LoadResult::kNoHeadwordFile);
-        EXPECT_EQ(store.headwordCount, 0u);
+        EXPECT_EQ(store.headwordCount(), 0u);
     }
     // A headword file larger than any real one (sparse: it takes no disk).
     fs::remove_all(dir.file("t.dt1"));

@@ -25,12 +25,12 @@ class PrefixSearchTest : public ::testing::Test {
         std::vector<testing::TestEntry> entries;
         for (const auto& h : headwords) entries.push_back({h, {"x"}});
         testing::writeTestSet(dir_, "t", "Slovnik", direction, "x", entries);
-        store_->fileNames = {"t.nfo", "t.dt1", "t.dt2"};
-        ASSERT_EQ(store_->loadDictionary(dir_.path()), DictionaryStore::LoadResult::kLoaded);
+        ASSERT_EQ(store_->loadDictionary(dir_.path(), {"t.nfo", "t.dt1", "t.dt2"}),
+                  DictionaryStore::LoadResult::kLoaded);
     }
     // Every first letter starts its scan at slot 0.
     void scanFromZero() {
-        for (int b = 0; b < 256; ++b) store_->firstLetterIndex[b] = 0;
+        for (int b = 0; b < 256; ++b) store_->startIndexForTesting()[b] = 0;
     }
     std::vector<std::string> rows() const {
         std::vector<std::string> out;
@@ -82,22 +82,22 @@ TEST_F(PrefixSearchTest, BelowTheThresholdOnlyEmptiesTheList) {
     loadSet({"ab", "ac", "b"}, "Aj->\xC8j");
     scanFromZero();
     ASSERT_TRUE(run("ab"));
-    EXPECT_EQ(search_->matchCount, 1u);
-    EXPECT_EQ(search_->foundSlot, 0);
+    EXPECT_EQ(search_->matchCount(), 1u);
+    EXPECT_EQ(search_->foundSlot(), 0);
 
     EXPECT_FALSE(run("B", 1));
     EXPECT_EQ(word_.view(), "b");
     EXPECT_EQ(search_->listRows(), 0u);
-    EXPECT_EQ(search_->matchCount, 1u);
-    EXPECT_EQ(search_->foundSlot, 0);
+    EXPECT_EQ(search_->matchCount(), 1u);
+    EXPECT_EQ(search_->foundSlot(), 0);
     EXPECT_EQ(search_->countLine(), "ab: 1 slovo");
 
     // Threshold 0 lists a single letter; -1 even an empty word.
     ASSERT_TRUE(run("B", 0));
     EXPECT_EQ(rows(), std::vector<std::string>{"b"});
-    EXPECT_EQ(search_->foundSlot, 2);
+    EXPECT_EQ(search_->foundSlot(), 2);
     ASSERT_TRUE(run("", -1));
-    EXPECT_EQ(search_->matchCount, 3u);
+    EXPECT_EQ(search_->matchCount(), 3u);
 }
 
 TEST_F(PrefixSearchTest, ScansFromTheStartSlotToTheEnd) {
@@ -108,11 +108,11 @@ TEST_F(PrefixSearchTest, ScansFromTheStartSlotToTheEnd) {
     ASSERT_TRUE(run("ab"));
     // "abbey" lies before the start slot of a; "About" after a gap is listed.
     EXPECT_EQ(rows(), (std::vector<std::string>{"about", "About", "ab"}));
-    EXPECT_EQ(search_->foundSlot, 2);
+    EXPECT_EQ(search_->foundSlot(), 2);
     // No slot has the key byte q: nothing is scanned.
     ASSERT_TRUE(run("qa"));
-    EXPECT_EQ(search_->matchCount, 0u);
-    EXPECT_EQ(search_->foundSlot, -1);
+    EXPECT_EQ(search_->matchCount(), 0u);
+    EXPECT_EQ(search_->foundSlot(), -1);
     EXPECT_EQ(search_->countLine(), "qa: 0 slov");
 }
 
@@ -121,9 +121,9 @@ TEST_F(PrefixSearchTest, LongerThanAnyHeadwordMatchesNothing) {
     loadSet({longest}, "Aj->\xC8j");
     scanFromZero();
     ASSERT_TRUE(run(longest));
-    EXPECT_EQ(search_->matchCount, 1u);
+    EXPECT_EQ(search_->matchCount(), 1u);
     ASSERT_TRUE(run(longest + "a"));
-    EXPECT_EQ(search_->matchCount, 0u);
+    EXPECT_EQ(search_->matchCount(), 0u);
 }
 
 TEST_F(PrefixSearchTest, JoinsGermanPairsOnlyInGermanCzech) {
@@ -160,8 +160,8 @@ TEST_F(PrefixSearchTest, JoinsGermanPairsOnlyInGermanCzech) {
         scanFromZero();
         ASSERT_TRUE(run(c.headwords[0].substr(0, 2))) << c.name;
         EXPECT_EQ(rows(), c.rows) << c.name;
-        EXPECT_EQ(search_->matchCount, c.rows.size()) << c.name;
-        EXPECT_EQ(search_->foundSlot, c.foundSlot) << c.name;
+        EXPECT_EQ(search_->matchCount(), c.rows.size()) << c.name;
+        EXPECT_EQ(search_->foundSlot(), c.foundSlot) << c.name;
     }
 }
 
@@ -174,11 +174,11 @@ TEST_F(PrefixSearchTest, ExactAndFoldedLookups) {
     EXPECT_EQ(findExactSlot(*store_, "London"), 1);
     // The folded lookup takes the first slot from the start slot.
     EXPECT_EQ(findFoldedSlot(*store_, "london"), 1);
-    store_->firstLetterIndex['l'] = 2;
+    store_->startIndexForTesting()['l'] = 2;
     EXPECT_EQ(findFoldedSlot(*store_, "london"), 4);
     EXPECT_EQ(findFoldedSlot(*store_, "londo"), -1);
     EXPECT_EQ(findFoldedSlot(*store_, ""), -1);
-    store_->firstLetterIndex['l'] = -1;
+    store_->startIndexForTesting()['l'] = -1;
     EXPECT_EQ(findExactSlot(*store_, "london"), -1);
 }
 

@@ -35,8 +35,9 @@ class BundledSuggestions : public ::testing::TestWithParam<Case> {
         if (!std::filesystem::exists(std::string(LEXAVO_PROGRAM_DIR) + "/" + stem + ".dt1")) {
             return {"(set not built)"};
         }
-        store.fileNames = {stem + ".nfo", stem + ".dt1", stem + ".dt2"};
-        EXPECT_EQ(store.loadDictionary(LEXAVO_PROGRAM_DIR), DictionaryStore::LoadResult::kLoaded);
+        EXPECT_EQ(
+            store.loadDictionary(LEXAVO_PROGRAM_DIR, {stem + ".nfo", stem + ".dt1", stem + ".dt2"}),
+            DictionaryStore::LoadResult::kLoaded);
         const std::string typed = utf8ToCp1250(c.typed);
         const TranslateDecision decision = decideTranslate(store, foldAscii(typed), forms_);
         std::vector<std::string> out;

@@ -26,8 +26,8 @@ class Translation {
     Translation(const std::string& title, const std::string& direction,
                 const std::vector<TestEntry>& entries) {
         testing::writeTestSet(dir, "dict", title, direction, "w", entries);
-        store->fileNames = {"dict.nfo", "dict.dt1", "dict.dt2"};
-        if (store->loadDictionary(dir.path()) != DictionaryStore::LoadResult::kLoaded) {
+        if (store->loadDictionary(dir.path(), {"dict.nfo", "dict.dt1", "dict.dt2"}) !=
+            DictionaryStore::LoadResult::kLoaded) {
             ADD_FAILURE() << "dictionary did not load";
         }
     }
@@ -259,8 +259,8 @@ TEST(TextTranslator, FastPathEqualsReferenceOnRandomDictionariesAndTexts) {
         TempProgramDir dir;
         testing::writeTestSet(dir, "rnd", kind.first, kind.second, "w", entries);
         auto store = std::make_unique<DictionaryStore>();
-        store->fileNames = {"rnd.nfo", "rnd.dt1", "rnd.dt2"};
-        ASSERT_EQ(store->loadDictionary(dir.path()), DictionaryStore::LoadResult::kLoaded);
+        ASSERT_EQ(store->loadDictionary(dir.path(), {"rnd.nfo", "rnd.dt1", "rnd.dt2"}),
+                  DictionaryStore::LoadResult::kLoaded);
         auto reader = std::make_unique<EntryReader>();
         auto translator = std::make_unique<TextTranslator>(40 + upTo(60), 2 + upTo(100));
         for (int text = 0; text < 8; ++text) {

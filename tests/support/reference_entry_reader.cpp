@@ -14,11 +14,11 @@ constexpr unsigned char kTerminator = static_cast<unsigned char>(kRecordTerminat
 void findHomographsByScan(const DictionaryStore& store, std::string_view word,
                           HomographSlots& out) {
     out.count = 0;
-    if (word.size() > kMaxHeadwordBytes || store.headwordCount == 0) return;
-    for (uint32_t s = store.headwordCount; s-- > 0;) {
+    if (word.size() > kMaxHeadwordBytes || store.headwordCount() == 0) return;
+    for (uint32_t s = store.headwordCount(); s-- > 0;) {
         const char* h = store.slot(s);
         if (std::memcmp(h, word.data(), word.size()) != 0 || h[word.size()] != 0) continue;
-        out.records[out.count++] = entryRecordOfSlot(store.dictInfo.title(), s);
+        out.records[out.count++] = entryRecordOfSlot(store.dictInfo().title(), s);
         if (out.count == static_cast<int32_t>(kMaxHomographs)) return;
     }
 }
@@ -51,7 +51,7 @@ CollectStatus collectEntryMeaningsReference(const DictionaryStore& store,
     if (homographs.count == 0) return CollectStatus::kOk;
     char buffer[kEntryRecordBytes];
     for (int32_t h = 0; h < homographs.count; ++h) {
-        std::FILE* f = openInDir(programDir, store.fileNames.dt2);
+        std::FILE* f = openInDir(programDir, store.fileNames().dt2);
         if (f == nullptr) {
             entryMeanings.clear();
             return CollectStatus::kEntryFileMissing;

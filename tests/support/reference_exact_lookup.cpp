@@ -13,7 +13,7 @@ int32_t scanFromStartSlot(const DictionaryStore& store, std::string_view word, E
     if (word.empty() || word.size() > kMaxHeadwordBytes) return -1;
     const int32_t start = store.startSlot(static_cast<unsigned char>(word[0]));
     if (start < 0) return -1;
-    for (uint32_t s = static_cast<uint32_t>(start); s < store.headwordCount; ++s) {
+    for (uint32_t s = static_cast<uint32_t>(start); s < store.headwordCount(); ++s) {
         const char* h = store.slot(s);
         if (h[word.size()] == 0 && equal(h)) return static_cast<int32_t>(s);
     }

@@ -37,7 +37,7 @@ class BundledSetsTest : public QObject {
         const char* words[] = {"house", "dům", "dům", "haus"};
         for (int i = 0; i < 4; ++i) {
             f.ui().ComboBoxSlovnik->setCurrentIndex(i);
-            f.window().ComboBoxSlovnikChange();
+            f.window().chooser().ComboBoxSlovnikChange();
             f.ui().editSlovo->setText(q(words[i]));
             QVERIFY2(!f.ui().panelNalezeno->text().endsWith(QStringLiteral(": 0 slov")),
                      qPrintable(f.ui().panelNalezeno->text()));

@@ -159,12 +159,12 @@ void DictionaryPageTest::germanPairsShowOneRow() {
                   {"Hund", {"pes"}}});
     f.start();
     f.ui().ComboBoxSlovnik->setCurrentText(fromCp1250(kTitleGermanCzech));
-    f.window().ComboBoxSlovnikChange();
+    f.window().chooser().ComboBoxSlovnikChange();
     QVERIFY(f.ui().panelNalezeno->text().startsWith(q("a: ")));
     typeWord(f, q("ha"));
     QCOMPARE(listRows(f), QStringList{q("Haus das")});
     QCOMPARE(f.ui().panelNalezeno->text(), q("ha: 1 slovo"));
-    QCOMPARE(f.state().prefixSearch.foundSlot, 5);
+    QCOMPARE(f.state().prefixSearch.foundSlot(), 5);
     typeWord(f, q("ba"));
     QCOMPARE(listRows(f), QStringList{q("Bank")});
     // The article first: both rows stay.
@@ -198,7 +198,7 @@ void DictionaryPageTest::enterShowsTheEntryAndWritesTheHistory() {
     QCOMPARE(listRows(f), QStringList{q("house")});
     QCOMPARE(f.state().entryCanvas.canvasHeight, 90);
     QCOMPARE(f.state().inputWord.view(), std::string_view("House"));
-    QCOMPARE(f.state().prefixSearch.foundSlot, 9);
+    QCOMPARE(f.state().prefixSearch.foundSlot(), 9);
     QCOMPARE(f.ui().pageControlHledane->currentWidget(), f.ui().tabHledaneDnes);
     QCOMPARE(historyLines(f), houseHistoryBlock());
     // The focus stays in the word field, nothing selected after Enter.
@@ -227,7 +227,7 @@ void DictionaryPageTest::enterWithoutMatchDrawsTheMessage() {
     QTest::keyClick(f.ui().editSlovo, Qt::Key_Return);
     QCOMPARE(f.ui().editSlovo->text(), q("xq"));
     QCOMPARE(f.state().entryCanvas.canvasHeight, 40);
-    QCOMPARE(f.state().prefixSearch.foundSlot, -1);
+    QCOMPARE(f.state().prefixSearch.foundSlot(), -1);
     QVERIFY(historyLines(f).isEmpty());
     // "hous" begins a headword but equals none.
     typeWord(f, q("hous"));
@@ -245,7 +245,7 @@ void DictionaryPageTest::emptyFieldDoesNothing() {
     QCOMPARE(f.state().entryCanvas.canvasHeight, 70);
     f.ui().editSlovo->clear();
     f.ui().btnPrelozit->setFocus();
-    f.window().btnPrelozitClick();
+    f.window().dictionaryPage().btnPrelozitClick();
     QCOMPARE(f.state().entryCanvas.canvasHeight, 70);
     QVERIFY(f.ui().btnPrelozit->hasFocus());
     QCOMPARE(historyLines(f).size(), 4);
@@ -286,7 +286,7 @@ void DictionaryPageTest::inflectedWordShowsItsBaseForm() {
     QCOMPARE(f.ui().editSlovo->text(), q("house"));
     QCOMPARE(listRows(f), QStringList{q("house")});
     QCOMPARE(currentRow(f), 0);
-    QCOMPARE(f.state().prefixSearch.foundSlot, 9);
+    QCOMPARE(f.state().prefixSearch.foundSlot(), 9);
     QCOMPARE(f.state().entryCanvas.canvasHeight, 90);
     QCOMPARE(historyLines(f), houseHistoryBlock());
     QVERIFY(f.ui().editSlovo->hasFocus());
@@ -299,7 +299,7 @@ void DictionaryPageTest::inflectedWordShowsItsBaseForm() {
     typeWord(f, q("housez"));
     QTest::keyClick(f.ui().editSlovo, Qt::Key_Return);
     QCOMPARE(f.state().entryCanvas.canvasHeight, 40);
-    QCOMPARE(f.state().prefixSearch.foundSlot, -1);
+    QCOMPARE(f.state().prefixSearch.foundSlot(), -1);
     QCOMPARE(historyLines(f).size(), 9);
 }
 

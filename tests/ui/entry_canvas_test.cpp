@@ -77,7 +77,7 @@ void EntryCanvasTest::init() {
 void EntryCanvasTest::clearedPictureIsWhite() {
     lookUp(q("dom3"));
     QCOMPARE(canvas().canvasHeight, 110);
-    f_->window().clearEntryCanvas();
+    f_->window().dictionaryPage().entryPane().clear();
     QCOMPARE(canvas().canvasWidth, 800);
     QCOMPARE(canvas().canvasHeight, 20);
     QCOMPARE(canvas().nextLineY, 5);

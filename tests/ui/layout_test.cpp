@@ -132,7 +132,7 @@ class LayoutTest : public QObject {
     void historyTabCaptionsFitTheDefaultWindow() {
         TfrmMain& w = f_->window();
         w.resize(567, 350);
-        w.btnRezimyHledaneClick();
+        w.shell().btnRezimyHledaneClick();
         QTest::qWait(100);
         QTabWidget* tabs = f_->ui().pageControlHledane;
         QTabBar* bar = tabs->tabBar();

@@ -63,7 +63,7 @@ void SearchHistoryTest::savesTheLinesWithCrLfInCodePage1250() {
 void SearchHistoryTest::ruleLinesStayWholeInANarrowWindow() {
     lookUp(q("house"));
     f_->window().resize(320, 300);
-    f_->window().btnRezimyHledaneClick();
+    f_->window().shell().btnRezimyHledaneClick();
     QPlainTextEdit* memo = f_->ui().editHledaneDnes;
     // Narrower than the rule line (the window scrolls what does not fit into it).
     const int rule = memo->fontMetrics().horizontalAdvance(QString(58, QLatin1Char('=')));

@@ -68,11 +68,11 @@ class ShellTest : public QObject {
         ui.mnuFast->trigger();  // on the dictionary page: hides the bar
         QVERIFY(!ui.mnuFast->isChecked());
         QVERIFY(!ui.toolBarFast->isVisible());
-        f.window().btnRezimyPoznamkyClick();
-        f.window().btnRezimySlovnikClick();
+        f.window().shell().btnRezimyPoznamkyClick();
+        f.window().shell().btnRezimySlovnikClick();
         QVERIFY(ui.toolBarFast->isVisible());  // the page shows it again ...
         QVERIFY(!ui.mnuFast->isChecked());     // ... and the check stays off
-        f.window().btnRezimyHledaneClick();
+        f.window().shell().btnRezimyHledaneClick();
         ui.mnuFast->trigger();  // elsewhere the option does nothing
         QVERIFY(!ui.mnuFast->isChecked());
         QVERIFY(!ui.toolBarFast->isVisible());
@@ -117,11 +117,11 @@ class ShellTest : public QObject {
         WindowFixture f;
         f.start();
         Ui::TfrmMain& ui = f.ui();
-        f.window().btnRezimyHledaneClick();
+        f.window().shell().btnRezimyHledaneClick();
         QVERIFY(ui.btnRezimyHledane->isChecked());
         QVERIFY(!ui.btnRezimySlovnik->isChecked());
         QVERIFY(ui.mnuHledane2->isChecked() && !ui.mnuSlovnik2->isChecked());
-        f.window().Uivatelskslovnk1Click();
+        f.window().shell().Uivatelskslovnk1Click();
         QCOMPARE(ui.gotebookPlocha->currentWidget(), ui.pageUzivSlovnik);
         QVERIFY(ui.btnRezimySlovnik->isChecked());
         for (QAction* a : {ui.mnuSlovnik2, ui.mnuPrekladac2, ui.mnuPoznamky2, ui.mnuHledane2}) {
@@ -182,7 +182,7 @@ class ShellTest : public QObject {
         edit->clear();
         f.ui().btnSymbol2->click();
         QCOMPARE(edit->text(), q("ä"));
-        f.window().btnRezimyPoznamkyClick();
+        f.window().shell().btnRezimyPoznamkyClick();
         f.ui().Pehlasovano1->trigger();
         QTest::keyClick(&f.window(), Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(edit->text(), q("ä"));  // nothing on the other pages
@@ -331,7 +331,7 @@ class ShellTest : public QObject {
         // page 0, no title, all panels 0 from the zero rest of the record
         QCOMPARE(f.ui().gotebookPlocha->currentWidget(), f.ui().pageSlovnik);
         QVERIFY(!f.ui().panelImg->isVisible() && !f.ui().panelInfo->isVisible());
-        QCOMPARE(f.state().store.headwordCount, 0u);
+        QCOMPARE(f.state().store.headwordCount(), 0u);
     }
 
     void closeBoxStoresTheRecord() {
@@ -347,7 +347,7 @@ class ShellTest : public QObject {
         f.window().resize(620, 410);
         const QRect outer = f.window().frameGeometry();
         QVERIFY(outer.size() != QSize(620, 410));
-        f.window().btnRezimyPoznamkyClick();  // hides the quick-command bar
+        f.window().shell().btnRezimyPoznamkyClick();  // hides the quick-command bar
         f.ui().mnuLogo->trigger();
         QVERIFY(closeByCloseBox(f.window()));
         const ConfigRecord r = readRecord(*dirp);

@@ -63,17 +63,17 @@ class StartupTest : public QObject {
         WindowFixture f;
         writeThreeSets(f.dir());
         f.start();
-        f.window().Pedchozslovnk1Click();  // already first: nothing happens
+        f.window().chooser().Pedchozslovnk1Click();  // already first: nothing happens
         QCOMPARE(f.ui().ComboBoxSlovnik->currentIndex(), 0);
-        f.window().Dalslovnk1Click();
+        f.window().chooser().Dalslovnk1Click();
         QCOMPARE(f.window().windowTitle(), q("[Čj->Aj] Lexavo 6  (www.lexavo.example)"));
         QCOMPARE(f.state().store.headword(1), std::string_view("abbb"));
-        f.window().Dalslovnk1Click();
+        f.window().chooser().Dalslovnk1Click();
         QCOMPARE(f.ui().labelSlovo->text(), q("  Německé slovo:  "));
-        f.window().Dalslovnk1Click();  // last: no wrap-around
+        f.window().chooser().Dalslovnk1Click();  // last: no wrap-around
         QCOMPARE(f.ui().ComboBoxSlovnik->currentIndex(), 2);
         QCOMPARE(f.state().store.headword(1), std::string_view("aaaa"));
-        f.window().Pedchozslovnk1Click();
+        f.window().chooser().Pedchozslovnk1Click();
         QCOMPARE(f.state().store.headword(1), std::string_view("abbb"));
     }
 
@@ -82,7 +82,7 @@ class StartupTest : public QObject {
         writeThreeSets(f.dir());
         f.start();
         f.ui().editSlovo->setText(QStringLiteral("xyz"));
-        f.window().Dalslovnk1Click();
+        f.window().chooser().Dalslovnk1Click();
         QCOMPARE(f.ui().editSlovo->text(), QString());
     }
 
@@ -94,7 +94,7 @@ class StartupTest : public QObject {
         QCOMPARE(f.ui().ComboBoxSlovnik->count(), 2);
         QCOMPARE(f.state().store.headword(1), std::string_view("afirst"));
         f.ui().ComboBoxSlovnik->setCurrentIndex(1);
-        f.window().ComboBoxSlovnikChange();
+        f.window().chooser().ComboBoxSlovnikChange();
         QCOMPARE(f.state().store.headword(1), std::string_view("afirst"));
     }
 
@@ -133,13 +133,13 @@ class StartupTest : public QObject {
         writeNamedSet(f.dir(), "nem", "Německo-český slovník", "Nj->Čj", "  Německé slovo:  ");
         writeNamedSet(f.dir(), "cze", "Česko-anglický slovník", "Čj->Aj", "  České slovo:  ");
         f.start();  // no lexavo.ini: wants "Anglicko-český slovník", which is not installed
-        QCOMPARE(f.state().store.headwordCount, 0u);
+        QCOMPARE(f.state().store.headwordCount(), 0u);
         QCOMPARE(f.window().windowTitle(), q("[Aj->Čj] Lexavo 6  (www.lexavo.example)"));
         QCOMPARE(f.ui().labelSlovo->text(), q("  Anglické slovo:  "));
         // The chooser shows the title of the last dictionary read ("nem.nfo").
         QCOMPARE(f.ui().ComboBoxSlovnik->currentText(), q("Německo-český slovník"));
         f.ui().ComboBoxSlovnik->setCurrentIndex(0);
-        f.window().ComboBoxSlovnikChange();
+        f.window().chooser().ComboBoxSlovnikChange();
         QCOMPARE(f.state().store.headword(1), std::string_view("acze"));
     }
 
@@ -148,9 +148,9 @@ class StartupTest : public QObject {
         f.start();
         QCOMPARE(f.ui().ComboBoxSlovnik->count(), 0);
         QCOMPARE(f.ui().ComboBoxSlovnik->currentText(), q("Název slovníku"));
-        f.window().Dalslovnk1Click();
-        f.window().Pedchozslovnk1Click();
-        QCOMPARE(f.state().store.headwordCount, 0u);
+        f.window().chooser().Dalslovnk1Click();
+        f.window().chooser().Pedchozslovnk1Click();
+        QCOMPARE(f.state().store.headwordCount(), 0u);
     }
 };
 

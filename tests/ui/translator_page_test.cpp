@@ -152,11 +152,11 @@ class TranslatorPageTest : public QObject {
         QFETCH(QString, expected);
         QFETCH(QString, dictionary);
         start();
-        if (language == 0) f->window().mnuDoAngClick();
-        if (language == 1) f->window().mnuDoNemClick();
+        if (language == 0) f->window().translatorPage().mnuDoAngClick();
+        if (language == 1) f->window().translatorPage().mnuDoNemClick();
         // Start from a dictionary other than the wanted one.
-        f->window().openDictionaryByTitle(kTitleCzechEnglish);
-        if (language == -1) f->window().openDictionaryByTitle(kTitleEnglishCzech);
+        f->window().chooser().openByTitle(kTitleCzechEnglish);
+        if (language == -1) f->window().chooser().openByTitle(kTitleEnglishCzech);
         QPlainTextEdit* from = fromCzech ? ui().editCeskyText : ui().editAnglickyText;
         QPlainTextEdit* to = fromCzech ? ui().editAnglickyText : ui().editCeskyText;
         ui().PageControlPreklad->setCurrentWidget(fromCzech ? ui().tabCeskyText
@@ -172,13 +172,13 @@ class TranslatorPageTest : public QObject {
                  fromCzech ? ui().tabAnglickyText : ui().tabCeskyText);
         QCOMPARE(chooser(), dictionary);
         QVERIFY(!preklad->isVisible());
-        QVERIFY(!preklad->Timer1->isActive());
+        QVERIFY(!preklad->timerActive());
     }
 
     void translatingTheResultBackUsesTheOppositeDirection() {
         start();
-        f->window().mnuDoAngClick();
-        f->window().btnRezimyPrekladacClick();
+        f->window().translatorPage().mnuDoAngClick();
+        f->window().shell().btnRezimyPrekladacClick();
         ui().editCeskyText->setPlainText(q("Ahoj, pes je a kočka."));
         QTest::mouseClick(ui().btnPreklad, Qt::LeftButton);
         QCOMPARE(ui().editAnglickyText->toPlainText(), q("hello, dog is and cat."));
@@ -199,7 +199,7 @@ class TranslatorPageTest : public QObject {
         QCOMPARE(ui().gotebookPlocha->currentWidget(), ui().pageSlovnik);
         ui().editSlovo->setText(q("hou"));
         ui().editCeskyText->setPlainText(q("pes je"));
-        f->window().mnuDoAngClick();
+        f->window().translatorPage().mnuDoAngClick();
         press(Qt::Key_F8);
         QCOMPARE(ui().editAnglickyText->toPlainText(), q("dog is"));
         QCOMPARE(ui().PageControlPreklad->currentWidget(), ui().tabAnglickyText);
@@ -234,7 +234,7 @@ class TranslatorPageTest : public QObject {
         press(Qt::Key_F4, Qt::ControlModifier);
         QCOMPARE(ui().comboBoxJazyk->currentIndex(), -1);
         QVERIFY(ui().mnuDoAng->isChecked());
-        f->window().mnuDoNemClick();
+        f->window().translatorPage().mnuDoNemClick();
         QCOMPARE(ui().comboBoxJazyk->currentIndex(), 1);
         QCOMPARE(ui().PageControlPreklad->tabText(first), q("Německý text"));
         QVERIFY(!ui().mnuDoAng->isChecked());
@@ -248,7 +248,7 @@ class TranslatorPageTest : public QObject {
 
     void missingEntryFileIsReportedOncePerTranslation() {
         start();
-        f->window().mnuDoAngClick();
+        f->window().translatorPage().mnuDoAngClick();
         ui().PageControlPreklad->setCurrentWidget(ui().tabAnglickyText);
         ui().editAnglickyText->setPlainText(q("dog and Prague, hello house"));
         QVERIFY(std::remove(f->dir().file("angcze.dt2").c_str()) == 0);
@@ -283,7 +283,7 @@ class TranslatorPageTest : public QObject {
             ++runs;
             preklad->accept();
         });
-        QVERIFY(!preklad->Timer1->isActive());
+        QVERIFY(!preklad->timerActive());
         preklad->exec();
         QCOMPARE(runs, 1);
         preklad->exec();

@@ -45,17 +45,18 @@ struct Compiled {
 bool verifyWrittenSet(const SetOptions& options, const std::vector<std::string>& slots,
                       const SetRules& rules, std::string& error) {
     DictionaryStore store;
-    store.fileNames = {options.stem + ".nfo", options.stem + ".dt1", options.stem + ".dt2"};
-    if (store.loadDictionary(options.outputDir) != DictionaryStore::LoadResult::kLoaded) {
+    if (store.loadDictionary(options.outputDir, {options.stem + ".nfo", options.stem + ".dt1",
+                                                 options.stem + ".dt2"}) !=
+        DictionaryStore::LoadResult::kLoaded) {
         error = "the written set does not load";
         return false;
     }
-    if (store.headwordCount != slots.size()) {
-        error = "the loader read " + std::to_string(store.headwordCount) + " headwords, not " +
+    if (store.headwordCount() != slots.size()) {
+        error = "the loader read " + std::to_string(store.headwordCount()) + " headwords, not " +
                 std::to_string(slots.size());
         return false;
     }
-    for (uint32_t s = 0; s < store.headwordCount; ++s) {
+    for (uint32_t s = 0; s < store.headwordCount(); ++s) {
         if (store.headword(s) != slots[s]) {
             error = "slot " + std::to_string(s) + " loads differently";
             return false;
@@ -158,20 +159,30 @@ std::vector<std::string> buildRecord(const Headword& h, const SetRules& rules, R
     return record;
 }
 
-bool compileSet(const Lexicon& lexicon, const SetOptions& options, Report& report,
-                std::string& error) {
-    const std::string titleCp = utf8ToCp1250(options.title);
-    const SetRules rules = rulesFor(titleCp, utf8ToCp1250(options.direction));
-    report.title = options.title + " (" + options.stem + ")";
-    if (options.stem.empty() || options.stem.size() > 8) {
-        error = "the stem must have 1 to 8 characters";
-        return false;
-    }
+namespace {
 
-    // Headwords in code page 1250; texts that become equal are merged.
-    std::vector<Compiled> compiled;
+// The compiled headwords in source order, with the index of each code page 1250 text.
+struct CompiledSet {
+    std::vector<Compiled> entries;
     std::unordered_map<std::string, size_t> byHeadword;
-    std::vector<const Headword*> sources;
+};
+
+// A German noun's form with its article ("Haus das"), from its first sense with a
+// gender; empty when it has none or the form is too long.
+std::string articleFormOf(const Headword& h, const std::string& head, Report& report) {
+    for (const Sense& s : h.senses) {
+        if (s.gender == Gender::kNone) continue;
+        const std::string form = germanArticleForm(head, articleFor(s.gender));
+        if (form.size() <= kMaxHeadwordBytes) return form;
+        report.count("article forms left out: longer than 21 bytes", h.text);
+        return {};
+    }
+    return {};
+}
+
+// Headwords in code page 1250; texts that become equal are merged.
+CompiledSet compileHeadwords(const Lexicon& lexicon, const SetRules& rules, Report& report) {
+    CompiledSet set;
     for (const Headword& h : lexicon.headwords()) {
         std::string head;
         const FitResult fit = fitHeadword(h.text, head);
@@ -179,7 +190,7 @@ bool compileSet(const Lexicon& lexicon, const SetOptions& options, Report& repor
             report.count(fitReason(fit, true), h.text);
             continue;
         }
-        auto [it, inserted] = byHeadword.try_emplace(head, compiled.size());
+        auto [it, inserted] = set.byHeadword.try_emplace(head, set.entries.size());
         if (!inserted) {
             report.count("headwords merged: equal after normalizing blanks", h.text);
             continue;
@@ -187,47 +198,43 @@ bool compileSet(const Lexicon& lexicon, const SetOptions& options, Report& repor
         std::vector<std::string> record = buildRecord(h, rules, report);
         if (record.empty()) {
             report.count("headwords dropped: no meaning left", h.text);
-            byHeadword.erase(it);
+            set.byHeadword.erase(it);
             continue;
         }
         Compiled c{head, std::move(record), {}};
-        if (rules.germanHeadwords && isGermanNoun(head)) {
-            for (const Sense& s : h.senses) {
-                if (s.gender == Gender::kNone) continue;
-                const std::string form = germanArticleForm(head, articleFor(s.gender));
-                if (form.size() <= kMaxHeadwordBytes) {
-                    c.articleForm = form;
-                } else {
-                    report.count("article forms left out: longer than 21 bytes", h.text);
-                }
-                break;
-            }
-        }
-        compiled.push_back(std::move(c));
+        if (rules.germanHeadwords && isGermanNoun(head))
+            c.articleForm = articleFormOf(h, head, report);
+        set.entries.push_back(std::move(c));
     }
+    return set;
+}
 
-    // Capacity: the headwords with the fewest meanings give way first.
+// Capacity: the headwords with the fewest meanings give way first.
+void fitSlots(std::vector<Compiled>& compiled, Report& report) {
     size_t slotsNeeded = 0;
     for (const Compiled& c : compiled) slotsNeeded += c.articleForm.empty() ? 1 : 2;
-    if (slotsNeeded > kHeadwordSlots) {
-        std::stable_sort(compiled.begin(), compiled.end(), [](const auto& a, const auto& b) {
-            return a.record.size() > b.record.size();
-        });
-        while (slotsNeeded > kHeadwordSlots) {
-            slotsNeeded -= compiled.back().articleForm.empty() ? 1 : 2;
-            report.count("headwords dropped: over 400,000 slots",
-                         cp1250ToUtf8(compiled.back().headword));
-            compiled.pop_back();
-        }
+    if (slotsNeeded <= kHeadwordSlots) return;
+    std::stable_sort(compiled.begin(), compiled.end(), [](const auto& a, const auto& b) {
+        return a.record.size() > b.record.size();
+    });
+    while (slotsNeeded > kHeadwordSlots) {
+        slotsNeeded -= compiled.back().articleForm.empty() ? 1 : 2;
+        report.count("headwords dropped: over 400,000 slots",
+                     cp1250ToUtf8(compiled.back().headword));
+        compiled.pop_back();
     }
+}
 
-    // Collation order, then reachability.
+// Collation order, then reachability: a letter headword is added where a first letter
+// has no start slot and the set names a word for letters.
+bool arrange(CompiledSet& set, const SetOptions& options, const SetRules& rules, Report& report,
+             std::vector<Unit>& units, std::string& error) {
+    std::vector<Compiled>& compiled = set.entries;
     std::vector<std::string> utf8;
     utf8.reserve(compiled.size());
     for (const Compiled& c : compiled) utf8.push_back(cp1250ToUtf8(c.headword));
     std::vector<size_t> order;
     if (!collationOrder(utf8, options.locale, order, error)) return false;
-    std::vector<Unit> units;
     units.reserve(order.size());
     for (size_t i : order) {
         const Compiled& c = compiled[i];
@@ -235,12 +242,13 @@ bool compileSet(const Lexicon& lexicon, const SetOptions& options, Report& repor
     }
     auto makeLetter = [&](unsigned char letter, Unit& made) {
         const std::string head(1, static_cast<char>(letter));
-        if (options.letterWord.empty() || byHeadword.count(head) || isForbiddenTextByte(letter) ||
+        if (options.letterWord.empty() || set.byHeadword.count(head) ||
+            isForbiddenTextByte(letter) ||
             !u_isalpha(static_cast<UChar32>(cp1250ToUnicode(letter)))) {
             return false;
         }
         const std::string meaning = utf8ToCp1250(options.letterWord) + " " + head;
-        byHeadword.emplace(head, compiled.size());
+        set.byHeadword.emplace(head, compiled.size());
         made = Unit{head, 1, compiled.size()};
         compiled.push_back(Compiled{head, {meaning}, {}});
         report.count("letter headwords added as start slots", cp1250ToUtf8(head));
@@ -252,11 +260,29 @@ bool compileSet(const Lexicon& lexicon, const SetOptions& options, Report& repor
         report.count("headwords dropped: unreachable (no start slot for the first letter)",
                      cp1250ToUtf8(u.head));
     }
+    return true;
+}
+
+}  // namespace
+
+bool compileSet(const Lexicon& lexicon, const SetOptions& options, Report& report,
+                std::string& error) {
+    const std::string titleCp = utf8ToCp1250(options.title);
+    const SetRules rules = rulesFor(titleCp, utf8ToCp1250(options.direction));
+    report.title = options.title + " (" + options.stem + ")";
+    if (options.stem.empty() || options.stem.size() > 8) {
+        error = "the stem must have 1 to 8 characters";
+        return false;
+    }
+    CompiledSet set = compileHeadwords(lexicon, rules, report);
+    fitSlots(set.entries, report);
+    std::vector<Unit> units;
+    if (!arrange(set, options, rules, report, units, error)) return false;
 
     std::vector<std::string> slots;
     std::vector<std::vector<std::string>> records;
     for (const Unit& u : units) {
-        const Compiled& c = compiled[u.payload];
+        const Compiled& c = set.entries[u.payload];
         slots.push_back(c.headword);
         records.push_back(c.record);
         ++report.headwordsWritten;

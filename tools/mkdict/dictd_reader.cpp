@@ -107,6 +107,71 @@ bool readDictd(const std::string& base, std::vector<DictdArticle>& articles, std
     return true;
 }
 
+namespace {
+
+// The article's first line: the headword without its pronunciations, notes and
+// grammar, which go into the article.
+void readFreedictHead(std::string_view line, FreedictArticle& article) {
+    std::string head(line);
+    // Every " /.../" is a pronunciation; some headwords carry several.
+    for (size_t slash; (slash = head.find(" /")) != std::string::npos;) {
+        const size_t close = head.find('/', slash + 2);
+        std::string rest = close == std::string::npos ? "" : head.substr(close + 1);
+        head = head.substr(0, slash) + rest;
+    }
+    head = normalizeSpace(head);
+    takeGrammar(head, article.pos, article.gender, article.plural);
+    // A note such as "([+ dat])" in "mit /mˈɪt/ ([+ dat]) <prep>" is not typed.
+    article.headword = withoutNotes(head).empty() ? head : withoutNotes(head);
+}
+
+// The length of the labels before a line's first translation ("[slang]  [pharm.]
+// cocaine, coke"): they are the whole line's.
+size_t leadingLabels(std::string_view content) {
+    size_t labels = 0;
+    while (labels < content.size() && content[labels] == '[') {
+        const size_t close = content.find(']', labels);
+        if (close == std::string_view::npos) break;
+        labels = content.find_first_not_of(' ', close + 1);
+        if (labels == std::string_view::npos) labels = content.size();
+    }
+    return labels;
+}
+
+// A line after the first: its translations, unless it is an example, a cross
+// reference or a note.
+void readFreedictSenses(std::string_view line, FreedictArticle& article) {
+    size_t indent = 0;
+    while (indent < line.size() && line[indent] == ' ') ++indent;
+    std::string_view content = line.substr(indent);
+    // Numbered senses ("1. about, approximately"): the number is not a translation.
+    size_t digits = 0;
+    while (digits < content.size() && content[digits] >= '0' && content[digits] <= '9') ++digits;
+    if (digits > 0 && content.substr(digits).starts_with(". ")) content.remove_prefix(digits + 2);
+    if (indent > 1 || content.empty() || content.starts_with("see:") ||
+        content.starts_with("Note:") || content.starts_with("Synonym")) {
+        return;
+    }
+    // A glossary line ("costs, time" -> "[eko] náklady, čas") pairs two lists term by
+    // term; its translation is one phrase, not a list of separate meanings.
+    const bool glossary = article.headword.find(',') != std::string::npos;
+    const std::vector<std::string> parts = glossary
+                                               ? std::vector<std::string>{normalizeSpace(content)}
+                                               : splitOutsideBrackets(content, ", ");
+    const bool lineMarked = hasUsageLabel(content.substr(0, leadingLabels(content)));
+    for (std::string part : parts) {
+        FreedictArticle::Translation t;
+        Gender ignoredGender = Gender::kNone;
+        bool ignoredPlural = false;
+        takeGrammar(part, t.pos, ignoredGender, ignoredPlural);
+        t.marked = lineMarked || hasUsageLabel(part);
+        t.text = part;
+        if (!t.text.empty()) article.translations.push_back(std::move(t));
+    }
+}
+
+}  // namespace
+
 FreedictArticle parseFreedictArticle(std::string_view body) {
     FreedictArticle article;
     size_t pos = 0;
@@ -114,61 +179,13 @@ FreedictArticle parseFreedictArticle(std::string_view body) {
     while (pos < body.size()) {
         size_t end = body.find('\n', pos);
         if (end == std::string_view::npos) end = body.size();
-        std::string_view line = body.substr(pos, end - pos);
+        const std::string_view line = body.substr(pos, end - pos);
         pos = end + 1;
         if (first) {
+            readFreedictHead(line, article);
             first = false;
-            std::string head(line);
-            // Every " /.../" is a pronunciation; some headwords carry several.
-            for (size_t slash; (slash = head.find(" /")) != std::string::npos;) {
-                const size_t close = head.find('/', slash + 2);
-                std::string rest = close == std::string::npos ? "" : head.substr(close + 1);
-                head = head.substr(0, slash) + rest;
-            }
-            head = normalizeSpace(head);
-            takeGrammar(head, article.pos, article.gender, article.plural);
-            // A note such as "([+ dat])" in "mit /mˈɪt/ ([+ dat]) <prep>" is not typed.
-            article.headword = withoutNotes(head).empty() ? head : withoutNotes(head);
-            continue;
-        }
-        size_t indent = 0;
-        while (indent < line.size() && line[indent] == ' ') ++indent;
-        std::string_view content = line.substr(indent);
-        // Numbered senses ("1. about, approximately"): the number is not a translation.
-        size_t digits = 0;
-        while (digits < content.size() && content[digits] >= '0' && content[digits] <= '9') {
-            ++digits;
-        }
-        if (digits > 0 && content.substr(digits).starts_with(". "))
-            content.remove_prefix(digits + 2);
-        if (indent > 1 || content.empty() || content.starts_with("see:") ||
-            content.starts_with("Note:") || content.starts_with("Synonym")) {
-            continue;
-        }
-        // A glossary line ("costs, time" -> "[eko] náklady, čas") pairs two lists term by
-        // term; its translation is one phrase, not a list of separate meanings.
-        const bool glossary = article.headword.find(',') != std::string::npos;
-        const std::vector<std::string> parts =
-            glossary ? std::vector<std::string>{normalizeSpace(content)}
-                     : splitOutsideBrackets(content, ", ");
-        // A label before the first translation ("[slang]  [pharm.] cocaine, coke") is
-        // the whole line's.
-        size_t labels = 0;
-        while (labels < content.size() && content[labels] == '[') {
-            const size_t close = content.find(']', labels);
-            if (close == std::string_view::npos) break;
-            labels = content.find_first_not_of(' ', close + 1);
-            if (labels == std::string_view::npos) labels = content.size();
-        }
-        const bool lineMarked = hasUsageLabel(content.substr(0, labels));
-        for (std::string part : parts) {
-            FreedictArticle::Translation t;
-            Gender ignoredGender = Gender::kNone;
-            bool ignoredPlural = false;
-            takeGrammar(part, t.pos, ignoredGender, ignoredPlural);
-            t.marked = lineMarked || hasUsageLabel(part);
-            t.text = part;
-            if (!t.text.empty()) article.translations.push_back(std::move(t));
+        } else {
+            readFreedictSenses(line, article);
         }
     }
     return article;

@@ -19,10 +19,4 @@ void Lexicon::add(const std::string& headword, Sense sense) {
     h.senses.push_back(std::move(sense));
 }
 
-size_t Lexicon::senseCount() const {
-    size_t n = 0;
-    for (const auto& h : items_) n += h.senses.size();
-    return n;
-}
-
 }  // namespace lexavo::mkdict

@@ -42,7 +42,6 @@ class Lexicon {
     void add(const std::string& headword, Sense sense);
     std::vector<Headword>& headwords() { return items_; }
     const std::vector<Headword>& headwords() const { return items_; }
-    size_t senseCount() const;
 
   private:
     std::vector<Headword> items_;

@@ -19,10 +19,13 @@
 //   lexavo-mkdict --commonest N --head-words P --out DIR --stem STEM [--skip M]
 //                 [--sample K --seed S]
 
-#include <cstring>
+#include <algorithm>
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "compile.h"
 #include "dictionary/formats.h"
@@ -50,9 +53,8 @@ int usage() {
     return 2;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+// Everything the command line says.
+struct Command {
     SetOptions options;
     Recipe recipe;
     std::string reportPath;
@@ -61,147 +63,140 @@ int main(int argc, char** argv) {
     std::string commonest, skip = "0", sample = "0", seed = "1";
     bool verbose = false;
     bool dump = false;
+};
+
+void addSource(std::vector<Source>& list, Source::Kind kind, std::string path) {
+    list.push_back(Source{kind, std::move(path)});
+}
+
+// The options that take a value, and where each puts it.
+const struct {
+    const char* name;
+    void (*store)(Command&, std::string);
+} kValueOptions[] = {
+    {"--out", [](Command& c, std::string v) { c.options.outputDir = std::move(v); }},
+    {"--stem", [](Command& c, std::string v) { c.options.stem = std::move(v); }},
+    {"--title", [](Command& c, std::string v) { c.options.title = std::move(v); }},
+    {"--direction", [](Command& c, std::string v) { c.options.direction = std::move(v); }},
+    {"--label", [](Command& c, std::string v) { c.options.wordLabel = std::move(v); }},
+    {"--locale", [](Command& c, std::string v) { c.options.locale = std::move(v); }},
+    {"--letter-word", [](Command& c, std::string v) { c.options.letterWord = std::move(v); }},
+    {"--report", [](Command& c, std::string v) { c.reportPath = std::move(v); }},
+    {"--score", [](Command& c, std::string v) { c.scoreList = std::move(v); }},
+    {"--judged", [](Command& c, std::string v) { c.judgedList = std::move(v); }},
+    {"--commonest", [](Command& c, std::string v) { c.commonest = std::move(v); }},
+    {"--skip", [](Command& c, std::string v) { c.skip = std::move(v); }},
+    {"--sample", [](Command& c, std::string v) { c.sample = std::move(v); }},
+    {"--seed", [](Command& c, std::string v) { c.seed = std::move(v); }},
+    {"--head-words", [](Command& c, std::string v) { c.recipe.headwordWords = std::move(v); }},
+    {"--meaning-words", [](Command& c, std::string v) { c.recipe.meaningWords = std::move(v); }},
+    {"--pivot-words", [](Command& c, std::string v) { c.recipe.pivotWords = std::move(v); }},
+    {"--reviewed", [](Command& c, std::string v) { c.recipe.reviewed.push_back(std::move(v)); }},
+    {"--reviewed-before-invert",
+     [](Command& c, std::string v) { c.recipe.reviewedBeforeInvert.push_back(std::move(v)); }},
+    {"--reviewed-pivot",
+     [](Command& c, std::string v) { c.recipe.reviewedPivot.push_back(std::move(v)); }},
+    {"--tsv", [](Command& c, std::string v) { addSource(c.recipe.inputs, Source::Kind::kTsv, v); }},
+    {"--dictd",
+     [](Command& c, std::string v) { addSource(c.recipe.inputs, Source::Kind::kDictd, v); }},
+    {"--ding",
+     [](Command& c, std::string v) { addSource(c.recipe.inputs, Source::Kind::kDing, v); }},
+    {"--pivot-dictd",
+     [](Command& c, std::string v) { addSource(c.recipe.pivotThrough, Source::Kind::kDictd, v); }},
+    {"--confirm-dictd",
+     [](Command& c, std::string v) { addSource(c.recipe.confirmBy, Source::Kind::kDictd, v); }},
+    {"--add-dictd",
+     [](Command& c, std::string v) {
+         addSource(c.recipe.addAfterInvert, Source::Kind::kDictd, v);
+     }},
+};
+
+// The options without a value.
+const struct {
+    const char* name;
+    void (*set)(Command&);
+} kFlags[] = {
+    {"--czech-meanings", [](Command& c) { c.recipe.weights.czechMeanings = true; }},
+    {"--rank", [](Command& c) { c.recipe.rank = true; }},
+    {"--invert", [](Command& c) { c.recipe.invert = true; }},
+    {"--dump", [](Command& c) { c.dump = true; }},
+    {"--verbose", [](Command& c) { c.verbose = true; }},
+};
+
+// False on an unknown option or a value missing.
+bool parse(int argc, char** argv, Command& command) {
     for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        auto value = [&](std::string& target) {
-            if (i + 1 >= argc) return false;
-            target = argv[++i];
-            return true;
-        };
-        auto source = [&](std::vector<Source>& list, Source::Kind kind) {
-            std::string path;
-            if (!value(path)) return false;
-            list.push_back(Source{kind, path});
-            return true;
-        };
-        bool ok = true;
-        if (arg == "--out")
-            ok = value(options.outputDir);
-        else if (arg == "--stem")
-            ok = value(options.stem);
-        else if (arg == "--title")
-            ok = value(options.title);
-        else if (arg == "--direction")
-            ok = value(options.direction);
-        else if (arg == "--label")
-            ok = value(options.wordLabel);
-        else if (arg == "--locale")
-            ok = value(options.locale);
-        else if (arg == "--report")
-            ok = value(reportPath);
-        else if (arg == "--letter-word")
-            ok = value(options.letterWord);
-        else if (arg == "--score")
-            ok = value(scoreList);
-        else if (arg == "--judged")
-            ok = value(judgedList);
-        else if (arg == "--commonest")
-            ok = value(commonest);
-        else if (arg == "--skip")
-            ok = value(skip);
-        else if (arg == "--sample")
-            ok = value(sample);
-        else if (arg == "--seed")
-            ok = value(seed);
-        else if (arg == "--head-words")
-            ok = value(recipe.headwordWords);
-        else if (arg == "--meaning-words")
-            ok = value(recipe.meaningWords);
-        else if (arg == "--pivot-words")
-            ok = value(recipe.pivotWords);
-        else if (arg == "--reviewed")
-            ok = value(recipe.reviewed.emplace_back());
-        else if (arg == "--reviewed-before-invert")
-            ok = value(recipe.reviewedBeforeInvert.emplace_back());
-        else if (arg == "--reviewed-pivot")
-            ok = value(recipe.reviewedPivot.emplace_back());
-        else if (arg == "--tsv")
-            ok = source(recipe.inputs, Source::Kind::kTsv);
-        else if (arg == "--dictd")
-            ok = source(recipe.inputs, Source::Kind::kDictd);
-        else if (arg == "--ding")
-            ok = source(recipe.inputs, Source::Kind::kDing);
-        else if (arg == "--pivot-dictd")
-            ok = source(recipe.pivotThrough, Source::Kind::kDictd);
-        else if (arg == "--confirm-dictd")
-            ok = source(recipe.confirmBy, Source::Kind::kDictd);
-        else if (arg == "--add-dictd")
-            ok = source(recipe.addAfterInvert, Source::Kind::kDictd);
-        else if (arg == "--czech-meanings")
-            recipe.weights.czechMeanings = true;
-        else if (arg == "--rank")
-            recipe.rank = true;
-        else if (arg == "--invert")
-            recipe.invert = true;
-        else if (arg == "--dump")
-            dump = true;
-        else if (arg == "--verbose")
-            verbose = true;
-        else
-            ok = false;
-        if (!ok) return usage();
+        const std::string_view arg = argv[i];
+        const auto flag = std::find_if(std::begin(kFlags), std::end(kFlags),
+                                       [&](const auto& f) { return arg == f.name; });
+        if (flag != std::end(kFlags)) {
+            flag->set(command);
+            continue;
+        }
+        const auto option = std::find_if(std::begin(kValueOptions), std::end(kValueOptions),
+                                         [&](const auto& o) { return arg == o.name; });
+        if (option == std::end(kValueOptions) || i + 1 >= argc) return false;
+        option->store(command, argv[++i]);
     }
-    if (options.outputDir.empty() || options.stem.empty()) return usage();
+    return !command.options.outputDir.empty() && !command.options.stem.empty();
+}
+
+int failed(const std::string& error) {
+    std::cerr << "lexavo-mkdict: " << error << "\n";
+    return 1;
+}
+
+// The measures of a written set (--score, --judged, --dump, --commonest); -1 when the
+// command asks for none of them.
+int measure(const Command& c) {
+    const SetOptions& o = c.options;
     std::string error;
-
-    if (!scoreList.empty()) {
+    bool ok = true;
+    if (!c.scoreList.empty()) {
         Score score;
-        if (!scoreFirstMeanings(options.outputDir, options.stem, scoreList, verbose, std::cout,
-                                score, error)) {
-            std::cerr << "lexavo-mkdict: " << error << "\n";
-            return 1;
-        }
-        return 0;
-    }
-
-    if (!judgedList.empty()) {
+        ok = scoreFirstMeanings(o.outputDir, o.stem, c.scoreList, c.verbose, std::cout, score,
+                                error);
+    } else if (!c.judgedList.empty()) {
         Judged judged;
-        if (!tallyJudged(options.outputDir, options.stem, judgedList, verbose, std::cout, judged,
-                         error)) {
-            std::cerr << "lexavo-mkdict: " << error << "\n";
-            return 1;
-        }
-        return 0;
-    }
-    if (dump) {
-        if (!dumpSet(options.outputDir, options.stem, std::cout, error)) {
-            std::cerr << "lexavo-mkdict: " << error << "\n";
-            return 1;
-        }
-        return 0;
-    }
-    if (!commonest.empty()) {
+        ok = tallyJudged(o.outputDir, o.stem, c.judgedList, c.verbose, std::cout, judged, error);
+    } else if (c.dump) {
+        ok = dumpSet(o.outputDir, o.stem, std::cout, error);
+    } else if (!c.commonest.empty()) {
         WordTable words;
-        if (!words.read(recipe.headwordWords, error) ||
-            !listCommonest(
-                options.outputDir, options.stem, words,
-                CommonestOptions{std::stoul(commonest), std::stoul(skip), std::stoul(sample),
-                                 static_cast<unsigned>(std::stoul(seed))},
-                std::cout, error)) {
-            std::cerr << "lexavo-mkdict: " << error << "\n";
-            return 1;
-        }
-        return 0;
+        const CommonestOptions counts{std::stoul(c.commonest), std::stoul(c.skip),
+                                      std::stoul(c.sample),
+                                      static_cast<unsigned>(std::stoul(c.seed))};
+        ok = words.read(c.recipe.headwordWords, error) &&
+             listCommonest(o.outputDir, o.stem, words, counts, std::cout, error);
+    } else {
+        return -1;
     }
+    return ok ? 0 : failed(error);
+}
 
-    if (options.locale.empty() || recipe.inputs.empty()) return usage();
+// Builds the set the recipe describes and writes it with its report.
+int build(Command& c) {
     Lexicon lexicon;
     Report report;
-    recipe.germanMeanings =
-        lexavo::utf8ToCp1250(options.direction) == lexavo::kDirectionCzechGerman;
-    if (!buildLexicon(recipe, lexicon, report, error)) {
-        std::cerr << "lexavo-mkdict: " << error << "\n";
-        return 1;
-    }
-    const bool ok = compileSet(lexicon, options, report, error);
+    std::string error;
+    c.recipe.germanMeanings =
+        lexavo::utf8ToCp1250(c.options.direction) == lexavo::kDirectionCzechGerman;
+    if (!buildLexicon(c.recipe, lexicon, report, error)) return failed(error);
+    const bool ok = compileSet(lexicon, c.options, report, error);
     report.print(std::cout);
-    if (!reportPath.empty()) {
-        std::ofstream out(reportPath);
+    if (!c.reportPath.empty()) {
+        std::ofstream out(c.reportPath);
         report.print(out);
     }
-    if (!ok) {
-        std::cerr << "lexavo-mkdict: " << options.stem << ": " << error << "\n";
-        return 1;
-    }
-    return 0;
+    return ok ? 0 : failed(c.options.stem + ": " + error);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Command command;
+    if (!parse(argc, argv, command)) return usage();
+    if (const int measured = measure(command); measured >= 0) return measured;
+    if (command.options.locale.empty() || command.recipe.inputs.empty()) return usage();
+    return build(command);
 }

@@ -252,58 +252,67 @@ size_t BackTranslations::pathsBack(const std::string& target,
     return n;
 }
 
+namespace {
+
+// The headword's translations through the pivot, best first.
+std::vector<Sense> pivotedSenses(const Headword& h, const Lexicon& right, const PivotRules& rules,
+                                 const Evidence& evidence, const RankWeights& weights,
+                                 const BackTranslations* back) {
+    RankWeights pivotWeights = weights;
+    pivotWeights.frequency = weights.pivotFrequency;
+    const char headClass = headwordClass(h, evidence.headwords);
+    const std::string foldedHead = foldCase(h.text);
+    const std::vector<const Sense*> pivots = orderedPivots(h);
+    // Every pivot word of the headword, for the paths back.
+    std::unordered_set<std::string> sourcePivots;
+    for (const Sense* p : pivots) sourcePivots.insert(foldCase(withoutNotes(p->text)));
+    Candidates found = gatherTargets(pivots, right, rules, headClass, weights, evidence.meanings);
+    std::vector<Sense> senses;
+    for (const std::string& key : found.order) {
+        const Candidate& c = found.byKey[key];
+        // Inverse consultation: how many of the target's own translations lead back
+        // to the headword. A target that one pivot alone reaches, with no other path
+        // back, is kept only as the first translation of the main pivot (without back
+        // translations, also as the first of the second pivot):
+        // the second one of an ambiguous pivot is as often another sense ("airing":
+        // "větrání", "vysílání").
+        const size_t paths = back == nullptr ? 0 : back->pathsBack(key, sourcePivots);
+        const size_t count = std::max(c.pivots.size(), paths);
+        if (!c.strong && count < 2 && !(c.second && back == nullptr)) continue;
+        Sense s;
+        s.text = c.sense->text;
+        s.targetGender = c.sense->targetGender;
+        s.plural = c.plural;
+        // The class of the headword's sense it came through: "frei {adj}" gives
+        // "volný", "frei {adv}" gives "zdarma".
+        s.pos = c.pos.empty() ? c.sense->pos : c.pos;
+        s.support = static_cast<int>(count);
+        s.score = c.weight + 1.0 * static_cast<double>(c.pivots.size() - 1) +
+                  evidenceScore(s.text, headClass, evidence, pivotWeights);
+        // The same word in both languages (Golf, golf; Hotel, hotel) is the loan
+        // word, not a homonym met on the way through English ("gulf": "propast").
+        if (foldCase(withoutNotes(s.text)) == foldedHead) s.score += kSameWordBonus;
+        // A verb's Czech meaning is an infinitive: "sägen" is "řezat", not "viděl"
+        // (English "saw").
+        if (weights.czechMeanings && headClass == 'v' && !looksLikeCzechInfinitive(key))
+            s.score -= weights.otherWordClass;
+        senses.push_back(std::move(s));
+    }
+    std::stable_sort(senses.begin(), senses.end(),
+                     [](const Sense& a, const Sense& b) { return a.score > b.score; });
+    if (senses.size() > rules.meaningsPerHeadword) senses.resize(rules.meaningsPerHeadword);
+    return senses;
+}
+
+}  // namespace
+
 Lexicon pivotLexicon(const Lexicon& left, const Lexicon& right, const PivotRules& rules,
                      const Evidence& evidence, const RankWeights& weights,
                      const BackTranslations* back) {
-    RankWeights pivotWeights = weights;
-    pivotWeights.frequency = weights.pivotFrequency;
     Lexicon result;
     for (const Headword& h : left.headwords()) {
-        const char headClass = headwordClass(h, evidence.headwords);
-        const std::string foldedHead = foldCase(h.text);
-        const std::vector<const Sense*> pivots = orderedPivots(h);
-        // Every pivot word of the headword, for the paths back.
-        std::unordered_set<std::string> sourcePivots;
-        for (const Sense* p : pivots) sourcePivots.insert(foldCase(withoutNotes(p->text)));
-        Candidates found =
-            gatherTargets(pivots, right, rules, headClass, weights, evidence.meanings);
-        auto& candidates = found.byKey;
-        const auto& order = found.order;
-        std::vector<Sense> senses;
-        for (const std::string& key : order) {
-            const Candidate& c = candidates[key];
-            // Inverse consultation: how many of the target's own translations lead back
-            // to the headword. A target that one pivot alone reaches, with no other path
-            // back, is kept only as the first translation of the main pivot (without back
-            // translations, also as the first of the second pivot):
-            // the second one of an ambiguous pivot is as often another sense ("airing":
-            // "větrání", "vysílání").
-            const size_t paths = back == nullptr ? 0 : back->pathsBack(key, sourcePivots);
-            const size_t count = std::max(c.pivots.size(), paths);
-            if (!c.strong && count < 2 && !(c.second && back == nullptr)) continue;
-            Sense s;
-            s.text = c.sense->text;
-            s.targetGender = c.sense->targetGender;
-            s.plural = c.plural;
-            // The class of the headword's sense it came through: "frei {adj}" gives
-            // "volný", "frei {adv}" gives "zdarma".
-            s.pos = c.pos.empty() ? c.sense->pos : c.pos;
-            s.support = static_cast<int>(count);
-            s.score = c.weight + 1.0 * static_cast<double>(c.pivots.size() - 1) +
-                      evidenceScore(s.text, headClass, evidence, pivotWeights);
-            // The same word in both languages (Golf, golf; Hotel, hotel) is the loan
-            // word, not a homonym met on the way through English ("gulf": "propast").
-            if (foldCase(withoutNotes(s.text)) == foldedHead) s.score += kSameWordBonus;
-            // A verb's Czech meaning is an infinitive: "sägen" is "řezat", not "viděl"
-            // (English "saw").
-            if (weights.czechMeanings && headClass == 'v' && !looksLikeCzechInfinitive(key))
-                s.score -= weights.otherWordClass;
-            senses.push_back(std::move(s));
-        }
+        std::vector<Sense> senses = pivotedSenses(h, right, rules, evidence, weights, back);
         if (senses.empty()) continue;
-        std::stable_sort(senses.begin(), senses.end(),
-                         [](const Sense& a, const Sense& b) { return a.score > b.score; });
-        if (senses.size() > rules.meaningsPerHeadword) senses.resize(rules.meaningsPerHeadword);
         const Gender gender = votedGender(h);
         Headword& out = result.entry(h.text);
         out.prior = h.prior;

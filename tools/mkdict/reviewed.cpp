@@ -74,8 +74,99 @@ bool ReviewedList::read(const std::string& path, std::string& error) {
     return true;
 }
 
+namespace {
+
+using Kind = ReviewedLine::Item::Kind;
+
+// One reviewed line applied to its headword's senses: the listed ones come first, in
+// the listed order, the rest after them.
+class LineApplier {
+  public:
+    LineApplier(const ReviewedLine& line, Headword& h, Report& report)
+        : line_(line), report_(report), rest_(std::move(h.senses)), gender_(line.gender) {
+        for (const Sense& s : rest_) {
+            if (gender_ != Gender::kNone) break;
+            gender_ = s.gender;
+        }
+    }
+
+    void apply(const ReviewedLine::Item& item) {
+        switch (item.kind) {
+            case Kind::kKeep:
+                if (!take(item.text)) {
+                    // The compiler gave it when the list was reviewed; a later change
+                    // of the ranking or the pivot no longer does.
+                    add(item);
+                    count("reviewed: meanings the compiler no longer gives, kept", item);
+                } else if (item.gender != Gender::kNone &&
+                           front_.back().targetGender != item.gender) {
+                    front_.back().targetGender = item.gender;
+                    count("reviewed: genders corrected", item);
+                }
+                break;
+            case Kind::kDrop:
+                if (take(item.text)) {
+                    front_.pop_back();
+                    count("reviewed: meanings dropped", item);
+                }
+                break;
+            case Kind::kAdd:
+                if (!take(item.text)) {
+                    add(item);
+                    count("reviewed: meanings added", item);
+                } else if (item.gender != Gender::kNone) {
+                    front_.back().targetGender = item.gender;
+                }
+                break;
+        }
+    }
+
+    // The senses in their new order, the headword's gender as the line gives it.
+    std::vector<Sense> finish() {
+        if (!front_.empty() && !rest_.empty())
+            report_.count("reviewed: headwords reordered", line_.headword);
+        for (Sense& s : rest_) front_.push_back(std::move(s));
+        if (line_.gender != Gender::kNone) {
+            for (Sense& s : front_) s.gender = line_.gender;
+        }
+        return std::move(front_);
+    }
+
+  private:
+    bool take(const std::string& text) {
+        auto it = std::find_if(rest_.begin(), rest_.end(),
+                               [&](const Sense& s) { return key(s.text) == key(text); });
+        if (it == rest_.end()) return false;
+        front_.push_back(std::move(*it));
+        front_.back().reviewed = true;
+        rest_.erase(it);
+        return true;
+    }
+
+    void add(const ReviewedLine::Item& item) {
+        Sense s;
+        s.text = item.text;
+        s.targetGender = item.gender;
+        s.gender = gender_;
+        s.pos = !rest_.empty() ? rest_.front().pos : front_.empty() ? "" : front_.back().pos;
+        s.reviewed = true;
+        front_.push_back(std::move(s));
+    }
+
+    void count(const char* what, const ReviewedLine::Item& item) {
+        report_.count(what, line_.headword + " -> " + item.text);
+    }
+
+    const ReviewedLine& line_;
+    Report& report_;
+    std::vector<Sense> rest_;
+    std::vector<Sense> front_;
+    Gender gender_;  // of the headword: the line's, else its first sense's with one
+};
+
+}  // namespace
+
 void ReviewedList::apply(Lexicon& lexicon, Report& report) const {
-    using Kind = ReviewedLine::Item::Kind;
     for (const ReviewedLine& line : lines_) {
         const bool adds = std::any_of(line.items.begin(), line.items.end(),
                                       [](const auto& i) { return i.kind == Kind::kAdd; });
@@ -87,74 +178,9 @@ void ReviewedList::apply(Lexicon& lexicon, Report& report) const {
             report.count("reviewed: headwords added", line.headword);
         }
         Headword& h = lexicon.entry(line.headword);
-        Gender headGender = line.gender;
-        if (headGender == Gender::kNone) {
-            for (const Sense& s : h.senses) {
-                if (s.gender != Gender::kNone) headGender = s.gender;
-                if (headGender != Gender::kNone) break;
-            }
-        }
-        std::vector<Sense> rest = std::move(h.senses);
-        std::vector<Sense> front;
-        auto take = [&](const std::string& text) {
-            auto it = std::find_if(rest.begin(), rest.end(),
-                                   [&](const Sense& s) { return key(s.text) == key(text); });
-            if (it == rest.end()) return false;
-            front.push_back(std::move(*it));
-            front.back().reviewed = true;
-            rest.erase(it);
-            return true;
-        };
-        auto addSense = [&](const ReviewedLine::Item& item) {
-            Sense s;
-            s.text = item.text;
-            s.targetGender = item.gender;
-            s.gender = headGender;
-            s.pos = !rest.empty() ? rest.front().pos : front.empty() ? "" : front.back().pos;
-            s.reviewed = true;
-            front.push_back(std::move(s));
-        };
-        for (const auto& item : line.items) {
-            switch (item.kind) {
-                case Kind::kKeep:
-                    if (!take(item.text)) {
-                        // The compiler gave it when the list was reviewed; a later change
-                        // of the ranking or the pivot no longer does.
-                        addSense(item);
-                        report.count("reviewed: meanings the compiler no longer gives, kept",
-                                     line.headword + " -> " + item.text);
-                    } else if (item.gender != Gender::kNone &&
-                               front.back().targetGender != item.gender) {
-                        front.back().targetGender = item.gender;
-                        report.count("reviewed: genders corrected",
-                                     line.headword + " -> " + item.text);
-                    }
-                    break;
-                case Kind::kDrop:
-                    if (take(item.text)) {
-                        front.pop_back();
-                        report.count("reviewed: meanings dropped",
-                                     line.headword + " -> " + item.text);
-                    }
-                    break;
-                case Kind::kAdd:
-                    if (!take(item.text)) {
-                        addSense(item);
-                        report.count("reviewed: meanings added",
-                                     line.headword + " -> " + item.text);
-                    } else if (item.gender != Gender::kNone) {
-                        front.back().targetGender = item.gender;
-                    }
-                    break;
-            }
-        }
-        if (!front.empty() && !rest.empty())
-            report.count("reviewed: headwords reordered", line.headword);
-        h.senses = std::move(front);
-        for (Sense& s : rest) h.senses.push_back(std::move(s));
-        if (line.gender != Gender::kNone) {
-            for (Sense& s : h.senses) s.gender = line.gender;
-        }
+        LineApplier applier(line, h, report);
+        for (const auto& item : line.items) applier.apply(item);
+        h.senses = applier.finish();
     }
 }
 

@@ -23,15 +23,15 @@ std::vector<std::string> splitRecord(const std::string& text) {
 bool readSetBack(const std::string& dir, const std::string& stem, LoadedSet& out,
                  std::string& error) {
     DictionaryStore store;
-    store.fileNames = {stem + ".nfo", stem + ".dt1", stem + ".dt2"};
-    if (store.loadDictionary(dir) != DictionaryStore::LoadResult::kLoaded) {
+    if (store.loadDictionary(dir, {stem + ".nfo", stem + ".dt1", stem + ".dt2"}) !=
+        DictionaryStore::LoadResult::kLoaded) {
         error = "cannot load " + stem + " from " + dir;
         return false;
     }
-    out.info = store.dictInfo;
-    out.startIndex = store.firstLetterIndex;
+    out.info = store.dictInfo();
+    out.startIndex = store.startIndex();
     out.headwords.clear();
-    for (uint32_t s = 0; s < store.headwordCount; ++s)
+    for (uint32_t s = 0; s < store.headwordCount(); ++s)
         out.headwords.emplace_back(store.headword(s));
 
     std::ifstream in(dir + "/" + stem + ".dt2", std::ios::binary);

@@ -134,12 +134,12 @@ int main(int argc, char** argv) {
         return 2;
     }
     DictionaryStore store;
-    store.fileNames = {stem + ".nfo", stem + ".dt1", stem + ".dt2"};
-    if (store.loadDictionary(dir) != DictionaryStore::LoadResult::kLoaded) {
+    if (store.loadDictionary(dir, {stem + ".nfo", stem + ".dt1", stem + ".dt2"}) !=
+        DictionaryStore::LoadResult::kLoaded) {
         std::cerr << "cannot load " << dir << "/" << stem << "\n";
         return 1;
     }
-    const FixedTranslations fixed = fixedFor(std::string(store.dictInfo.title()));
+    const FixedTranslations fixed = fixedFor(std::string(store.dictInfo().title()));
     EntryReader reader;
     TextTranslator translator;
     HunspellBaseForms forms(hunspellFolders(dir));
