@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "app/window_caption.h"
 #include "lookup/entry_commands.h"
 #include "text/event_hook.h"
 #include "text/qt_text.h"
@@ -73,21 +74,20 @@ void TfrmMain::createParts() {
     // After the shell: these commands go beyond the menu's own keys.
     new EntryCommands(*ui, dictionaryPage_->entryPane(), s.store, s.programDir, this);
 
-    connect(
-        chooser_, &DictionaryChooser::loaded, this,
-        [this](const QString& caption, const QString& wordLabel) {
-            // The window title is also what the task bar shows.
-            setWindowTitle(caption);
-            ui->labelSlovo->setText(wordLabel);
-            // The spelling dictionary of the set's headwords loads in the
-            // background once the window has been drawn, so that the first
-            // inflected word typed does not wait for it.
-            QTimer::singleShot(kPrepareDelayMs, this, [this] {
-                if (state_.baseForms) {
-                    state_.baseForms->prepare(headwordLanguage(state_.store.dictInfo().title()));
-                }
-            });
+    connect(chooser_, &DictionaryChooser::loaded, this, [this] {
+        const DictInfo& info = state_.store.dictInfo();
+        // The window title is also what the task bar shows.
+        setWindowTitle(fromCp1250(windowCaptionFor(info.direction())));
+        ui->labelSlovo->setText(fromCp1250(info.wordLabel()));
+        // The spelling dictionary of the set's headwords loads in the
+        // background once the window has been drawn, so that the first
+        // inflected word typed does not wait for it.
+        QTimer::singleShot(kPrepareDelayMs, this, [this] {
+            if (state_.baseForms) {
+                state_.baseForms->prepare(headwordLanguage(state_.store.dictInfo().title()));
+            }
         });
+    });
     connect(chooser_, &DictionaryChooser::switchedByUser, dictionaryPage_,
             &DictionaryPage::startOver);
 }

@@ -115,8 +115,7 @@ void DictionaryChooser::loadDictionary(const DictFileNames* names) {
                                                    ? store_.loadDictionary(programDir_)
                                                    : store_.loadDictionary(programDir_, *names);
     if (result != DictionaryStore::LoadResult::kLoaded) return;
-    emit loaded(fromCp1250(windowCaptionFor(store_.dictInfo().direction())),
-                fromCp1250(store_.dictInfo().wordLabel()));
+    emit loaded();
 }
 
 void DictionaryChooser::openByTitle(std::string_view title) {

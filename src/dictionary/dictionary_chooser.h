@@ -51,9 +51,8 @@ class DictionaryChooser : public QObject {
     void ToolButton5Click() { Pedchozslovnk1Click(); }
 
   signals:
-    // A set was loaded with its information record: the window's caption and the
-    // word field's label, as the widgets show them.
-    void loaded(const QString& caption, const QString& wordLabel);
+    // A set was loaded; the store holds its information record.
+    void loaded();
     // The user's choice loaded a set: the dictionary page starts over.
     void switchedByUser();
 

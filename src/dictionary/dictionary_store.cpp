@@ -13,14 +13,6 @@ namespace lexavo {
 
 static_assert(kSlotBytes >= kDecodedHeadwordBytes, "the load decodes straight into the slots");
 
-const char* const kMakerAddress = "www.lexavo.example";
-
-std::string windowCaptionFor(std::string_view direction) {
-    return "[" + std::string(direction) + "] Lexavo 6  (" + kMakerAddress + ")";
-}
-
-std::string initialWindowCaption() { return windowCaptionFor("Aj->\xC8j"); }
-
 DictionaryStore::DictionaryStore() : table_(new char[size_t{kHeadwordSlots} * kSlotBytes]()) {
     firstLetterIndex_.fill(-1);
 }

@@ -44,12 +44,6 @@ constexpr unsigned char kPinnedStartLetter = 'a';
 constexpr int32_t kPinnedStartSlot = 1;
 constexpr void pinStartSlot(StartIndex& index) { index[kPinnedStartLetter] = kPinnedStartSlot; }
 
-// The maker's web address shown in the window caption and the information line.
-extern const char* const kMakerAddress;
-// "[Aj->Čj] Lexavo 6  (<address>)": the caption before any dictionary is loaded.
-std::string windowCaptionFor(std::string_view direction);
-std::string initialWindowCaption();
-
 // Names of the current dictionary's files, relative to the program directory.
 struct DictFileNames {
     std::string nfo;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/window_caption.h"
 #include "support/test_dictionaries.h"
 
 namespace lexavo {

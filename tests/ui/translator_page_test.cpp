@@ -23,6 +23,7 @@
 #include <cstring>
 #include <functional>
 
+#include "app/window_caption.h"
 #include "dictionary_page_support.h"
 #include "text/memo_text.h"
 #include "text/qt_text.h"
