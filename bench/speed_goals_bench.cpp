@@ -21,7 +21,8 @@
 //     dictionary page's lookup (the translate command's decision, then the entry);
 //   BM_StatEntryFile: one look at the entry file (a stat of its name), which a lookup
 //     now makes only after the change watch has seen a change there;
-//   BM_DecodeHeadwords: the load's decode without the file.
+//   BM_DecodeHeadwords: the load's decode without the file, and ...Scalar: the same
+//     record by record, as on a processor without AVX2.
 //
 // scripts/bench.sh runs them with repetitions and prints the medians side by side.
 
@@ -494,6 +495,30 @@ void BM_DecodeHeadwords(benchmark::State& state) {
     state.counters["records"] = static_cast<double>(records);
 }
 BENCHMARK(BM_DecodeHeadwords)->DenseRange(0, 1)->Unit(benchmark::kMicrosecond);
+
+// The same decode record by record, as on a processor without AVX2: the reference the
+// vector decode's gain is measured against.
+void BM_DecodeHeadwordsScalar(benchmark::State& state) {
+    const std::string stem = stemOf(state);
+    if (!bundledSet(stem)) return state.SkipWithError("the bundled set is not built");
+    std::ifstream in(bundledDir() + "/" + stem + ".dt1", std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    const std::string data = bytes.str();
+    char out[kDecodedHeadwordBytes];
+    size_t records = 0;
+    for (auto _ : state) {
+        std::string_view rest = data;
+        size_t length = 0;
+        for (records = 0; records < kCapacity; ++records) {
+            if (decodeHeadwordRecord(rest, out, &length) != DecodeStatus::kOk) break;
+            benchmark::DoNotOptimize(out);
+        }
+    }
+    state.SetLabel(stem);
+    state.counters["records"] = static_cast<double>(records);
+}
+BENCHMARK(BM_DecodeHeadwordsScalar)->DenseRange(0, 1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace lexavo

@@ -10,6 +10,11 @@
 // than any user needs between changing a file in another program and the next key
 // press here. Where notices are not available, or the kernel refuses a watch, the
 // watch is inactive and the reader looks at the file every time.
+//
+// Measured (bench: BM_StatEntryFile and BM_ExactLookupsPerSecond, medians of five runs
+// on one machine): the look at the file the watch saves takes 1.0 us, a whole lookup
+// of the dictionary page without it 0.2 us; with a look each, lookups would take
+// about six times as long.
 
 #include <cstdint>
 #include <memory>
