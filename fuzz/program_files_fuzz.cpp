@@ -47,11 +47,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     state->catalogue.scanCatalogue(dir);
     // The names in another case, as on a file system that keeps case but ignores it.
-    state->store.fileNames = lexavo::fileNamesFor(data[0] % 4 == 0 ? "F.NFO" : "f.nfo");
-    state->store.loadDictionary(dir);
+    state->store.loadDictionary(dir, lexavo::fileNamesFor(data[0] % 4 == 0 ? "F.NFO" : "f.nfo"));
     std::string bytes;
     (void)lexavo::readRegularFile(dir + "/f.dt2", data[1], bytes);
-    for (uint32_t s = 0; s < state->store.headwordCount && s < 4; ++s) {
+    for (uint32_t s = 0; s < state->store.headwordCount() && s < 4; ++s) {
         const std::string word(state->store.headword(s));
         // Every beginning of the headword, as typed, and its capitalised form.
         for (size_t n = 1; n <= word.size(); ++n) {

@@ -95,8 +95,7 @@ void dictionarySet(std::string_view bytes) {
     (void)catalogue.findByTitle(dir, header.title, nullptr);
     // One store for every input: its slot table is large.
     static lexavo::DictionaryStore* store = new lexavo::DictionaryStore();
-    store->fileNames = lexavo::fileNamesFor("w.nfo");
-    (void)store->loadDictionary(dir);
+    (void)store->loadDictionary(dir, lexavo::fileNamesFor("w.nfo"));
 }
 
 void namesAndPaths(std::string_view bytes) {
