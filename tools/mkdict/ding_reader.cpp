@@ -4,6 +4,7 @@
 #include <cmath>
 #include <fstream>
 
+#include "line_reader.h"
 #include "text_rules.h"
 
 namespace lexavo::mkdict {
@@ -119,33 +120,31 @@ bool parseDingLine(std::string_view line, DingLine& out) {
 }
 
 bool readDing(const std::string& path, Lexicon& lexicon, std::string& error) {
-    std::ifstream in(path);
-    if (!in) {
-        error = "cannot open " + path;
-        return false;
-    }
-    std::string line;
     DingLine parsed;
-    while (std::getline(in, line)) {
-        if (!parseDingLine(line, parsed)) continue;
-        const double lineScore = std::log(static_cast<double>(std::max<size_t>(1, parsed.groups)));
-        for (size_t i = 0; i < parsed.left.size(); ++i) {
-            const DingWord& l = parsed.left[i];
-            for (const DingWord& r : parsed.right) {
-                Sense s;
-                s.text = r.text;
-                s.pos = l.pos.empty() ? r.pos : l.pos;
-                s.gender = l.gender;
-                s.plural = l.plural;
-                s.score = i == 0 ? lineScore : 0.0;
-                Headword& h = lexicon.entry(l.text);
-                h.prior = std::max(h.prior, s.score);
-                if (l.marked || r.marked) s.score = -1;
-                lexicon.add(l.text, std::move(s));
+    return forEachLine(
+        path,
+        [&](std::string& line) {
+            if (!parseDingLine(line, parsed)) return true;
+            const double lineScore =
+                std::log(static_cast<double>(std::max<size_t>(1, parsed.groups)));
+            for (size_t i = 0; i < parsed.left.size(); ++i) {
+                const DingWord& l = parsed.left[i];
+                for (const DingWord& r : parsed.right) {
+                    Sense s;
+                    s.text = r.text;
+                    s.pos = l.pos.empty() ? r.pos : l.pos;
+                    s.gender = l.gender;
+                    s.plural = l.plural;
+                    s.score = i == 0 ? lineScore : 0.0;
+                    Headword& h = lexicon.entry(l.text);
+                    h.prior = std::max(h.prior, s.score);
+                    if (l.marked || r.marked) s.score = -1;
+                    lexicon.add(l.text, std::move(s));
+                }
             }
-        }
-    }
-    return true;
+            return true;
+        },
+        error);
 }
 
 }  // namespace lexavo::mkdict

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <fstream>
 
+#include "line_reader.h"
 #include "text_rules.h"
 #include "word_tables.h"
 
@@ -60,18 +61,14 @@ bool parseReviewedLine(const std::string& line, ReviewedLine& out) {
 }
 
 bool ReviewedList::read(const std::string& path, std::string& error) {
-    std::ifstream in(path);
-    if (!in) {
-        error = "cannot open the reviewed list " + path;
-        return false;
-    }
-    std::string line;
     ReviewedLine parsed;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (parseReviewedLine(line, parsed)) lines_.push_back(std::move(parsed));
-    }
-    return true;
+    return forEachLine(
+        path,
+        [&](std::string& line) {
+            if (parseReviewedLine(line, parsed)) lines_.push_back(std::move(parsed));
+            return true;
+        },
+        error, "the reviewed list ");
 }
 
 namespace {

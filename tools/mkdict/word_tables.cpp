@@ -6,23 +6,25 @@
 #include <functional>
 #include <limits>
 
+#include "line_reader.h"
 #include "text_rules.h"
 
 namespace lexavo::mkdict {
 
 namespace {
 
+// The "word TAB value" lines of a table; a missing file reads as none.
 bool readLines(const std::string& path,
                const std::function<bool(const std::string&, const std::string&)>& take) {
-    std::ifstream in(path);
-    if (!in) return false;
-    std::string line;
-    while (std::getline(in, line)) {
-        const size_t tab = line.find('\t');
-        if (tab == std::string::npos || tab == 0) continue;
-        if (!take(line.substr(0, tab), line.substr(tab + 1))) return false;
-    }
-    return true;
+    std::string ignored;
+    return forEachLine(
+        path,
+        [&](std::string& line) {
+            const size_t tab = line.find('\t');
+            return tab == std::string::npos || tab == 0 ||
+                   take(line.substr(0, tab), line.substr(tab + 1));
+        },
+        ignored);
 }
 
 // The words of a text without notes, "to " of an English infinitive and punctuation
