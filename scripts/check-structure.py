@@ -3,9 +3,11 @@
 breach:
 
 - the include graph between the folders of src/ is a one-way stack:
-  text <- dictionary <- morphology <- speech <- entry <- lookup <- translator <- app <- assistant
+  text <- widgets <- dictionary <- morphology <- speech <- entry <- lookup <- translator <- app <- assistant
   (a folder includes only folders below it, never one above);
 - only src/app/ includes app/tfrm_main.h (tools/ neither);
+- a form's generated header (ui_<form>.h) belongs to the folder whose window the form
+  lays out, so only that folder and those above it include it;
 - no source file (.h, .cpp, and the scripts' .py) is longer than 400 lines, and
   tfrm_main.h and tfrm_main.cpp together stay under 400;
 - no function is longer than 60 lines, counted from the first line of its
@@ -20,10 +22,14 @@ import pathlib
 import re
 import sys
 
-STACK = ["text", "dictionary", "morphology", "speech", "entry", "lookup", "translator", "app", "assistant"]
+STACK = ["text", "widgets", "dictionary", "morphology", "speech", "entry", "lookup", "translator", "app", "assistant"]
 MAX_FILE_LINES = 400
 MAX_FUNCTION_LINES = 60
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([a-z_]+)/([^"]+)"')
+FORM_INCLUDE = re.compile(r'^\s*#\s*include\s+"(ui_[a-z_]+\.h)"')
+# The folder of the window each form of src/forms lays out.
+FORM_OWNERS = {"ui_tfrm_main.h": "app", "ui_about_box.h": "app", "ui_tfrm_kontakt.h": "app",
+               "ui_tfrm_preklad.h": "translator"}
 
 
 def strip_code(text):
@@ -116,6 +122,13 @@ def check_cpp(tree, name, stacked):
         if line_count(text) > MAX_FILE_LINES:
             problems.append(f"{shown}: {line_count(text)} lines (at most {MAX_FILE_LINES})")
         for number, l in enumerate(text.split("\n"), 1):
+            form = FORM_INCLUDE.match(l)
+            if form:
+                owner = FORM_OWNERS.get(form.group(1), "app")
+                if not stacked or folder not in STACK or STACK.index(owner) > STACK.index(folder):
+                    problems.append(f"{shown}:{number}: {form.group(1)} belongs to {owner}/, "
+                                    f"which is above {folder}/")
+                continue
             m = INCLUDE.match(l)
             if not m or m.group(1) not in STACK:
                 continue
@@ -174,6 +187,9 @@ def self_test():
         "src/dictionary/b.h": "// below its limit\n" * MAX_FILE_LINES,
         "src/dictionary/c.h": "// one line too many\n" * (MAX_FILE_LINES + 1),
         "src/lookup/d.cpp": '#include "app/tfrm_main.h"\n',
+        "src/lookup/k.cpp": '#include "ui_tfrm_main.h"\n',
+        "src/translator/l.cpp": '#include "ui_tfrm_preklad.h"\n',
+        "src/app/m.cpp": '#include "ui_tfrm_main.h"\n#include "ui_tfrm_preklad.h"\n',
         "src/entry/e.cpp": "namespace n {\nint f(int x) {\n" + body + "\n    return x;\n}\n}\n",
         # exactly at the limit: signature, 58 lines, closing brace
         "src/entry/g.cpp": "int g(int x) {\n" + "\n".join(body.split("\n")[:58]) + "\n}\n",
@@ -182,13 +198,15 @@ def self_test():
         # tools/ may include any folder of src/ but the frame, under the same limits
         "tools/mkdict/h.cpp": '#include "app/tfrm_main.h"\n#include "lookup/d.h"\n'
                               "int h(int x) {\n" + body + "\n    return x;\n}\n",
+        "tools/mkdict/n.cpp": '#include "ui_tfrm_main.h"\n',
         "scripts/i.py": "def i(x):\n" + python_body + "\n    return x\n",
         "scripts/j.py": "# one line too many\n" * (MAX_FILE_LINES + 1),
     }
     expected = ["src/text/a.h:1: text/ includes dictionary/", "src/dictionary/c.h: 401 lines",
                 "src/lookup/d.cpp:1: only app/", "src/lookup/d.cpp:1: lookup/ includes app/",
+                "src/lookup/k.cpp:1: ui_tfrm_main.h belongs to app/",
                 "src/entry/e.cpp:2: f is 63 lines", "tfrm_main.cpp: 400 lines together",
-                "tools/mkdict/h.cpp:1: only app/", "tools/mkdict/h.cpp:3: h is 63 lines",
+                "tools/mkdict/h.cpp:1: only app/", "tools/mkdict/n.cpp:1: ui_tfrm_main.h belongs", "tools/mkdict/h.cpp:3: h is 63 lines",
                 "scripts/i.py:1: i is 62 lines", "scripts/j.py: 401 lines"]
     with tempfile.TemporaryDirectory() as tmp:
         for name, text in planted.items():

@@ -1,8 +1,8 @@
 #include "app/information_dialogs.h"
 
-#include "text/fixed_dialog.h"
 #include "ui_about_box.h"
 #include "ui_tfrm_kontakt.h"
+#include "widgets/fixed_dialog.h"
 
 namespace lexavo {
 

@@ -9,12 +9,12 @@
 
 #include "app/outer_bounds.h"
 #include "app/shell.h"
-#include "text/memo_text.h"
-#include "text/qt_text.h"
 #include "text/regular_file.h"
 #include "text/safe_save.h"
 #include "text/text_lines.h"
 #include "ui_tfrm_main.h"
+#include "widgets/memo_text.h"
+#include "widgets/qt_text.h"
 
 namespace lexavo {
 

@@ -15,9 +15,9 @@
 #include "app/information_dialogs.h"
 #include "app/menu_shortcuts.h"
 #include "app/pictures.h"
-#include "text/event_hook.h"
 #include "translator/translator_page.h"
 #include "ui_tfrm_main.h"
+#include "widgets/event_hook.h"
 
 namespace lexavo {
 

@@ -11,9 +11,9 @@
 
 #include "app/window_caption.h"
 #include "lookup/entry_commands.h"
-#include "text/event_hook.h"
-#include "text/qt_text.h"
 #include "ui_tfrm_main.h"
+#include "widgets/event_hook.h"
+#include "widgets/qt_text.h"
 
 namespace lexavo {
 
@@ -21,6 +21,54 @@ namespace {
 // Long enough for the window to be shown and drawn first, far shorter than the
 // time a user takes to type a word.
 constexpr int kPrepareDelayMs = 300;
+
+// The widgets each page works, from the form.
+DictionaryPage::Widgets dictionaryPageWidgets(Ui::TfrmMain& ui) {
+    return {ui.gotebookPlocha,
+            ui.pageSlovnik,
+            ui.editSlovo,
+            ui.btnPrelozit,
+            ui.stringGridSeznam,
+            ui.panelNalezeno,
+            ui.panelVyznam,
+            ui.scrollPreklad,
+            ui.ipaintPreklad,
+            ui.Peloitslovo1,
+            ui.ToolButton8,
+            ui.ToolButton2,
+            ui.ToolButton3,
+            ui.btnSymbol1,
+            ui.btnSymbol2,
+            ui.btnSymbol3,
+            ui.btnSymbol4,
+            ui.btnSymbol5,
+            ui.OstrS1,
+            ui.Pehlasovana1,
+            ui.Pehlasovane1,
+            ui.Pehlasovano1,
+            ui.Pehlasovanu1,
+            {ui.editHledaneDnes, ui.pageControlHledane, ui.tabHledaneDnes, ui.RichEdit1}};
+}
+
+TranslatorPage::Widgets translatorPageWidgets(Ui::TfrmMain& ui) {
+    return {ui.gotebookPlocha,
+            ui.pagePrekladac,
+            ui.comboBoxJazyk,
+            ui.btnPreklad,
+            ui.PageControlPreklad,
+            ui.tabAnglickyText,
+            ui.tabCeskyText,
+            ui.editAnglickyText,
+            ui.editCeskyText,
+            ui.Peloittext1,
+            ui.mnuDoAng,
+            ui.mnuDoNem,
+            ui.Otevtanglicknmecktext1,
+            ui.Otevtesktext1,
+            ui.Uloitcizojazyntext1,
+            ui.Uloitesktext1};
+}
+
 }  // namespace
 
 TfrmMain::TfrmMain(ProgramState& state, QWidget* parent)
@@ -65,14 +113,16 @@ void TfrmMain::createParts() {
         {s.store, s.programDir, s.entryReader, s.entryCanvas, s.entryLayout},
         s.baseForms.get(),
         &s.suggester};
-    dictionaryPage_ = new DictionaryPage(*ui, page, dialogs_, this);
+    dictionaryPage_ = new DictionaryPage(dictionaryPageWidgets(*ui), page, dialogs_, this);
     const TranslatorPage::Parts translator{s.store,      s.programDir, s.entryReader,
                                            s.translator, *chooser_,    *dictionaryPage_};
-    translatorPage_ = new TranslatorPage(*ui, translator, dialogs_, this);
+    translatorPage_ = new TranslatorPage(translatorPageWidgets(*ui), translator, dialogs_, this);
     shell_ = new Shell(*ui, this, s.programDir, *translatorPage_);
     session_ = std::make_unique<SessionRecord>(*ui, this, s.programDir, *shell_);
     // After the shell: these commands go beyond the menu's own keys.
-    new EntryCommands(*ui, dictionaryPage_->entryPane(), s.store, s.programDir, this);
+    new EntryCommands({ui->Slovnk1, ui->Zobrazit1, ui->gotebookPlocha, ui->pageSlovnik,
+                       ui->editSlovo, ui->scrollPreklad, ui->ipaintPreklad},
+                      dictionaryPage_->entryPane(), s.store, s.programDir, this);
 
     connect(chooser_, &DictionaryChooser::loaded, this, [this] {
         const DictInfo& info = state_.store.dictInfo();

@@ -13,8 +13,8 @@
 #include "app/shell.h"
 #include "dictionary/dictionary_chooser.h"
 #include "lookup/dictionary_page.h"
-#include "text/text_file_dialogs.h"
 #include "translator/translator_page.h"
+#include "widgets/text_file_dialogs.h"
 
 namespace Ui {
 class TfrmMain;
@@ -42,13 +42,9 @@ class TfrmMain : public QMainWindow {
     DictionaryPage& dictionaryPage() { return *dictionaryPage_; }
     TranslatorPage& translatorPage() { return *translatorPage_; }
     Shell& shell() { return *shell_; }
-    SessionRecord& session() { return *session_; }
 
     // Lifecycle.
-    void FormCreate();
     void FormActivate();
-    // The close step; false when the close must be abandoned.
-    bool FormCloseQuery() { return session_->closeQuery(); }
     void Konecprogramu1Click();
     // A request from outside to end the run (SIGTERM, SIGHUP, SIGINT): the close
     // step runs as for the close box, and when it allows the close the run ends,
@@ -80,6 +76,9 @@ class TfrmMain : public QMainWindow {
 
   private:
     void createParts();
+    void FormCreate();
+    // The close step; false when the close must be abandoned.
+    bool FormCloseQuery() { return session_->closeQuery(); }
 
     ProgramState& state_;
     Ui::TfrmMain* ui;

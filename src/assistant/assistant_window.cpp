@@ -21,8 +21,8 @@
 #include "lookup/suggestion_line.h"
 #include "morphology/hunspell_base_forms.h"
 #include "text/cp1250.h"
-#include "text/qt_text.h"
 #include "translator/text_translator.h"
+#include "widgets/qt_text.h"
 
 namespace lexavo {
 

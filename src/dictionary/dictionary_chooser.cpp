@@ -12,7 +12,7 @@
 #include <QToolButton>
 #include <algorithm>
 
-#include "text/qt_text.h"
+#include "widgets/qt_text.h"
 
 namespace lexavo {
 

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "text/qt_text.h"
+#include "widgets/qt_text.h"
 
 namespace lexavo {
 

@@ -11,7 +11,7 @@
 
 #include "entry/entry_painter.h"
 #include "entry/entry_view.h"
-#include "text/event_hook.h"
+#include "widgets/event_hook.h"
 
 namespace lexavo {
 

@@ -2,25 +2,28 @@
 
 #include <QAction>
 #include <QFocusEvent>
+#include <QFrame>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QTableView>
 #include <QTimer>
 #include <QToolButton>
 
 #include "entry/entry_layout.h"
+#include "entry/entry_view.h"
+#include "lookup/count_line.h"
 #include "lookup/exact_lookup.h"
 #include "lookup/suggestion_line.h"
 #include "lookup/word_list_model.h"
 #include "text/cp1250.h"
-#include "text/event_hook.h"
-#include "text/qt_text.h"
-#include "ui_tfrm_main.h"
+#include "widgets/event_hook.h"
+#include "widgets/qt_text.h"
 
 namespace lexavo {
 
@@ -47,15 +50,14 @@ bool selectsOnFocus(Qt::FocusReason reason) {
 
 }  // namespace
 
-DictionaryPage::DictionaryPage(Ui::TfrmMain& ui, const Parts& parts, TextFileDialogs& dialogs,
+DictionaryPage::DictionaryPage(const Widgets& ui, const Parts& parts, TextFileDialogs& dialogs,
                                QWidget* window)
     : QObject(window),
       ui_(ui),
       parts_(parts),
       typedWordChars_(ui.editSlovo->maxLength()),
       entryPane_(parts.entry, ui.scrollPreklad, ui.ipaintPreklad, window),
-      history_({ui.editHledaneDnes, ui.pageControlHledane, ui.tabHledaneDnes, ui.RichEdit1},
-               dialogs, window) {
+      history_(ui.history, dialogs, window) {
     setUpWordList();
     hookWordList();
     connectWordField();

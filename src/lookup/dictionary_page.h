@@ -14,15 +14,21 @@
 #include "lookup/prefix_search.h"
 #include "lookup/search_history.h"
 
+class QAction;
+class QFrame;
 class QKeyEvent;
+class QLineEdit;
+class QPushButton;
+class QScrollArea;
+class QStackedWidget;
+class QTableView;
 class QTimer;
-
-namespace Ui {
-class TfrmMain;
-}
+class QToolButton;
 
 namespace lexavo {
 
+class CountLine;
+class EntryView;
 class SuggestionLine;
 class Suggester;
 class TextFileDialogs;
@@ -44,7 +50,35 @@ class DictionaryPage : public QObject {
         // entry as typed (nothing is offered when null).
         Suggester* suggester = nullptr;
     };
-    DictionaryPage(Ui::TfrmMain& ui, const Parts& parts, TextFileDialogs& dialogs, QWidget* window);
+    // The widgets of the page and the commands it answers, under the form's names.
+    struct Widgets {
+        QStackedWidget* gotebookPlocha;  // the pages; the commands work on this one only
+        QWidget* pageSlovnik;
+        QLineEdit* editSlovo;
+        QPushButton* btnPrelozit;
+        QTableView* stringGridSeznam;
+        CountLine* panelNalezeno;
+        QFrame* panelVyznam;  // holds the suggestion line above the entry
+        QScrollArea* scrollPreklad;
+        EntryView* ipaintPreklad;
+        QAction* Peloitslovo1;
+        QToolButton* ToolButton8;
+        QToolButton* ToolButton2;
+        QToolButton* ToolButton3;
+        QToolButton* btnSymbol1;
+        QToolButton* btnSymbol2;
+        QToolButton* btnSymbol3;
+        QToolButton* btnSymbol4;
+        QToolButton* btnSymbol5;
+        QAction* OstrS1;
+        QAction* Pehlasovana1;
+        QAction* Pehlasovane1;
+        QAction* Pehlasovano1;
+        QAction* Pehlasovanu1;
+        SearchHistory::Widgets history;
+    };
+    DictionaryPage(const Widgets& widgets, const Parts& parts, TextFileDialogs& dialogs,
+                   QWidget* window);
 
     EntryPane& entryPane() { return entryPane_; }
     SuggestionLine* suggestions() { return suggestions_; }
@@ -113,7 +147,7 @@ class DictionaryPage : public QObject {
     // Draws the input word's entry and adds its lines to the history.
     void showEntry();
 
-    Ui::TfrmMain& ui_;
+    Widgets ui_;
     Parts parts_;
     // The word field's limit for typing, as the form sets it; a special letter may
     // go past it.

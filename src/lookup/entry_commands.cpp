@@ -9,6 +9,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSettings>
+#include <QStackedWidget>
 #include <QWheelEvent>
 #include <algorithm>
 #include <iterator>
@@ -16,7 +17,6 @@
 #include "dictionary/base_forms.h"
 #include "entry/entry_pane.h"
 #include "entry/entry_view.h"
-#include "ui_tfrm_main.h"
 
 namespace lexavo {
 
@@ -28,7 +28,7 @@ const QString kZoomKey = QStringLiteral("zvetseni");
 
 }  // namespace
 
-EntryCommands::EntryCommands(Ui::TfrmMain& ui, EntryPane& pane, const DictionaryStore& store,
+EntryCommands::EntryCommands(const Widgets& ui, EntryPane& pane, const DictionaryStore& store,
                              const std::string& programDir, QWidget* window)
     : QObject(window),
       ui_(ui),

@@ -13,22 +13,32 @@
 #include "speech/pronunciation.h"
 
 class QAction;
+class QLineEdit;
+class QMenu;
 class QScrollArea;
+class QStackedWidget;
 class QWidget;
-
-namespace Ui {
-class TfrmMain;
-}
 
 namespace lexavo {
 
 class DictionaryStore;
 class EntryPane;
+class EntryView;
 
 class EntryCommands : public QObject {
     Q_OBJECT
   public:
-    EntryCommands(Ui::TfrmMain& ui, EntryPane& pane, const DictionaryStore& store,
+    // The menus the commands join and the widgets they work on, under the form's names.
+    struct Widgets {
+        QMenu* Slovnk1;
+        QMenu* Zobrazit1;
+        QStackedWidget* gotebookPlocha;
+        QWidget* pageSlovnik;
+        QLineEdit* editSlovo;
+        QScrollArea* scrollPreklad;
+        EntryView* ipaintPreklad;
+    };
+    EntryCommands(const Widgets& widgets, EntryPane& pane, const DictionaryStore& store,
                   const std::string& programDir, QWidget* window);
 
     // The shown entry as text on the clipboard.
@@ -45,7 +55,7 @@ class EntryCommands : public QObject {
     void hookEntryView(QAction* copy);
     void setZoom(int percent);
 
-    Ui::TfrmMain& ui_;
+    Widgets ui_;
     EntryPane& pane_;
     const DictionaryStore& store_;
     QString settingsFile_;

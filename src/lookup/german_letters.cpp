@@ -7,8 +7,7 @@
 #include <QToolButton>
 
 #include "lookup/dictionary_page.h"
-#include "text/qt_text.h"
-#include "ui_tfrm_main.h"
+#include "widgets/qt_text.h"
 
 namespace lexavo {
 

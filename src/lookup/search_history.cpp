@@ -7,9 +7,9 @@
 #include <QTextDocument>
 #include <QTextEdit>
 
-#include "text/memo_text.h"
-#include "text/qt_text.h"
-#include "text/text_file_dialogs.h"
+#include "widgets/memo_text.h"
+#include "widgets/qt_text.h"
+#include "widgets/text_file_dialogs.h"
 
 namespace lexavo {
 

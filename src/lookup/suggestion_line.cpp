@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QWidget>
 
-#include "text/qt_text.h"
+#include "widgets/qt_text.h"
 
 namespace lexavo {
 

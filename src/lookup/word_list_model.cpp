@@ -1,6 +1,6 @@
 #include "lookup/word_list_model.h"
 
-#include "text/qt_text.h"
+#include "widgets/qt_text.h"
 
 namespace lexavo {
 

@@ -4,8 +4,8 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "text/fixed_dialog.h"
 #include "ui_tfrm_preklad.h"
+#include "widgets/fixed_dialog.h"
 
 namespace lexavo {
 

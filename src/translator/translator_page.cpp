@@ -12,11 +12,10 @@
 #include "dictionary/dictionary_chooser.h"
 #include "entry/entry_pane.h"
 #include "lookup/dictionary_page.h"
-#include "text/memo_text.h"
-#include "text/qt_text.h"
-#include "text/text_file_dialogs.h"
 #include "translator/tfrm_preklad.h"
-#include "ui_tfrm_main.h"
+#include "widgets/memo_text.h"
+#include "widgets/qt_text.h"
+#include "widgets/text_file_dialogs.h"
 
 namespace lexavo {
 
@@ -37,7 +36,7 @@ void setMemoBytes(QPlainTextEdit& memo, std::string_view bytes) {
 
 }  // namespace
 
-TranslatorPage::TranslatorPage(Ui::TfrmMain& ui, const Parts& parts, TextFileDialogs& dialogs,
+TranslatorPage::TranslatorPage(const Widgets& ui, const Parts& parts, TextFileDialogs& dialogs,
                                QWidget* window)
     : QObject(window), ui_(ui), parts_(parts), dialogs_(dialogs), window_(window) {
     // At start no language is chosen; the box shows its design text.

@@ -9,11 +9,12 @@
 #include "entry/entry_reader.h"
 #include "translator/text_translator.h"
 
+class QAction;
+class QComboBox;
 class QPlainTextEdit;
-
-namespace Ui {
-class TfrmMain;
-}
+class QStackedWidget;
+class QTabWidget;
+class QToolButton;
 
 namespace lexavo {
 
@@ -35,7 +36,27 @@ class TranslatorPage : public QObject {
         DictionaryChooser& chooser;
         DictionaryPage& dictionaryPage;
     };
-    TranslatorPage(Ui::TfrmMain& ui, const Parts& parts, TextFileDialogs& dialogs, QWidget* window);
+    // The widgets of the page and the commands it answers, under the form's names.
+    struct Widgets {
+        QStackedWidget* gotebookPlocha;
+        QWidget* pagePrekladac;
+        QComboBox* comboBoxJazyk;
+        QToolButton* btnPreklad;
+        QTabWidget* PageControlPreklad;
+        QWidget* tabAnglickyText;
+        QWidget* tabCeskyText;
+        QPlainTextEdit* editAnglickyText;
+        QPlainTextEdit* editCeskyText;
+        QAction* Peloittext1;
+        QAction* mnuDoAng;
+        QAction* mnuDoNem;
+        QAction* Otevtanglicknmecktext1;
+        QAction* Otevtesktext1;
+        QAction* Uloitcizojazyntext1;
+        QAction* Uloitesktext1;
+    };
+    TranslatorPage(const Widgets& widgets, const Parts& parts, TextFileDialogs& dialogs,
+                   QWidget* window);
 
     // The progress window, created after the main window; its timer's tick runs
     // translateText.
@@ -61,7 +82,7 @@ class TranslatorPage : public QObject {
   private:
     void connectCommands();
 
-    Ui::TfrmMain& ui_;
+    Widgets ui_;
     Parts parts_;
     TextFileDialogs& dialogs_;
     QWidget* window_;

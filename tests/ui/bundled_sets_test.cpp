@@ -7,9 +7,9 @@
 #include <QTest>
 #include <filesystem>
 
-#include "text/qt_text.h"
 #include "ui_fixture.h"
 #include "ui_test_main.h"
+#include "widgets/qt_text.h"
 
 using namespace lexavo;
 using namespace lexavo::testing;

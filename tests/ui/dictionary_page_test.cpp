@@ -11,8 +11,8 @@
 
 #include "dictionary_page_support.h"
 #include "lookup/suggestion_line.h"
-#include "text/qt_text.h"
 #include "ui_test_main.h"
+#include "widgets/qt_text.h"
 
 using namespace lexavo;
 using namespace lexavo::testing;

@@ -26,10 +26,10 @@
 #include "entry/entry_painter.h"
 #include "entry/entry_pane.h"
 #include "lookup/count_line.h"
-#include "text/qt_text.h"
 #include "translator/tfrm_preklad.h"
 #include "ui_fixture.h"
 #include "ui_test_main.h"
+#include "widgets/qt_text.h"
 
 using namespace lexavo;
 using namespace lexavo::testing;

@@ -16,9 +16,9 @@
 #include <filesystem>
 
 #include "app/outer_bounds.h"
-#include "text/qt_text.h"
 #include "ui_fixture.h"
 #include "ui_test_main.h"
+#include "widgets/qt_text.h"
 
 using namespace lexavo;
 using namespace lexavo::testing;

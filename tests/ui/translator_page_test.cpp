@@ -25,12 +25,12 @@
 
 #include "app/window_caption.h"
 #include "dictionary_page_support.h"
-#include "text/memo_text.h"
-#include "text/qt_text.h"
 #include "text/regular_file.h"
 #include "translator/tfrm_preklad.h"
 #include "ui_fixture.h"
 #include "ui_test_main.h"
+#include "widgets/memo_text.h"
+#include "widgets/qt_text.h"
 
 using namespace lexavo;
 using namespace lexavo::testing;

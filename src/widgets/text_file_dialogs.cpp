@@ -1,4 +1,4 @@
-#include "text/text_file_dialogs.h"
+#include "widgets/text_file_dialogs.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>
@@ -7,8 +7,8 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 
-#include "text/memo_text.h"
 #include "text/regular_file.h"
+#include "widgets/memo_text.h"
 
 namespace lexavo {
 

@@ -1,4 +1,4 @@
-#include "text/memo_text.h"
+#include "widgets/memo_text.h"
 
 #include <QFile>
 #include <QPlainTextEdit>
@@ -7,10 +7,10 @@
 #include <cerrno>
 #include <cstring>
 
-#include "text/qt_text.h"
 #include "text/regular_file.h"
 #include "text/safe_save.h"
 #include "text/text_lines.h"
+#include "widgets/qt_text.h"
 
 namespace lexavo {
 

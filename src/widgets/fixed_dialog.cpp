@@ -1,4 +1,4 @@
-#include "text/fixed_dialog.h"
+#include "widgets/fixed_dialog.h"
 
 #include <QDialog>
 

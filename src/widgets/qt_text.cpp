@@ -1,4 +1,4 @@
-#include "text/qt_text.h"
+#include "widgets/qt_text.h"
 
 #include "text/cp1250.h"
 
