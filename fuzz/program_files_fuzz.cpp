@@ -65,8 +65,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         (void)lexavo::decideTranslate(state->store, word);
         state->entryReader.collectEntryMeanings(state->store, dir, word);
         state->entryReader.settleFileWatch();
-        state->entryCanvas.canvasHeight = 20;
-        state->entryCanvas.nextLineY = 5;
+        state->entryCanvas.setPictureSize(state->entryCanvas.canvasWidth(), 20);
+        state->entryCanvas.setNextLineY(5);
         state->entryLayout.layoutEntry(state->entryReader, state->inputWord.data(),
                                        state->entryCanvas, lexavo::kDefaultDpi);
         for (size_t i = 0; i < state->entryLayout.historyLineCount(); ++i) {

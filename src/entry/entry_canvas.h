@@ -30,13 +30,22 @@ class EntryCanvas {
     }
 
     // Size of the picture held; zero until the first clear.
-    int32_t canvasWidth = 0;
-    int32_t canvasHeight = 0;
+    int32_t canvasWidth() const { return width_; }
+    int32_t canvasHeight() const { return height_; }
+    // The picture's bytes now fill width x height of the planes (at most their size).
+    void setPictureSize(int32_t width, int32_t height) {
+        width_ = width < kCanvasColumns ? width : kCanvasColumns;
+        height_ = height < kCanvasRows ? height : kCanvasRows;
+    }
     // Top row of the next text line.
-    int32_t nextLineY = 0;
+    int32_t nextLineY() const { return nextLineY_; }
+    void setNextLineY(int32_t y) { nextLineY_ = y; }
 
   private:
     std::unique_ptr<uint8_t[]> planes_;
+    int32_t width_ = 0;
+    int32_t height_ = 0;
+    int32_t nextLineY_ = 0;
 };
 
 }  // namespace lexavo

@@ -36,8 +36,8 @@ std::string_view EntryLayout::historyLine(size_t i) const {
 }
 
 void EntryLayout::reset(const EntryCanvas& canvas) {
-    height = canvas.canvasHeight;
-    nextLineY = canvas.nextLineY;
+    height = canvas.canvasHeight();
+    nextLineY = canvas.nextLineY();
     hasRule = false;
     textCount = 0;
     linesCut = 0;
@@ -78,7 +78,7 @@ void EntryLayout::layoutEntry(const EntryReader& reader, char* inputWord, const 
         const int32_t h = fontPixelHeight(kHeadingPoints, dpi);
         if (grow(h + h / 3)) {
             hasRule = true;
-            rule = {2 * kLeftMargin, canvas.canvasWidth - 2 * kLeftMargin - 2, nextLineY + h - 2};
+            rule = {2 * kLeftMargin, canvas.canvasWidth() - 2 * kLeftMargin - 2, nextLineY + h - 2};
             addText(TextKind::kHeading, kLeftMargin, h, headingText);
             nextLineY += h + h / 8 + 5;
         }

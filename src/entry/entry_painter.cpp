@@ -20,7 +20,7 @@ constexpr int kInitialHeight = 20;
 constexpr int kInitialNextLineY = 5;
 
 void copyStoreInto(const EntryCanvas& canvas, QImage& image) {
-    const int rows = std::min({image.height(), canvas.canvasHeight, kCanvasRows});
+    const int rows = std::min({image.height(), canvas.canvasHeight(), kCanvasRows});
     const int cols = std::min({image.width(), kCanvasColumns});
     for (int y = 0; y < rows; ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
@@ -85,7 +85,7 @@ QColor EntryPainter::colourFor(TextKind kind) {
 }
 
 void EntryPainter::loadCanvasPicture() {
-    picture_ = QImage(std::max(canvas_.canvasWidth, 0), std::max(canvas_.canvasHeight, 0),
+    picture_ = QImage(std::max(canvas_.canvasWidth(), 0), std::max(canvas_.canvasHeight(), 0),
                       QImage::Format_RGB32);
     picture_.fill(kWhite);
     copyStoreInto(canvas_, picture_);
@@ -103,14 +103,13 @@ void EntryPainter::storeCanvasPicture() {
             canvas_.plane(2)[at + x] = static_cast<uint8_t>(qBlue(line[x]));
         }
     }
-    canvas_.canvasWidth = cols;
-    canvas_.canvasHeight = rows;
+    canvas_.setPictureSize(cols, rows);
     picture_ = QImage();
 }
 
 void EntryPainter::clearPicture() {
     picture_ = QImage(kInitialWidth, kInitialHeight, QImage::Format_RGB32);
-    canvas_.nextLineY = kInitialNextLineY;
+    canvas_.setNextLineY(kInitialNextLineY);
     picture_.fill(kWhite);
 }
 
@@ -133,11 +132,11 @@ void EntryPainter::draw(const EntryLayout& layout) {
         drawText(p, item.kind, item.x, item.y, item.pixelHeight, fromCp1250(item.text));
     }
     p.end();
-    canvas_.nextLineY = layout.nextLineY;
+    canvas_.setNextLineY(layout.nextLineY);
 }
 
 QImage canvasViewPicture(const EntryCanvas& canvas, int width) {
-    QImage image(std::max(width, 0), std::max(canvas.canvasHeight, 0), QImage::Format_RGB32);
+    QImage image(std::max(width, 0), std::max(canvas.canvasHeight(), 0), QImage::Format_RGB32);
     image.fill(kWhite);
     copyStoreInto(canvas, image);
     return image;

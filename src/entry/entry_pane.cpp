@@ -45,7 +45,7 @@ void EntryPane::clear() {
     EntryPainter painter(parts_.canvas);
     painter.clearPicture();
     painter.storeCanvasPicture();
-    drawn_.clear(parts_.canvas.canvasHeight);
+    drawn_.clear(parts_.canvas.canvasHeight());
     view_->setEntryText(QString());
     repaintView();
     // A new entry is shown from its top.
@@ -96,7 +96,7 @@ void EntryPane::setZoom(int percent) {
 
 void EntryPane::repaintView() {
     const int shown = std::max(box_->width() - kShownWidthReserve, 0);
-    view_->resize(shown * zoom_ / 100, parts_.canvas.canvasHeight * zoom_ / 100);
+    view_->resize(shown * zoom_ / 100, parts_.canvas.canvasHeight() * zoom_ / 100);
     view_->repaint();
 }
 
@@ -109,7 +109,7 @@ void EntryPane::ipaintPrekladPaint(EntryView& view) {
         const qreal scale = zoom_ / 100.0;
         const int columns = view.width() * 100 / zoom_;
         painter.scale(scale, scale);
-        if (drawn_.height() == parts_.canvas.canvasHeight) {
+        if (drawn_.height() == parts_.canvas.canvasHeight()) {
             painter.drawImage(QPointF(0, 0), drawn_.picture(columns, ratio * scale));
         } else {
             painter.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -120,7 +120,7 @@ void EntryPane::ipaintPrekladPaint(EntryView& view) {
     // The store holds logical pixels; doubled on a HiDPI screen they would show
     // blurred, so the lines drawn into it are drawn again at the screen's resolution
     // (as long as the store holds just what they drew).
-    if (ratio > 1.0 && drawn_.height() == parts_.canvas.canvasHeight) {
+    if (ratio > 1.0 && drawn_.height() == parts_.canvas.canvasHeight()) {
         painter.drawImage(QPointF(0, 0), drawn_.picture(view.width(), ratio));
         return;
     }

@@ -25,9 +25,8 @@ class EntryLayoutTest : public ::testing::Test {
     }
     // A blank picture as clearing leaves it, then the entry of word.
     void layout(const std::string& word) {
-        canvas_->canvasWidth = 800;
-        canvas_->canvasHeight = 20;
-        canvas_->nextLineY = 5;
+        canvas_->setPictureSize(800, 20);
+        canvas_->setNextLineY(5);
         word_.set(word);
         ASSERT_EQ(reader_->collectEntryMeanings(*store_, dir_.path(), word), CollectStatus::kOk);
         layout_->layoutEntry(*reader_, word_.data(), *canvas_, kDefaultDpi);
@@ -140,9 +139,8 @@ TEST_F(EntryLayoutTest, WithoutHomographWritesOnlyTheSeparator) {
 }
 
 TEST_F(EntryLayoutTest, NotFoundLineIsFortyRowsHigh) {
-    canvas_->canvasWidth = 800;
-    canvas_->canvasHeight = 20;
-    canvas_->nextLineY = 5;
+    canvas_->setPictureSize(800, 20);
+    canvas_->setNextLineY(5);
     char message[kLayoutLineBytes];
     const std::string_view text = formatNotFound("xq", message, sizeof message);
     EXPECT_EQ(text, cp("Pro výraz \"xq\" nebyl nalezen žádný význam."));
@@ -171,8 +169,8 @@ TEST_F(EntryLayoutTest, StopsDrawingAtTheStoreButWritesTheWholeHistory) {
     EXPECT_EQ(history()[120], " - m120");
 
     // A picture already full keeps its height and draws nothing more.
-    canvas_->canvasHeight = 1990;
-    canvas_->nextLineY = 1975;
+    canvas_->setPictureSize(canvas_->canvasWidth(), 1990);
+    canvas_->setNextLineY(1975);
     layout_->layoutEntry(*reader_, word_.data(), *canvas_, kDefaultDpi);
     EXPECT_EQ(layout_->height, 1990);
     EXPECT_EQ(layout_->textCount, 0u);

@@ -177,14 +177,14 @@ void DictionaryPageTest::enterWithOneLetterListsItsWords() {
     WindowFixture f;
     writeCountSet(f.dir());
     f.start();
-    const int heightBefore = f.state().entryCanvas.canvasHeight;
+    const int heightBefore = f.state().entryCanvas.canvasHeight();
     typeWord(f, q("A"));
     QTest::keyClick(f.ui().editSlovo, Qt::Key_Return);
     QCOMPARE(f.ui().editSlovo->text(), q("a"));
     QCOMPARE(f.ui().panelNalezeno->text(), q("a: 12 slov"));
     QCOMPARE(listRows(f).first(), q("ab1"));
     QCOMPARE(listRows(f).last(), q("Abx"));
-    QCOMPARE(f.state().entryCanvas.canvasHeight, heightBefore);
+    QCOMPARE(f.state().entryCanvas.canvasHeight(), heightBefore);
     QVERIFY(historyLines(f).isEmpty());
 }
 
@@ -196,7 +196,7 @@ void DictionaryPageTest::enterShowsTheEntryAndWritesTheHistory() {
     QTest::keyClick(f.ui().editSlovo, Qt::Key_Return);
     QCOMPARE(f.ui().editSlovo->text(), q("house"));
     QCOMPARE(listRows(f), QStringList{q("house")});
-    QCOMPARE(f.state().entryCanvas.canvasHeight, 90);
+    QCOMPARE(f.state().entryCanvas.canvasHeight(), 90);
     QCOMPARE(f.state().inputWord.view(), std::string_view("House"));
     QCOMPARE(f.state().prefixSearch.foundSlot(), 9);
     QCOMPARE(f.ui().pageControlHledane->currentWidget(), f.ui().tabHledaneDnes);
@@ -226,13 +226,13 @@ void DictionaryPageTest::enterWithoutMatchDrawsTheMessage() {
     typeWord(f, q("Xq"));
     QTest::keyClick(f.ui().editSlovo, Qt::Key_Return);
     QCOMPARE(f.ui().editSlovo->text(), q("xq"));
-    QCOMPARE(f.state().entryCanvas.canvasHeight, 40);
+    QCOMPARE(f.state().entryCanvas.canvasHeight(), 40);
     QCOMPARE(f.state().prefixSearch.foundSlot(), -1);
     QVERIFY(historyLines(f).isEmpty());
     // "hous" begins a headword but equals none.
     typeWord(f, q("hous"));
     QTest::keyClick(f.ui().editSlovo, Qt::Key_Return);
-    QCOMPARE(f.state().entryCanvas.canvasHeight, 40);
+    QCOMPARE(f.state().entryCanvas.canvasHeight(), 40);
     QVERIFY(historyLines(f).isEmpty());
 }
 
@@ -242,11 +242,11 @@ void DictionaryPageTest::emptyFieldDoesNothing() {
     f.start();
     typeWord(f, q("dog"));
     QTest::keyClick(f.ui().editSlovo, Qt::Key_Return);
-    QCOMPARE(f.state().entryCanvas.canvasHeight, 70);
+    QCOMPARE(f.state().entryCanvas.canvasHeight(), 70);
     f.ui().editSlovo->clear();
     f.ui().btnPrelozit->setFocus();
     f.window().dictionaryPage().btnPrelozitClick();
-    QCOMPARE(f.state().entryCanvas.canvasHeight, 70);
+    QCOMPARE(f.state().entryCanvas.canvasHeight(), 70);
     QVERIFY(f.ui().btnPrelozit->hasFocus());
     QCOMPARE(historyLines(f).size(), 4);
 }
@@ -259,7 +259,7 @@ void DictionaryPageTest::capitalHeadwordIsFoundByItsFoldedText() {
     QCOMPARE(listRows(f), QStringList{q("London")});
     QTest::keyClick(f.ui().editSlovo, Qt::Key_Return);
     QCOMPARE(f.ui().editSlovo->text(), q("London"));
-    QCOMPARE(f.state().entryCanvas.canvasHeight, 70);
+    QCOMPARE(f.state().entryCanvas.canvasHeight(), 70);
     QCOMPARE(historyLines(f).first(), q("\"London\" (1 výrazů):"));
     QCOMPARE(historyLines(f).at(1), q(" - Londýn"));
     // The list was not refiltered by showing the stored text.
@@ -271,7 +271,7 @@ void DictionaryPageTest::capitalHeadwordIsFoundByItsFoldedText() {
     // Neither exact nor folded: the message.
     typeWord(f, q("londonx"));
     QTest::keyClick(f.ui().editSlovo, Qt::Key_Return);
-    QCOMPARE(f.state().entryCanvas.canvasHeight, 40);
+    QCOMPARE(f.state().entryCanvas.canvasHeight(), 40);
     QCOMPARE(historyLines(f).size(), 8);
 }
 
@@ -287,7 +287,7 @@ void DictionaryPageTest::inflectedWordShowsItsBaseForm() {
     QCOMPARE(listRows(f), QStringList{q("house")});
     QCOMPARE(currentRow(f), 0);
     QCOMPARE(f.state().prefixSearch.foundSlot(), 9);
-    QCOMPARE(f.state().entryCanvas.canvasHeight, 90);
+    QCOMPARE(f.state().entryCanvas.canvasHeight(), 90);
     QCOMPARE(historyLines(f), houseHistoryBlock());
     QVERIFY(f.ui().editSlovo->hasFocus());
     // An irregular form from the table.
@@ -298,7 +298,7 @@ void DictionaryPageTest::inflectedWordShowsItsBaseForm() {
     // No base form that is a headword: the message, and no history block.
     typeWord(f, q("housez"));
     QTest::keyClick(f.ui().editSlovo, Qt::Key_Return);
-    QCOMPARE(f.state().entryCanvas.canvasHeight, 40);
+    QCOMPARE(f.state().entryCanvas.canvasHeight(), 40);
     QCOMPARE(f.state().prefixSearch.foundSlot(), -1);
     QCOMPARE(historyLines(f).size(), 9);
 }
@@ -331,7 +331,7 @@ void DictionaryPageTest::missingEntryFileIsReported() {
     QCOMPARE(text, q("Soubor se slovníkem nebyl nalezen!"));
     QCOMPARE(caption, q("Chyba..."));
     // The cleared picture stays; the history is unchanged.
-    QCOMPARE(f.state().entryCanvas.canvasHeight, 20);
+    QCOMPARE(f.state().entryCanvas.canvasHeight(), 20);
     QCOMPARE(historyLines(f).size(), 4);
 }
 

@@ -76,11 +76,11 @@ void EntryCanvasTest::init() {
 
 void EntryCanvasTest::clearedPictureIsWhite() {
     lookUp(q("dom3"));
-    QCOMPARE(canvas().canvasHeight, 110);
+    QCOMPARE(canvas().canvasHeight(), 110);
     f_->window().dictionaryPage().entryPane().clear();
-    QCOMPARE(canvas().canvasWidth, 800);
-    QCOMPARE(canvas().canvasHeight, 20);
-    QCOMPARE(canvas().nextLineY, 5);
+    QCOMPARE(canvas().canvasWidth(), 800);
+    QCOMPARE(canvas().canvasHeight(), 20);
+    QCOMPARE(canvas().nextLineY(), 5);
     for (int y = 0; y < 20; ++y) {
         for (int x = 0; x < 800; ++x) QVERIFY(canvas().pixel(x, y) == kWhite);
     }
@@ -95,8 +95,8 @@ void EntryCanvasTest::entryGeometry() {
     QFETCH(int, n);
     lookUp(q("dom%1").arg(n));
     const EntryCanvas& c = canvas();
-    QCOMPARE(c.canvasWidth, 800);
-    QCOMPARE(c.canvasHeight, 50 + 20 * n);
+    QCOMPARE(c.canvasWidth(), 800);
+    QCOMPARE(c.canvasHeight(), 50 + 20 * n);
     // Nothing above the heading at row 5; the heading is green.
     for (int y = 0; y < 5; ++y) {
         for (int x = 0; x < 800; ++x) QVERIFY(c.pixel(x, y) == kWhite);
@@ -127,7 +127,7 @@ void EntryCanvasTest::entryGeometry() {
 
 void EntryCanvasTest::emptyMeaningNumberIsSkipped() {
     lookUp(q("gap"));
-    QCOMPARE(canvas().canvasHeight, 90);
+    QCOMPARE(canvas().canvasHeight(), 90);
     // The second band shows "3)": the same pixels as the third band of an entry
     // whose three meanings are all there.
     auto numberBand = [&](int top) {
@@ -139,14 +139,14 @@ void EntryCanvasTest::emptyMeaningNumberIsSkipped() {
     };
     const auto gapSecond = numberBand(55);
     lookUp(q("all"));
-    QCOMPARE(canvas().canvasHeight, 110);
+    QCOMPARE(canvas().canvasHeight(), 110);
     QVERIFY(gapSecond == numberBand(75));
     QVERIFY(gapSecond != numberBand(55));
 }
 
 void EntryCanvasTest::notFoundLineIsFortyHigh() {
     lookUp(q("zzz"));
-    QCOMPARE(canvas().canvasHeight, 40);
+    QCOMPARE(canvas().canvasHeight(), 40);
     QVERIFY(hasColour(canvas(), {128, 0, 0}, 5, 21, 6, 400));
     QVERIFY(!hasColour(canvas(), {128, 0, 0}, 0, 5, 0, 800));
     QVERIFY(!hasColour(canvas(), {128, 0, 0}, 0, 40, 0, 6));
@@ -177,7 +177,7 @@ void EntryCanvasTest::tallEntryScrollsAndTheNextStartsAtTheTop() {
     f_->window().resize(640, 480);
     lookUp(q("dlouhy"));
     QScrollArea* box = f_->ui().scrollPreklad;
-    QCOMPARE(canvas().canvasHeight, 50 + 20 * 60);
+    QCOMPARE(canvas().canvasHeight(), 50 + 20 * 60);
     QTRY_VERIFY(box->verticalScrollBar()->isVisible());
     QVERIFY(!box->horizontalScrollBar()->isVisible());
     box->verticalScrollBar()->setValue(box->verticalScrollBar()->maximum());

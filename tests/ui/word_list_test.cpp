@@ -140,7 +140,7 @@ void WordListTest::enterAndDoubleClickOpenTheEntry() {
     QTest::keyClick(list(), Qt::Key_Down);
     QTest::keyClick(list(), Qt::Key_Return);
     QCOMPARE(historyLines(*f_).first(), q("\"Abbey\" (1 výrazů):"));
-    QCOMPARE(f_->state().entryCanvas.canvasHeight, 70);
+    QCOMPARE(f_->state().entryCanvas.canvasHeight(), 70);
     QVERIFY(field()->hasFocus());
     QCOMPARE(field()->selectedText(), q("abbey"));
 
@@ -152,7 +152,7 @@ void WordListTest::enterAndDoubleClickOpenTheEntry() {
     QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, row.center());
     QTest::mouseRelease(list()->viewport(), Qt::LeftButton, {}, row.center());
     QCOMPARE(historyLines(*f_).at(4), q("\"About\" (2 výrazů):"));
-    QCOMPARE(f_->state().entryCanvas.canvasHeight, 90);
+    QCOMPARE(f_->state().entryCanvas.canvasHeight(), 90);
     QVERIFY(field()->hasFocus());
     // The release ends the double click: the word stays selected, and typing
     // replaces it.
@@ -186,7 +186,7 @@ void WordListTest::enteringTheEmptyRowEmptiesTheField() {
     QCOMPARE(f_->ui().panelNalezeno->text(), q("zz: 0 slov"));
     QTest::keyClick(list(), Qt::Key_Return);
     QCOMPARE(historyLines(*f_), (QStringList{QString(58, QLatin1Char('=')), QString()}));
-    QCOMPARE(f_->state().entryCanvas.canvasHeight, 20);
+    QCOMPARE(f_->state().entryCanvas.canvasHeight(), 20);
 }
 
 void WordListTest::currentRowIsDrawnSelectedWithoutFocus() {
