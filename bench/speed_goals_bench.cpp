@@ -475,14 +475,19 @@ void BM_StatEntryFile(benchmark::State& state) {
 }
 BENCHMARK(BM_StatEntryFile);
 
+// The bytes of a bundled set's .dt1 file.
+std::string headwordFileBytes(const std::string& stem) {
+    std::ifstream in(bundledDir() + "/" + stem + ".dt1", std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
 // The load's decode alone, over the .dt1 bytes already in memory, into one buffer.
 void BM_DecodeHeadwords(benchmark::State& state) {
     const std::string stem = stemOf(state);
     if (!bundledSet(stem)) return state.SkipWithError("the bundled set is not built");
-    std::ifstream in(bundledDir() + "/" + stem + ".dt1", std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    const std::string data = bytes.str();
+    const std::string data = headwordFileBytes(stem);
     char out[kDecodedHeadwordBytes];
     size_t records = 0;
     for (auto _ : state) {
@@ -501,10 +506,7 @@ BENCHMARK(BM_DecodeHeadwords)->DenseRange(0, 1)->Unit(benchmark::kMicrosecond);
 void BM_DecodeHeadwordsScalar(benchmark::State& state) {
     const std::string stem = stemOf(state);
     if (!bundledSet(stem)) return state.SkipWithError("the bundled set is not built");
-    std::ifstream in(bundledDir() + "/" + stem + ".dt1", std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    const std::string data = bytes.str();
+    const std::string data = headwordFileBytes(stem);
     char out[kDecodedHeadwordBytes];
     size_t records = 0;
     for (auto _ : state) {
