@@ -110,11 +110,8 @@ int DictionaryChooser::indexOf(std::string_view title) const {
     return -1;
 }
 
-void DictionaryChooser::loadDictionary(const DictFileNames* names) {
-    const DictionaryStore::LoadResult result = names == nullptr
-                                                   ? store_.loadDictionary(programDir_)
-                                                   : store_.loadDictionary(programDir_, *names);
-    if (result != DictionaryStore::LoadResult::kLoaded) return;
+void DictionaryChooser::load(const DictFileNames& names) {
+    if (store_.loadDictionary(programDir_, names) != DictionaryStore::LoadResult::kLoaded) return;
     emit loaded();
 }
 
@@ -127,8 +124,8 @@ void DictionaryChooser::openByTitle(std::string_view title) {
             box_->setCurrentIndex(at >= 0 ? at : box_->count() - 1);
         }
     });
-    const DictFileNames names = fileNamesFor(name);
-    loadDictionary(name.empty() ? nullptr : &names);
+    // Without a set of that title, the one in use is loaded again.
+    load(name.empty() ? store_.fileNames() : fileNamesFor(name));
 }
 
 void DictionaryChooser::ComboBoxSlovnikChange() {
@@ -138,8 +135,7 @@ void DictionaryChooser::ComboBoxSlovnikChange() {
     const std::string field = toCp1250(box_->currentText()).substr(0, 99);
     const std::string name = catalogue_.findByTitle(programDir_, std::string_view(field.c_str()));
     if (name.empty()) return;
-    const DictFileNames names = fileNamesFor(name);
-    loadDictionary(&names);
+    load(fileNamesFor(name));
     emit switchedByUser();
 }
 

@@ -38,9 +38,6 @@ class DictionaryChooser : public QObject {
     // Loads the set of the first catalogue name whose title is title (the one in use
     // is reloaded when none is), keeping the chooser in step.
     void openByTitle(std::string_view title);
-    // Loads the set of names, or the store's own file names again when null.
-    void loadDictionary(const DictFileNames* names = nullptr);
-
     // The user chose or typed a title.
     void ComboBoxSlovnikChange();
     // The next and the previous title of the chooser, as the user's choice; the
@@ -57,6 +54,8 @@ class DictionaryChooser : public QObject {
     void switchedByUser();
 
   private:
+    // Loads the set of names and says so.
+    void load(const DictFileNames& names);
     // Index of the chooser's item whose text equals title, or -1.
     int indexOf(std::string_view title) const;
 
