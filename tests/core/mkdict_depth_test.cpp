@@ -228,6 +228,56 @@ INSTANTIATE_TEST_SUITE_P(
                       // A preposition's own line: nothing follows the placeholder.
                       PlaceholderCase{"für jdn./etw. {prp; +Akk.} :: for sb./sth.", "für", "for"}));
 
+// A verb phrase is looked up by its verb only where the words before it stand for the
+// verb's object; an idiom keeps its own words.
+class MkdictBareGermanVerb : public ::testing::TestWithParam<std::pair<const char*, const char*>> {
+};
+
+TEST_P(MkdictBareGermanVerb, IsThePhrasesVerbOnlyWhereTheRestIsItsObject) {
+    EXPECT_EQ(bareGermanVerb(GetParam().first), GetParam().second);
+}
+
+INSTANTIATE_TEST_SUITE_P(Phrases, MkdictBareGermanVerb,
+                         ::testing::Values(std::pair{"sich erholen", "erholen"},
+                                           std::pair{"gegen etw. impfen", "impfen"},
+                                           std::pair{"ein Tier melken", "melken"},
+                                           std::pair{"sich auf etw. belaufen", "belaufen"},
+                                           std::pair{"einer Sache angehören", "angehören"},
+                                           std::pair{"in die Kerbe fügen", ""},
+                                           std::pair{"für Unruhe sorgen", ""},
+                                           std::pair{"am meisten", ""},
+                                           std::pair{"Zelte abbrechen/verlassen", ""},
+                                           std::pair{"erholen", ""}));
+
+TEST(MkdictDepth, AVerbOnlyInPhrasesIsAHeadwordButNoMeaningOfAnotherWord) {
+    Lexicon german = readDingText(
+        "sich erholen {vr} | erholt :: to recover | recovered\n"
+        "ein Tier melken {vt} | melkend :: to milk an animal | milking\n"
+        "sich freuen {vr} :: to be glad\nfreuen {vt} :: to please\n");
+    EXPECT_EQ(textsOf(german.find("erholen")), (std::vector<std::string>{"recover"}));
+    EXPECT_EQ(textsOf(german.find("melken")), (std::vector<std::string>{"milk"}));
+    EXPECT_EQ(textsOf(german.find("sich erholen")), (std::vector<std::string>{"recover"}));
+    // Its own line read first or later, the bare verb keeps only its own senses.
+    german.add("erholen", sense("relax", "v"));
+    keepOwnSensesOfPhraseVerbs(german);
+    EXPECT_EQ(textsOf(german.find("erholen")), (std::vector<std::string>{"relax"}));
+    EXPECT_EQ(textsOf(german.find("freuen")), (std::vector<std::string>{"please"}));
+    // Inverted, "recover" is "sich erholen", and "milk" no "melken".
+    const Lexicon inverted = invertLexicon(german);
+    EXPECT_EQ(textsOf(inverted.find("recover")), (std::vector<std::string>{"sich erholen"}));
+    EXPECT_EQ(inverted.find("milk"), nullptr);
+    // Pivoted, the verb translates a Czech word only where a reviewer let the sense stand.
+    Lexicon pivoted;
+    pivoted.entry("melken").phraseOnly = true;
+    Sense reviewed = sense("dojit", "v");
+    reviewed.reviewed = true;
+    pivoted.add("melken", reviewed);
+    pivoted.add("melken", sense("podojit", "v"));
+    const Lexicon czech = invertLexicon(pivoted);
+    EXPECT_EQ(textsOf(czech.find("dojit")), (std::vector<std::string>{"melken"}));
+    EXPECT_EQ(czech.find("podojit"), nullptr);
+}
+
 TEST(MkdictDepth, ACzechVerbsGermanMeaningsAreInfinitives) {
     HunspellBaseForms spelling(hunspellFolders(std::string()));
     if (!spelling.hasSpellingDictionary(WordLanguage::kGerman))

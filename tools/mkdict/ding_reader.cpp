@@ -51,27 +51,79 @@ std::string withoutAbbreviations(const std::string& text) {
     return normalizeSpace(out);
 }
 
+bool isPlaceholder(std::string_view word) {
+    static constexpr std::string_view kPlaceholders[] = {
+        "etw.",      "jdn.",      "jdm.",   "jds.",  "jdn./etw.", "etw./jdn.",
+        "jdm./etw.", "etw./jdm.", "sth.",   "sb.",   "sb./sth.",  "sth./sb.",
+        "so.",       "sb.'s",     "sth.'s", "one's", "oneself"};
+    return std::find(std::begin(kPlaceholders), std::end(kPlaceholders), word) !=
+           std::end(kPlaceholders);
+}
+
 // Placeholders for an object in a phrase ("etw. nehmen", "to take sth."): the word a
 // user looks up is the rest of it ("nehmen", "take"). On the German side one between a
 // preposition and the verb stays, since the preposition comes before its object ("auf
 // etw. achten", not "auf achten"); a preposition's own line ("für jdn.") is "für".
 std::string withoutPlaceholders(const std::string& text, bool german) {
-    static const char* const kPlaceholders[] = {
-        "etw.",      "jdn.",      "jdm.",   "jds.",  "jdn./etw.", "etw./jdn.",
-        "jdm./etw.", "etw./jdm.", "sth.",   "sb.",   "sb./sth.",  "sth./sb.",
-        "so.",       "sb.'s",     "sth.'s", "one's", "oneself"};
     const std::vector<std::string> words = splitOutsideBrackets(text, " ");
     std::string out;
     for (size_t i = 0; i < words.size(); ++i) {
-        bool placeholder = false;
-        for (const char* p : kPlaceholders) placeholder = placeholder || words[i] == p;
         const bool object =
             german && i > 0 && i + 1 < words.size() && isGermanPreposition(words[i - 1]);
-        if (placeholder && !object) continue;
+        if (isPlaceholder(words[i]) && !object) continue;
         if (!out.empty()) out.push_back(' ');
         out += words[i];
     }
     return out;
+}
+
+bool isGermanArticle(std::string_view word) {
+    static constexpr std::string_view kArticles[] = {"ein", "eine", "einer", "einen", "einem",
+                                                     "der", "die",  "das",   "den",   "dem"};
+    return std::find(std::begin(kArticles), std::end(kArticles), word) != std::end(kArticles);
+}
+
+bool startsCapitalised(std::string_view word) {
+    if (word.empty()) return false;
+    if (word[0] >= 'A' && word[0] <= 'Z') return true;
+    // Ä, Ö, Ü in UTF-8
+    return word.starts_with("\xC3\x84") || word.starts_with("\xC3\x96") ||
+           word.starts_with("\xC3\x9C");
+}
+
+}  // namespace
+
+std::string bareGermanVerb(const std::string& phrase) {
+    const std::vector<std::string> words = splitOutsideBrackets(phrase, " ");
+    if (words.size() < 2) return {};
+    const std::string& verb = words.back();
+    if (startsCapitalised(verb) || !verb.ends_with('n') || verb.find('/') != std::string::npos)
+        return {};
+    size_t i = 0;
+    if (words.size() > 2 && isGermanArticle(words[0]) && startsCapitalised(words[1])) i = 2;
+    for (; i + 1 < words.size(); ++i) {
+        if (words[i] == "sich" || isPlaceholder(words[i])) continue;
+        if (isGermanPreposition(words[i]) && i + 2 < words.size() && isPlaceholder(words[i + 1])) {
+            ++i;
+            continue;
+        }
+        return {};
+    }
+    return verb;
+}
+
+namespace {
+
+// An English verb phrase with an object of its own ("milk an animal") translates the
+// German verb of a phrase with that object ("ein Tier melken") by its verb.
+std::string withoutEnglishObject(const std::string& text) {
+    const size_t space = text.find(' ');
+    if (space == std::string::npos) return text;
+    const std::string_view rest = std::string_view(text).substr(space + 1);
+    for (std::string_view article : {"a ", "an ", "the "}) {
+        if (rest.starts_with(article)) return text.substr(0, space);
+    }
+    return text;
 }
 
 std::vector<DingWord> firstGroupWords(std::string_view side, bool german) {
@@ -121,7 +173,8 @@ bool parseDingLine(std::string_view line, DingLine& out) {
 
 bool readDing(const std::string& path, Lexicon& lexicon, std::string& error) {
     DingLine parsed;
-    return forEachLine(
+    Lexicon phraseVerbs;  // the verbs of phrases, by their bare infinitive
+    const bool read = forEachLine(
         path,
         [&](std::string& line) {
             if (!parseDingLine(line, parsed)) return true;
@@ -129,6 +182,8 @@ bool readDing(const std::string& path, Lexicon& lexicon, std::string& error) {
                 std::log(static_cast<double>(std::max<size_t>(1, parsed.groups)));
             for (size_t i = 0; i < parsed.left.size(); ++i) {
                 const DingWord& l = parsed.left[i];
+                const std::string bare =
+                    l.pos.starts_with('v') ? bareGermanVerb(l.text) : std::string();
                 for (const DingWord& r : parsed.right) {
                     Sense s;
                     s.text = r.text;
@@ -139,12 +194,37 @@ bool readDing(const std::string& path, Lexicon& lexicon, std::string& error) {
                     Headword& h = lexicon.entry(l.text);
                     h.prior = std::max(h.prior, s.score);
                     if (l.marked || r.marked) s.score = -1;
+                    if (!bare.empty()) {
+                        Sense verb = s;
+                        verb.text = withoutEnglishObject(s.text);
+                        phraseVerbs.add(bare, std::move(verb));
+                    }
                     lexicon.add(l.text, std::move(s));
                 }
             }
             return true;
         },
         error);
+    // A verb Ding gives only inside phrases ("sich erholen", "ein Tier melken") is looked
+    // up by itself.
+    for (Headword& v : phraseVerbs.headwords()) {
+        if (lexicon.find(v.text) != nullptr) continue;
+        for (Sense& s : v.senses) {
+            s.phrase = true;
+            lexicon.add(v.text, std::move(s));
+        }
+    }
+    return read;
+}
+
+void keepOwnSensesOfPhraseVerbs(Lexicon& lexicon) {
+    for (Headword& h : lexicon.headwords()) {
+        const auto phrase = [](const Sense& s) { return s.phrase; };
+        if (std::any_of(h.senses.begin(), h.senses.end(), phrase) &&
+            !std::all_of(h.senses.begin(), h.senses.end(), phrase)) {
+            std::erase_if(h.senses, phrase);
+        }
+    }
 }
 
 }  // namespace lexavo::mkdict

@@ -42,6 +42,19 @@ bool parseDingLine(std::string_view line, DingLine& out);
 // scores 0, and a pair with a marked word -1, below every plain one. English verbs lose
 // their "to ". A plural word's senses are marked plural. False when the file cannot be
 // opened.
+// A verb Ding gives only inside phrases becomes a headword of its own with the phrases'
+// senses, marked phrase.
 bool readDing(const std::string& path, Lexicon& lexicon, std::string& error);
+
+// The infinitive a German verb phrase is looked up by ("sich erholen", "gegen etw.
+// impfen", "ein Tier melken", "einer Sache angehören"): before it only "sich",
+// placeholders, a preposition with its placeholder, and at the front a noun with its
+// article. Empty for a single word and for an idiom ("in die Kerbe fügen", "für Unruhe
+// sorgen"), whose words are not a way of writing the verb.
+std::string bareGermanVerb(const std::string& phrase);
+
+// A verb another source gives on its own ("freuen" in FreeDict) keeps only those senses,
+// not the ones of the phrases it stands in.
+void keepOwnSensesOfPhraseVerbs(Lexicon& lexicon);
 
 }  // namespace lexavo::mkdict

@@ -21,6 +21,7 @@ struct Sense {
     double score = 0;       // ranking weight; higher comes first
     bool plural = false;    // the headword was written as a plural in this source line
     bool reviewed = false;  // a reviewed list let it stand or added it
+    bool phrase = false;    // the headword is the verb of this source line's phrase
 };
 
 struct Headword {
@@ -32,6 +33,9 @@ struct Headword {
     // Every source line gives the word as a plural ("Begrenzerschaltungen {pl}"): a
     // headword a user may look up, but no translation of another word.
     bool pluralOnly = false;
+    // Every sense came through a phrase ("sich erholen" for "erholen"): a headword a
+    // user looks up, but the phrase, not the bare word, translates other words.
+    bool phraseOnly = false;
 };
 
 // Headwords in first-seen order with a lookup by text.

@@ -134,6 +134,7 @@ bool readInputs(Build& b, std::string& error) {
     b.ding = std::any_of(recipe.inputs.begin(), recipe.inputs.end(),
                          [](const Source& s) { return s.kind == Source::Kind::kDing; });
     if (b.ding) {
+        keepOwnSensesOfPhraseVerbs(b.input);
         addSingulars(b.input, b.spelling);
         tagGermanParticiples(b.input);
     }

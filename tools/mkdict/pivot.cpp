@@ -59,14 +59,17 @@ Lexicon invertLexicon(const Lexicon& ranked, const InvertRules& rules, const Evi
     Lexicon inverted;
     for (const Headword& h : ranked.headwords()) {
         // A glossary line or list ("costs, time") is no meaning of another word, nor
-        // is a plural.
+        // is a plural, nor a verb cut out of its phrase unless a reviewer let the
+        // sense stand.
         if (h.pluralOnly || h.text.find_first_of(",;") != std::string::npos) continue;
         const double commonness =
             0.5 * std::log1p(static_cast<double>(h.senses.size())) + kPriorWeight * h.prior;
         for (size_t rank = 0; rank < h.senses.size(); ++rank) {
             const Sense& s = h.senses[rank];
             const std::string target = withoutNotes(s.text);
-            if (target.empty() || wordCount(target) > rules.maxWords) continue;
+            if ((h.phraseOnly && !s.reviewed) || s.phrase || target.empty() ||
+                wordCount(target) > rules.maxWords)
+                continue;
             if (rules.pivoted && (s.plural || !classFits(s.pos, target, evidence.headwords)))
                 continue;
             Sense back;
@@ -316,6 +319,8 @@ Lexicon pivotLexicon(const Lexicon& left, const Lexicon& right, const PivotRules
         const Gender gender = votedGender(h);
         Headword& out = result.entry(h.text);
         out.prior = h.prior;
+        out.phraseOnly =
+            std::all_of(h.senses.begin(), h.senses.end(), [](const Sense& p) { return p.phrase; });
         out.pluralOnly =
             std::all_of(h.senses.begin(), h.senses.end(), [](const Sense& p) { return p.plural; });
         for (Sense& s : senses) {
