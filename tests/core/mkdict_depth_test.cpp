@@ -343,5 +343,24 @@ TEST(MkdictDepth, BehindTheFirstMeaningOnlyConfirmedOnesStay) {
     EXPECT_EQ(textsOf(alone.find("kvitovat")).size(), 2u);
 }
 
+TEST(MkdictDepth, BehindTheFirstMeaningOnlyWordsMetInRealTextStay) {
+    TempProgramDir dir;
+    std::ofstream(dir.path() + "/en.freq") << "wonderful\t50\ngreat\t90\namazing\t30\n";
+    WordTable english;
+    std::string error;
+    ASSERT_TRUE(english.read(dir.path() + "/en", error)) << error;
+    Lexicon czech;
+    czech.add("úžasný", sense("wondrous", "adj"));  // first: stays whatever it is
+    czech.add("úžasný", sense("wonderful", "adj"));
+    czech.add("úžasný", sense("copacetic", "adj"));
+    Sense reviewed = sense("prodigious", "adj");
+    reviewed.reviewed = true;
+    czech.add("úžasný", reviewed);
+    czech.add("úžasný", sense("great", "adj"));
+    keepKnownWordsBehindTheFirst(czech, english);
+    EXPECT_EQ(textsOf(czech.find("úžasný")),
+              (std::vector<std::string>{"wondrous", "wonderful", "prodigious", "great"}));
+}
+
 }  // namespace
 }  // namespace lexavo::mkdict

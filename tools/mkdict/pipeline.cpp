@@ -184,7 +184,11 @@ bool invert(Build& b, Lexicon& result, std::string& error) {
     mergeDuplicateSenses(result);
     addConfirmationBonus(result, b.confirmations, recipe.weights.confirmed);
     sortByScore(result);
-    if (pivoted) keepConfirmedMeanings(result);
+    if (pivoted) {
+        keepConfirmedMeanings(result);
+    } else if (!b.headTable.empty()) {
+        keepKnownWordsBehindTheFirst(result, b.headTable);
+    }
     for (Headword& h : result.headwords()) {
         if (h.senses.size() > recipe.invertedMeanings) h.senses.resize(recipe.invertedMeanings);
     }

@@ -88,6 +88,16 @@ Lexicon invertLexicon(const Lexicon& ranked, const InvertRules& rules, const Evi
     return inverted;
 }
 
+void keepKnownWordsBehindTheFirst(Lexicon& inverted, const WordTable& meanings) {
+    for (Headword& h : inverted.headwords()) {
+        for (size_t i = h.senses.size(); i-- > 1;) {
+            const Sense& s = h.senses[i];
+            if (!s.reviewed && meanings.frequency(s.text) == 0)
+                h.senses.erase(h.senses.begin() + static_cast<std::ptrdiff_t>(i));
+        }
+    }
+}
+
 void keepConfirmedMeanings(Lexicon& inverted) {
     const auto confirmed = [](const Sense& s) { return s.support >= 2 || s.reviewed; };
     for (Headword& h : inverted.headwords()) {

@@ -33,6 +33,11 @@ struct InvertRules {
 Lexicon invertLexicon(const Lexicon& ranked, const InvertRules& rules = {},
                       const Evidence& evidence = {}, const RankWeights& weights = {});
 
+// Behind each headword's first meaning, only words the table of the meanings' language
+// has met in real text ("invidious", "copacetic" go), or a reviewer let stand: an
+// inverted entry gathers every rare synonym of its English words.
+void keepKnownWordsBehindTheFirst(Lexicon& inverted, const WordTable& meanings);
+
 // A German word reaches a Czech one through a single English word with no path back
 // when that is all the German word has ("Knebelknopf": "toggle", "vypínač"). For the
 // German word it is the best guess there is; among the Czech word's meanings it is
