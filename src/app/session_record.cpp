@@ -5,14 +5,12 @@
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QStackedWidget>
 
 #include "app/outer_bounds.h"
 #include "app/shell.h"
 #include "text/regular_file.h"
 #include "text/safe_save.h"
 #include "text/text_lines.h"
-#include "ui_tfrm_main.h"
 #include "widgets/memo_text.h"
 #include "widgets/qt_text.h"
 
@@ -22,17 +20,11 @@ namespace {
 
 constexpr const char* kHistoryFileName = "minule.txt";
 
-struct PageRow {
-    QWidget* page;
-    QPushButton* modeButton;  // nullptr: the mode buttons stay as they are
-    QAction* checkedItem;     // nullptr: none of the four page items
-};
-
 }  // namespace
 
-SessionRecord::SessionRecord(Ui::TfrmMain& ui, QMainWindow* window, const std::string& programDir,
-                             Shell& shell)
-    : ui_(ui),
+SessionRecord::SessionRecord(const Widgets& widgets, QMainWindow* window,
+                             const std::string& programDir, Shell& shell)
+    : ui_(widgets),
       window_(window),
       programDir_(programDir),
       shell_(shell),
@@ -52,7 +44,7 @@ void SessionRecord::apply() {
     // bar and both panels.
     if (hadConfigFile_) {
         applyWindowBounds();
-        applyPanels();
+        shell_.restorePanels(record_);
     } else {
         bounds_->apply({window_->x(), window_->y(), window_->width(), window_->height()});
     }
@@ -76,39 +68,8 @@ void SessionRecord::applyWindowBounds() {
     }
 }
 
-void SessionRecord::applyPanels() {
-    const struct {
-        ConfigRecord::Flag flag;
-        QAction* item;
-        QWidget* panel;
-    } panels[] = {{ConfigRecord::kShowLogo, ui_.mnuLogo, ui_.panelImg},
-                  {ConfigRecord::kShowQuickBar, ui_.mnuFast, ui_.toolBarFast},
-                  {ConfigRecord::kShowInfoLine, ui_.mnuInfo, ui_.panelInfo}};
-    // Two passes: first everything that is switched off, then what is on.
-    for (const PanelSwitch pass : {PanelSwitch::kHide, PanelSwitch::kShow}) {
-        for (const auto& p : panels) {
-            if (panelSwitchOf(record_.flag(p.flag)) != pass) continue;
-            p.item->setChecked(pass == PanelSwitch::kShow);
-            p.panel->setVisible(pass == PanelSwitch::kShow);
-        }
-    }
-}
-
 void SessionRecord::applyPage() {
-    const int32_t page = hadConfigFile_ ? record_.get(ConfigRecord::kActivePage) : 0;
-    // In the order of kPageNames.
-    const PageRow rows[kPageCount] = {
-        {ui_.pageSlovnik, ui_.btnRezimySlovnik, ui_.mnuSlovnik2},
-        {ui_.pagePrekladac, ui_.btnRezimyPrekladac, ui_.mnuPrekladac2},
-        {ui_.pagePoznamky, ui_.btnRezimyPoznamky, ui_.mnuPoznamky2},
-        {ui_.pageHledane, ui_.btnRezimyHledane, ui_.mnuHledane2},
-        {ui_.pageUzivSlovnik, nullptr, nullptr},
-    };
-    if (page < 0 || page >= kPageCount) return;
-    const PageRow& row = rows[page];
-    ui_.gotebookPlocha->setCurrentWidget(row.page);
-    if (row.modeButton != nullptr) row.modeButton->setChecked(true);
-    shell_.setPageChecks(row.checkedItem);
+    shell_.restorePage(hadConfigFile_ ? record_.get(ConfigRecord::kActivePage) : 0);
 }
 
 void SessionRecord::loadRunFiles() {
@@ -129,9 +90,7 @@ void SessionRecord::loadRunFiles() {
 
 void SessionRecord::capture() {
     ConfigRecord& r = record_;
-    r.setFlag(ConfigRecord::kShowLogo, ui_.panelImg->isVisible());
-    r.setFlag(ConfigRecord::kShowQuickBar, ui_.toolBarFast->isVisible());
-    r.setFlag(ConfigRecord::kShowInfoLine, ui_.panelInfo->isVisible());
+    shell_.capturePanels(r);
     WindowState state = WindowState::kNormal;
     if (window_->windowState() & Qt::WindowMinimized) {
         state = WindowState::kMinimised;
@@ -145,8 +104,7 @@ void SessionRecord::capture() {
         r.set(ConfigRecord::kWindowWidth, outer.width());
         r.set(ConfigRecord::kWindowHeight, outer.height());
     }
-    const int32_t page =
-        pageNumberOf(ui_.gotebookPlocha->currentWidget()->objectName().toStdString());
+    const int32_t page = shell_.pageNumber();
     if (page >= 0) r.set(ConfigRecord::kActivePage, page);
     r.set(ConfigRecord::kWindowState, static_cast<int32_t>(state));
     r.setDictionaryTitle(toCp1250(ui_.ComboBoxSlovnik->currentText()));

@@ -7,11 +7,9 @@
 
 #include "app/config_record.h"
 
+class QComboBox;
 class QMainWindow;
-
-namespace Ui {
-class TfrmMain;
-}
+class QPlainTextEdit;
 
 namespace lexavo {
 
@@ -20,7 +18,16 @@ class Shell;
 
 class SessionRecord {
   public:
-    SessionRecord(Ui::TfrmMain& ui, QMainWindow* window, const std::string& programDir,
+    // The memos of the run files and the dictionary chooser, under the form's names;
+    // the pages and panels are the shell's.
+    struct Widgets {
+        QPlainTextEdit* editHledaneMinule;
+        QPlainTextEdit* editHledaneDnes;
+        QPlainTextEdit* editUzivAng;
+        QPlainTextEdit* editUzivNem;
+        QComboBox* ComboBoxSlovnik;
+    };
+    SessionRecord(const Widgets& widgets, QMainWindow* window, const std::string& programDir,
                   Shell& shell);
 
     // Reads lexavo.ini; false (the first run) when there is none.
@@ -43,10 +50,9 @@ class SessionRecord {
 
   private:
     void applyWindowBounds();
-    void applyPanels();
     void applyPage();
 
-    Ui::TfrmMain& ui_;
+    Widgets ui_;
     QMainWindow* window_;
     const std::string& programDir_;
     Shell& shell_;

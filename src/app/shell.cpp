@@ -4,45 +4,31 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProcess>
-#include <QProxyStyle>
-#include <QTabBar>
-#include <QToolButton>
+#include <QPushButton>
+#include <QStackedWidget>
 
+#include "app/config_record.h"
 #include "app/information_dialogs.h"
 #include "app/menu_shortcuts.h"
-#include "app/pictures.h"
 #include "translator/translator_page.h"
-#include "ui_tfrm_main.h"
 #include "widgets/event_hook.h"
 
 namespace lexavo {
 
-namespace {
-
-// The platform's style with half the space around a tab's caption.
-class CompactTabStyle : public QProxyStyle {
-  public:
-    int pixelMetric(PixelMetric metric, const QStyleOption* option,
-                    const QWidget* widget) const override {
-        const int value = QProxyStyle::pixelMetric(metric, option, widget);
-        return metric == PM_TabBarTabHSpace ? value / 2 : value;
-    }
-};
-
-}  // namespace
-
-Shell::Shell(Ui::TfrmMain& ui, QMainWindow* window, const std::string& programDir,
+Shell::Shell(const Widgets& widgets, QMainWindow* window, const std::string& programDir,
              TranslatorPage& translatorPage)
     : QObject(window),
-      ui_(ui),
+      ui_(widgets),
       window_(window),
       programDir_(programDir),
       translatorPage_(translatorPage) {
-    setUpPictures();
     connectPages();
     connectCommands();
     menuShortcuts_ = new MenuShortcuts(window, ui_.menuBar);
@@ -53,42 +39,6 @@ Shell::~Shell() { delete menuShortcuts_; }
 void Shell::attachDialogs(TAboutBox* about, TfrmKontakt* kontakt) {
     aboutBox_ = about;
     kontaktDialog_ = kontakt;
-}
-
-void Shell::setUpPictures() {
-    ui_.ToolButton2->setIcon(saveIcon());
-    ui_.ToolButton3->setIcon(printIcon());
-    ui_.ToolButton5->setIcon(arrowIcon(false));
-    ui_.ToolButton6->setIcon(arrowIcon(true));
-    ui_.ToolButton8->setIcon(translateIcon());
-    ui_.imgLogo->setPixmap(logoPicture(ui_.imgLogo->devicePixelRatioF()));
-    // The special letters are bold maroon Times, set as font and palette: a style
-    // sheet would be handed down to the buttons' hints as well.
-    QFont letterFont(QStringLiteral("Times New Roman"));
-    letterFont.setPixelSize(16);
-    letterFont.setBold(true);
-    for (QToolButton* b :
-         {ui_.btnSymbol1, ui_.btnSymbol2, ui_.btnSymbol3, ui_.btnSymbol4, ui_.btnSymbol5}) {
-        b->setFont(letterFont);
-        QPalette palette = b->palette();
-        palette.setColor(QPalette::ButtonText, QColor(0x80, 0x00, 0x00));
-        b->setPalette(palette);
-    }
-    ui_.panelInfo->setText(
-        QStringLiteral("Lexavo 6 – anglicko-český a německo-český slovník  "
-                       "(www.lexavo.example)"));
-    // The word list keeps its 140 pixels when the window is resized: only the entry
-    // pane stretches, and only the splitter moves the border. The count line shows
-    // what fits and never widens the list.
-    ui_.spliter1->setSizes({140, 400});
-    ui_.spliter1->setStretchFactor(0, 0);
-    ui_.spliter1->setStretchFactor(1, 1);
-    ui_.panelNalezeno->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-    // The history page's two long captions fit side by side in the default window
-    // with narrower space around each caption.
-    auto* compact = new CompactTabStyle;
-    compact->setParent(ui_.pageControlHledane);
-    ui_.pageControlHledane->tabBar()->setStyle(compact);
 }
 
 void Shell::connectPages() {
@@ -148,6 +98,55 @@ void Shell::setPageChecks(QAction* checkedItem) {
     for (QAction* a : {ui_.mnuSlovnik2, ui_.mnuPrekladac2, ui_.mnuPoznamky2, ui_.mnuHledane2}) {
         a->setChecked(a == checkedItem);
     }
+}
+
+void Shell::restorePage(int32_t page) {
+    // In the order of kPageNames; the user dictionaries' page has no mode button and
+    // no item of its own.
+    const struct {
+        QWidget* page;
+        QPushButton* modeButton;
+        QAction* checkedItem;
+    } rows[kPageCount] = {
+        {ui_.pageSlovnik, ui_.btnRezimySlovnik, ui_.mnuSlovnik2},
+        {ui_.pagePrekladac, ui_.btnRezimyPrekladac, ui_.mnuPrekladac2},
+        {ui_.pagePoznamky, ui_.btnRezimyPoznamky, ui_.mnuPoznamky2},
+        {ui_.pageHledane, ui_.btnRezimyHledane, ui_.mnuHledane2},
+        {ui_.pageUzivSlovnik, nullptr, nullptr},
+    };
+    if (page < 0 || page >= kPageCount) return;
+    const auto& row = rows[page];
+    ui_.gotebookPlocha->setCurrentWidget(row.page);
+    if (row.modeButton != nullptr) row.modeButton->setChecked(true);
+    setPageChecks(row.checkedItem);
+}
+
+int32_t Shell::pageNumber() const {
+    return pageNumberOf(ui_.gotebookPlocha->currentWidget()->objectName().toStdString());
+}
+
+void Shell::restorePanels(const ConfigRecord& record) {
+    const struct {
+        ConfigRecord::Flag flag;
+        QAction* item;
+        QWidget* panel;
+    } panels[] = {{ConfigRecord::kShowLogo, ui_.mnuLogo, ui_.panelImg},
+                  {ConfigRecord::kShowQuickBar, ui_.mnuFast, ui_.toolBarFast},
+                  {ConfigRecord::kShowInfoLine, ui_.mnuInfo, ui_.panelInfo}};
+    // Two passes: first everything that is switched off, then what is on.
+    for (const PanelSwitch pass : {PanelSwitch::kHide, PanelSwitch::kShow}) {
+        for (const auto& p : panels) {
+            if (panelSwitchOf(record.flag(p.flag)) != pass) continue;
+            p.item->setChecked(pass == PanelSwitch::kShow);
+            p.panel->setVisible(pass == PanelSwitch::kShow);
+        }
+    }
+}
+
+void Shell::capturePanels(ConfigRecord& record) const {
+    record.setFlag(ConfigRecord::kShowLogo, ui_.panelImg->isVisible());
+    record.setFlag(ConfigRecord::kShowQuickBar, ui_.toolBarFast->isVisible());
+    record.setFlag(ConfigRecord::kShowInfoLine, ui_.panelInfo->isVisible());
 }
 
 void Shell::showPage(QWidget* page, QPushButton* modeButton, QAction* checkedItem) {

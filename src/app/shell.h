@@ -3,19 +3,22 @@
 // options, the menu's keys, the assistant program and the information dialogs.
 
 #include <QObject>
+#include <cstdint>
 #include <string>
 
 class QAction;
+class QFrame;
+class QLabel;
+class QLineEdit;
 class QMainWindow;
+class QMenuBar;
 class QPushButton;
+class QStackedWidget;
 class QWidget;
-
-namespace Ui {
-class TfrmMain;
-}
 
 namespace lexavo {
 
+class ConfigRecord;
 class MenuShortcuts;
 class TAboutBox;
 class TfrmKontakt;
@@ -24,7 +27,44 @@ class TranslatorPage;
 class Shell : public QObject {
     Q_OBJECT
   public:
-    Shell(Ui::TfrmMain& ui, QMainWindow* window, const std::string& programDir,
+    // The widgets the shell works, under the form's names.
+    struct Widgets {
+        QMenuBar* menuBar;
+        QStackedWidget* gotebookPlocha;
+        QWidget* pageSlovnik;
+        QWidget* pagePrekladac;
+        QWidget* pagePoznamky;
+        QWidget* pageHledane;
+        QWidget* pageUzivSlovnik;
+        QFrame* panelRezimy;
+        QPushButton* btnRezimySlovnik;
+        QPushButton* btnRezimyPrekladac;
+        QPushButton* btnRezimyPoznamky;
+        QPushButton* btnRezimyHledane;
+        QAction* Zobrazitslovnk1;
+        QAction* Zobrazitpeklada1;
+        QAction* Zobrazitpoznmkovblok1;
+        QAction* Seznamnaposledyhledanchvraz1;
+        QAction* mnuSlovnik2;
+        QAction* mnuPrekladac2;
+        QAction* mnuPoznamky2;
+        QAction* mnuHledane2;
+        QAction* Uivatelskslovnk1;
+        QAction* mnuLogo;
+        QAction* mnuFast;
+        QAction* mnuInfo;
+        QFrame* panelImg;
+        QFrame* toolBarFast;
+        QLabel* panelInfo;
+        QLineEdit* editSlovo;
+        QAction* Spustitpekladovhopomocnka1;
+        QPushButton* btnPomocnikFast;
+        QAction* Npovdapomocnka1;
+        QAction* Npovdapomocnka2;
+        QAction* Oprogramu1;
+        QAction* Kontaktnavrobce1;
+    };
+    Shell(const Widgets& widgets, QMainWindow* window, const std::string& programDir,
           TranslatorPage& translatorPage);
     ~Shell() override;
 
@@ -37,8 +77,16 @@ class Shell : public QObject {
     void btnRezimyPoznamkyClick();
     void btnRezimyHledaneClick();
     void Uivatelskslovnk1Click();
-    // Checks checkedItem, one of the four page items of "Zobrazit" (none for nullptr).
-    void setPageChecks(QAction* checkedItem);
+
+    // The page of a run before, by its number in the configuration record, with its
+    // mode button down and its item checked; and the number of the page shown (-1 for
+    // none of them).
+    void restorePage(int32_t page);
+    int32_t pageNumber() const;
+    // The logo, the quick-command bar and the information line as the record has
+    // them, and the other way round.
+    void restorePanels(const ConfigRecord& record);
+    void capturePanels(ConfigRecord& record) const;
 
     // The three view options.
     void mnuLogoClick();
@@ -51,6 +99,8 @@ class Shell : public QObject {
     void showAssistantHelp();
 
   private:
+    // Checks checkedItem, one of the four page items of "Zobrazit" (none for nullptr).
+    void setPageChecks(QAction* checkedItem);
     void setUpPictures();
     void connectPages();
     void connectCommands();
@@ -58,7 +108,7 @@ class Shell : public QObject {
     void showPage(QWidget* page, QPushButton* modeButton, QAction* checkedItem);
     void focusFirstVisibleMemo(QWidget* page);
 
-    Ui::TfrmMain& ui_;
+    Widgets ui_;
     QMainWindow* window_;
     const std::string& programDir_;
     TranslatorPage& translatorPage_;

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "app/main_form.h"
 #include "app/window_caption.h"
 #include "lookup/entry_commands.h"
 #include "ui_tfrm_main.h"
@@ -21,53 +22,6 @@ namespace {
 // Long enough for the window to be shown and drawn first, far shorter than the
 // time a user takes to type a word.
 constexpr int kPrepareDelayMs = 300;
-
-// The widgets each page works, from the form.
-DictionaryPage::Widgets dictionaryPageWidgets(Ui::TfrmMain& ui) {
-    return {ui.gotebookPlocha,
-            ui.pageSlovnik,
-            ui.editSlovo,
-            ui.btnPrelozit,
-            ui.stringGridSeznam,
-            ui.panelNalezeno,
-            ui.panelVyznam,
-            ui.scrollPreklad,
-            ui.ipaintPreklad,
-            ui.Peloitslovo1,
-            ui.ToolButton8,
-            ui.ToolButton2,
-            ui.ToolButton3,
-            ui.btnSymbol1,
-            ui.btnSymbol2,
-            ui.btnSymbol3,
-            ui.btnSymbol4,
-            ui.btnSymbol5,
-            ui.OstrS1,
-            ui.Pehlasovana1,
-            ui.Pehlasovane1,
-            ui.Pehlasovano1,
-            ui.Pehlasovanu1,
-            {ui.editHledaneDnes, ui.pageControlHledane, ui.tabHledaneDnes, ui.RichEdit1}};
-}
-
-TranslatorPage::Widgets translatorPageWidgets(Ui::TfrmMain& ui) {
-    return {ui.gotebookPlocha,
-            ui.pagePrekladac,
-            ui.comboBoxJazyk,
-            ui.btnPreklad,
-            ui.PageControlPreklad,
-            ui.tabAnglickyText,
-            ui.tabCeskyText,
-            ui.editAnglickyText,
-            ui.editCeskyText,
-            ui.Peloittext1,
-            ui.mnuDoAng,
-            ui.mnuDoNem,
-            ui.Otevtanglicknmecktext1,
-            ui.Otevtesktext1,
-            ui.Uloitcizojazyntext1,
-            ui.Uloitesktext1};
-}
 
 }  // namespace
 
@@ -91,6 +45,7 @@ TfrmMain::TfrmMain(ProgramState& state, QWidget* parent)
     // The translator's menu is hidden as a whole; its items still take their keys.
     ui->Peklada1->menuAction()->setVisible(false);
     createParts();
+    setUpFormLook(*ui);
     // Centred on the desktop when first shown; a stored record moves it later.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect desk = screen->availableGeometry();
@@ -117,8 +72,11 @@ void TfrmMain::createParts() {
     const TranslatorPage::Parts translator{s.store,      s.programDir, s.entryReader,
                                            s.translator, *chooser_,    *dictionaryPage_};
     translatorPage_ = new TranslatorPage(translatorPageWidgets(*ui), translator, dialogs_, this);
-    shell_ = new Shell(*ui, this, s.programDir, *translatorPage_);
-    session_ = std::make_unique<SessionRecord>(*ui, this, s.programDir, *shell_);
+    shell_ = new Shell(shellWidgets(*ui), this, s.programDir, *translatorPage_);
+    session_ = std::make_unique<SessionRecord>(
+        SessionRecord::Widgets{ui->editHledaneMinule, ui->editHledaneDnes, ui->editUzivAng,
+                               ui->editUzivNem, ui->ComboBoxSlovnik},
+        this, s.programDir, *shell_);
     // After the shell: these commands go beyond the menu's own keys.
     new EntryCommands({ui->Slovnk1, ui->Zobrazit1, ui->gotebookPlocha, ui->pageSlovnik,
                        ui->editSlovo, ui->scrollPreklad, ui->ipaintPreklad},
