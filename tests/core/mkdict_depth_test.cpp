@@ -335,12 +335,16 @@ TEST(MkdictDepth, BehindTheFirstMeaningOnlyConfirmedOnesStay) {
     EXPECT_EQ(kept.front(), "Lichtschalter");
     EXPECT_EQ(kept, (std::vector<std::string>{"Lichtschalter", "Schalter"}));
 
-    // A headword with no confirmed meaning keeps all it has.
+    // A headword with no confirmed meaning keeps its first three.
     Lexicon alone;
     alone.add("kvitovat", sense("quittieren", "v"));
     alone.add("kvitovat", sense("zugeben", "v"));
+    for (const char* german :
+         {"die Nachbereitung", "die Folgemaßnahme", "die Weiterverfolgung", "weiteres Vorgehen"})
+        alone.add("navázání", sense(german, "n"));
     keepConfirmedMeanings(alone);
     EXPECT_EQ(textsOf(alone.find("kvitovat")).size(), 2u);
+    EXPECT_EQ(textsOf(alone.find("navázání")).size(), 3u);
 }
 
 TEST(MkdictDepth, BehindTheFirstMeaningOnlyWordsMetInRealTextStay) {

@@ -99,9 +99,16 @@ void keepKnownWordsBehindTheFirst(Lexicon& inverted, const WordTable& meanings) 
 }
 
 void keepConfirmedMeanings(Lexicon& inverted) {
+    constexpr size_t kUnconfirmedMeanings = 3;
     const auto confirmed = [](const Sense& s) { return s.support >= 2 || s.reviewed; };
     for (Headword& h : inverted.headwords()) {
-        if (std::none_of(h.senses.begin(), h.senses.end(), confirmed)) continue;
+        if (std::none_of(h.senses.begin(), h.senses.end(), confirmed)) {
+            // Nothing to tell the right ones by: a few, not every synonym of one
+            // pivot's other sense ("navázání" through "follow-up": "die Nachbereitung",
+            // "die Folgemaßnahme", ...).
+            if (h.senses.size() > kUnconfirmedMeanings) h.senses.resize(kUnconfirmedMeanings);
+            continue;
+        }
         std::vector<Sense> kept;
         for (size_t i = 0; i < h.senses.size(); ++i) {
             if (i == 0 || confirmed(h.senses[i])) kept.push_back(std::move(h.senses[i]));

@@ -43,7 +43,7 @@ void keepKnownWordsBehindTheFirst(Lexicon& inverted, const WordTable& meanings);
 // German word it is the best guess there is; among the Czech word's meanings it is
 // mostly another sense of the English word. So behind a headword's first meaning only
 // meanings that two paths support (Sense::support) or a review let stand are kept,
-// where the headword has any such meaning.
+// where the headword has any such meaning; where it has none, its first three.
 void keepConfirmedMeanings(Lexicon& inverted);
 
 // Adds `bonus` to every sense whose pair "headword\ttext" is confirmed.
