@@ -35,13 +35,12 @@ std::string writeFile(const std::string& name, std::string_view bytes) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 1) return 0;
     const std::string_view input(reinterpret_cast<const char*>(data) + 1, size - 1);
-    std::string error;
     mk::Lexicon lexicon;
     switch (data[0] % 7) {
         case 0: {
             mk::DingLine line;
             (void)mk::parseDingLine(input, line);
-            (void)mk::readDing(writeFile("ding.txt", input), lexicon, error);
+            (void)mk::readDing(writeFile("ding.txt", input), lexicon);
             break;
         }
         case 1:
@@ -54,18 +53,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             writeFile("d.dict", input.substr(std::min(cut + 1, input.size())));
             std::filesystem::remove(scratchDir() + "/d.dict.dz");
             std::vector<mk::DictdArticle> articles;
-            (void)mk::readDictd(scratchDir() + "/d", articles, error);
+            (void)mk::readDictd(scratchDir() + "/d", articles);
             uint64_t value = 0;
             (void)mk::decodeDictdNumber(input.substr(0, 12), value);
             break;
         }
         case 3: {
             std::string bytes;
-            (void)mk::readGzipFile(writeFile("g.gz", input), bytes, error);
+            (void)mk::readGzipFile(writeFile("g.gz", input), bytes);
             break;
         }
         case 4:
-            (void)mk::readTsv(writeFile("w.tsv", input), lexicon, error);
+            (void)mk::readTsv(writeFile("w.tsv", input), lexicon);
             break;
         case 5: {
             mk::ReviewedLine line;
@@ -81,7 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             writeFile("s.dt1", input.substr(std::min(a + 1, input.size()), b - std::min(a + 1, b)));
             writeFile("s.dt2", input.substr(std::min(b + 1, input.size())));
             mk::LoadedSet set;
-            (void)mk::readSetBack(scratchDir(), "s", set, error);
+            (void)mk::readSetBack(scratchDir(), "s", set);
             (void)mk::splitRecord(std::string(input));
             break;
         }

@@ -12,12 +12,15 @@
 #include "ding_reader.h"
 #include "reviewed.h"
 #include "set_reader.h"
+#include "support/lexicon_helpers.h"
 #include "support/test_dictionaries.h"
 #include "text/cp1250.h"
 #include "text_rules.h"
 
 namespace lexavo::mkdict {
 namespace {
+
+using testing::succeeded;
 
 using lexavo::testing::cp;
 
@@ -37,8 +40,7 @@ const Bundled kSets[] = {
 
 LoadedSet load(const char* stem) {
     LoadedSet set;
-    std::string error;
-    EXPECT_TRUE(readSetBack(LEXAVO_PROGRAM_DIR, stem, set, error)) << error;
+    EXPECT_TRUE(succeeded(readSetBack(LEXAVO_PROGRAM_DIR, stem, set)));
     return set;
 }
 
@@ -135,8 +137,7 @@ std::map<std::string, std::set<char>> dingGenders() {
     }
     // FreeDict German-English, the other source.
     std::vector<DictdArticle> articles;
-    std::string error;
-    EXPECT_TRUE(readDictd(LEXAVO_FREEDICT_DIR "/freedict-deu-eng", articles, error)) << error;
+    EXPECT_TRUE(succeeded(readDictd(LEXAVO_FREEDICT_DIR "/freedict-deu-eng", articles)));
     for (const DictdArticle& a : articles) {
         const FreedictArticle article = parseFreedictArticle(a.body);
         const std::string grammar = a.body.substr(0, a.body.find('\n'));
@@ -151,7 +152,7 @@ std::map<std::string, std::set<char>> dingGenders() {
     for (const auto& f : std::filesystem::directory_iterator(LEXAVO_DATA_DIR "/reviewed")) {
         const std::string name = f.path().filename().string();
         if (name.starts_with("czenem.") && name.ends_with(".tsv")) {
-            EXPECT_TRUE(reviewed.read(f.path().string(), error)) << error;
+            EXPECT_TRUE(succeeded(reviewed.read(f.path().string())));
         }
     }
     for (const ReviewedLine& review : reviewed.lines()) {

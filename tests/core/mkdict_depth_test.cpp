@@ -21,6 +21,8 @@
 namespace lexavo::mkdict {
 namespace {
 
+using testing::succeeded;
+
 using lexavo::testing::TempProgramDir;
 
 using testing::sense;
@@ -31,8 +33,7 @@ Lexicon readDingText(const std::string& text) {
     const std::string path = dir.path() + "/de-en";
     std::ofstream(path) << text;
     Lexicon lexicon;
-    std::string error;
-    EXPECT_TRUE(readDing(path, lexicon, error)) << error;
+    EXPECT_TRUE(succeeded(readDing(path, lexicon)));
     mergeDuplicateSenses(lexicon);
     return lexicon;
 }
@@ -132,8 +133,7 @@ TEST(MkdictDepth, TheClassAHeadwordIsMostlyUsedInLeads) {
     std::ofstream(dir.path() + "/en.pos") << "jam\tn,v\n";
     std::ofstream(dir.path() + "/en.major") << "# comment\njam\tn\n";
     WordTable english;
-    std::string error;
-    ASSERT_TRUE(english.read(dir.path() + "/en", error)) << error;
+    ASSERT_TRUE(succeeded(english.read(dir.path() + "/en")));
     EXPECT_EQ(english.majorClass("Jam"), 'n');
     EXPECT_EQ(english.majorClass("dog"), 0);
 
@@ -153,8 +153,7 @@ TEST(MkdictDepth, InversionTakesNoPluralAndNoTranslationOfAnotherClass) {
     std::ofstream(dir.path() + "/cs.freq") << "ničit\t20\nnůžky\t5\n";
     std::ofstream(dir.path() + "/cs.pos") << "ničit\tv\nnůžky\tn\n";
     WordTable czech;
-    std::string error;
-    ASSERT_TRUE(czech.read(dir.path() + "/cs", error)) << error;
+    ASSERT_TRUE(succeeded(czech.read(dir.path() + "/cs")));
 
     Lexicon german;
     german.add("zerstören", sense("ničit", "v"));
@@ -287,8 +286,7 @@ TEST(MkdictDepth, ACzechVerbsGermanMeaningsAreInfinitives) {
     std::ofstream(dir.path() + "/cs.freq") << "ošetřovat\t5\npadesát\t5\n";
     std::ofstream(dir.path() + "/cs.pos") << "ošetřovat\tv\npadesát\tv\nfit\tadj\n";
     WordTable czech;
-    std::string error;
-    ASSERT_TRUE(czech.read(dir.path() + "/cs", error)) << error;
+    ASSERT_TRUE(succeeded(czech.read(dir.path() + "/cs")));
 
     Lexicon lexicon;
     for (const auto& [text, pos] :
@@ -316,8 +314,7 @@ TEST(MkdictDepth, BehindTheFirstMeaningOnlyConfirmedOnesStay) {
     TempProgramDir dir;
     std::ofstream(dir.path() + "/reviewed.tsv") << "vypínač\tder Lichtschalter\n";
     ReviewedList review;
-    std::string error;
-    ASSERT_TRUE(review.read(dir.path() + "/reviewed.tsv", error)) << error;
+    ASSERT_TRUE(succeeded(review.read(dir.path() + "/reviewed.tsv")));
 
     Lexicon german;
     german.add("Schalter", sense("vypínač", "n"));
@@ -351,8 +348,7 @@ TEST(MkdictDepth, BehindTheFirstMeaningOnlyWordsMetInRealTextStay) {
     TempProgramDir dir;
     std::ofstream(dir.path() + "/en.freq") << "wonderful\t50\ngreat\t90\namazing\t30\n";
     WordTable english;
-    std::string error;
-    ASSERT_TRUE(english.read(dir.path() + "/en", error)) << error;
+    ASSERT_TRUE(succeeded(english.read(dir.path() + "/en")));
     Lexicon czech;
     czech.add("úžasný", sense("wondrous", "adj"));  // first: stays whatever it is
     czech.add("úžasný", sense("wonderful", "adj"));

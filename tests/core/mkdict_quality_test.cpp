@@ -22,6 +22,8 @@
 namespace lexavo::mkdict {
 namespace {
 
+using testing::succeeded;
+
 using lexavo::testing::cp;
 using lexavo::testing::TempProgramDir;
 
@@ -34,8 +36,7 @@ WordTable table(const TempProgramDir& dir, const std::string& name, const std::s
     std::ofstream(dir.path() + "/" + name + ".freq") << freq;
     std::ofstream(dir.path() + "/" + name + ".pos") << pos;
     WordTable t;
-    std::string error;
-    EXPECT_TRUE(t.read(dir.path() + "/" + name, error)) << error;
+    EXPECT_TRUE(succeeded(t.read(dir.path() + "/" + name)));
     return t;
 }
 
@@ -109,7 +110,6 @@ TEST(MkdictQuality, APivotedNounTakesTheGenderOfItsMainSense) {
 
 TEST(MkdictQuality, PivotsSkipMarkedSensesAndKeepTheLoanWord) {
     Lexicon german;
-    std::string error;
     TempProgramDir dir;
     const std::string ding = dir.path() + "/de-en";
     std::ofstream(ding) << "Schnee {m} [meteo.] | pappiger Schnee :: snow | cloggy snow\n"
@@ -117,7 +117,7 @@ TEST(MkdictQuality, PivotsSkipMarkedSensesAndKeepTheLoanWord) {
                            "(grobes) Leinen {f}; Leinwand {f} :: canvas\n"
                            "Golf {m}; Meerbusen {m} :: gulf\n"
                            "Golf {n}; Golfsport {m} [sport] :: golf; golfing\n";
-    ASSERT_TRUE(readDing(ding, german, error)) << error;
+    ASSERT_TRUE(succeeded(readDing(ding, german)));
     // The qualified noun keeps neither its gender nor a plain sense.
     ASSERT_NE(german.find("Leinen"), nullptr);
     EXPECT_EQ(german.find("Leinen")->senses.front().gender, Gender::kNone);
@@ -165,8 +165,7 @@ TEST(MkdictQuality, ReviewedListReordersDropsAndAddsSayingSo) {
                            "čas\tdie Zeit | +der Zeitraum\n"
                            "ghost\tduch\n";
     ReviewedList list;
-    std::string error;
-    ASSERT_TRUE(list.read(path, error)) << error;
+    ASSERT_TRUE(succeeded(list.read(path)));
     ASSERT_EQ(list.lines().size(), 6u);
     EXPECT_EQ(list.lines()[3].gender, Gender::kFeminine);
 
@@ -202,12 +201,10 @@ TEST(MkdictQuality, CommonestHeadwordsAndJudgedSamplesComeFromTheWrittenSet) {
     const char* words[] = {"be", "have", "time", "house", "dog", "cat", "sun", "tree"};
     for (const char* w : words) lexicon.add(w, sense(std::string(w) + "-cs"));
     Report report;
-    std::string error;
-    ASSERT_TRUE(compileSet(lexicon,
-                           SetOptions{dir.path(), "angcze", "Anglicko-český slovník", "Aj->Čj",
-                                      "  Slovo:  ", "en", "letter"},
-                           report, error))
-        << error;
+    ASSERT_TRUE(succeeded(compileSet(lexicon,
+                                     SetOptions{dir.path(), "angcze", "Anglicko-český slovník",
+                                                "Aj->Čj", "  Slovo:  ", "en", "letter"},
+                                     report)));
     // "tree" has no frequency, so it is never among the commonest; the letters the
     // compiler added are not headwords of the language.
     const WordTable english = table(dir, "en",
@@ -215,15 +212,15 @@ TEST(MkdictQuality, CommonestHeadwordsAndJudgedSamplesComeFromTheWrittenSet) {
                                     "cat\t70\nsun\t60\nb\t50\n",
                                     "");
     std::ostringstream top;
-    ASSERT_TRUE(listCommonest(dir.path(), "angcze", english, {3, 0, 0, 1}, top, error)) << error;
+    ASSERT_TRUE(succeeded(listCommonest(dir.path(), "angcze", english, {3, 0, 0, 1}, top)));
     EXPECT_EQ(top.str(), "be\tbe-cs\nhave\thave-cs\ntime\ttime-cs\n");
     std::ostringstream skipped;
-    ASSERT_TRUE(listCommonest(dir.path(), "angcze", english, {4, 2, 0, 1}, skipped, error));
+    ASSERT_TRUE(succeeded(listCommonest(dir.path(), "angcze", english, {4, 2, 0, 1}, skipped)));
     EXPECT_EQ(skipped.str(), "time\ttime-cs\nhouse\thouse-cs\n");
     std::ostringstream a, b, c;
-    ASSERT_TRUE(listCommonest(dir.path(), "angcze", english, {100, 0, 3, 7}, a, error));
-    ASSERT_TRUE(listCommonest(dir.path(), "angcze", english, {100, 0, 3, 7}, b, error));
-    ASSERT_TRUE(listCommonest(dir.path(), "angcze", english, {100, 0, 7, 7}, c, error));
+    ASSERT_TRUE(succeeded(listCommonest(dir.path(), "angcze", english, {100, 0, 3, 7}, a)));
+    ASSERT_TRUE(succeeded(listCommonest(dir.path(), "angcze", english, {100, 0, 3, 7}, b)));
+    ASSERT_TRUE(succeeded(listCommonest(dir.path(), "angcze", english, {100, 0, 7, 7}, c)));
     EXPECT_EQ(a.str(), b.str());  // the same seed draws the same sample
     const std::string sample = a.str();
     EXPECT_EQ(std::count(sample.begin(), sample.end(), '\n'), 3);
@@ -238,7 +235,7 @@ TEST(MkdictQuality, CommonestHeadwordsAndJudgedSamplesComeFromTheWrittenSet) {
                                  "sun\tsun-cs\twrong\n";
     Judged judged;
     std::ostringstream out;
-    ASSERT_TRUE(tallyJudged(dir.path(), "angcze", judgedPath, true, out, judged, error)) << error;
+    ASSERT_TRUE(succeeded(tallyJudged(dir.path(), "angcze", judgedPath, true, out, judged)));
     EXPECT_EQ(judged.right, 1u);  // the stale verdict is not counted
     EXPECT_EQ(judged.acceptable, 1u);
     EXPECT_EQ(judged.wrong, 1u);
@@ -251,7 +248,7 @@ TEST(MkdictQuality, CommonestHeadwordsAndJudgedSamplesComeFromTheWrittenSet) {
                                  "dog\t1\tdog-cs\tright\n"
                                  "dog\t2\tpsisko\twrong\n";
     Judged whole;
-    ASSERT_TRUE(tallyJudged(dir.path(), "angcze", judgedPath, false, out, whole, error));
+    ASSERT_TRUE(succeeded(tallyJudged(dir.path(), "angcze", judgedPath, false, out, whole)));
     EXPECT_EQ(whole.entries, 2u);
     EXPECT_EQ(whole.wrong, 1u);
     EXPECT_EQ(whole.right, 1u);

@@ -14,12 +14,15 @@
 #include "pivot.h"
 #include "ranking.h"
 #include "set_reader.h"
+#include "support/lexicon_helpers.h"
 #include "support/test_dictionaries.h"
 #include "text/cp1250.h"
 #include "text_rules.h"
 
 namespace lexavo::mkdict {
 namespace {
+
+using testing::succeeded;
 
 using lexavo::testing::cp;
 using lexavo::testing::TempProgramDir;
@@ -152,8 +155,7 @@ TEST(MkdictReaders, DictdDatabaseThroughZlib) {
     // A pseudo-entry; "dog" at 0, 12 bytes ("M"); "dog" at 12, 9 bytes ("J").
     dir.writeFile("t.index", "00databaseinfo\tA\tB\ndog\tA\tM\ndog\tM\tJ\n");
     std::vector<DictdArticle> articles;
-    std::string error;
-    ASSERT_TRUE(readDictd(dir.file("t"), articles, error)) << error;
+    ASSERT_TRUE(succeeded(readDictd(dir.file("t"), articles)));
     ASSERT_EQ(articles.size(), 2u);
     EXPECT_EQ(articles[1].body, "dog\nlump\n");
     Lexicon lexicon;
@@ -162,7 +164,7 @@ TEST(MkdictReaders, DictdDatabaseThroughZlib) {
     EXPECT_EQ(lexicon.find("dog")->senses.size(), 2u);
 
     dir.writeFile("t.index", "dog\tA\tZZZ\n");
-    EXPECT_FALSE(readDictd(dir.file("t"), articles, error));
+    EXPECT_FALSE(readDictd(dir.file("t"), articles).ok());
     uint64_t v = 0;
     EXPECT_TRUE(decodeDictdNumber("BA", v));
     EXPECT_EQ(v, 64u);
@@ -196,8 +198,7 @@ TEST(MkdictReaders, DingMainLineOfAWordScoresHighest) {
                   "Hund {m} (Bergbau) :: tub\n"
                   "Hund {m} | Hunde {pl} | einen Hund abrichten :: dog | dogs | to train a dog\n");
     Lexicon lexicon;
-    std::string error;
-    ASSERT_TRUE(readDing(dir.file("de-en"), lexicon, error)) << error;
+    ASSERT_TRUE(succeeded(readDing(dir.file("de-en"), lexicon)));
     const Headword* hund = lexicon.find("Hund");
     ASSERT_NE(hund, nullptr);
     ASSERT_EQ(hund->senses.size(), 2u);
@@ -205,7 +206,7 @@ TEST(MkdictReaders, DingMainLineOfAWordScoresHighest) {
     EXPECT_EQ(hund->senses[0].score, 0.0);
     EXPECT_DOUBLE_EQ(hund->senses[1].score, std::log(3.0));
     EXPECT_DOUBLE_EQ(hund->prior, std::log(3.0));
-    EXPECT_FALSE(readDing(dir.file("missing"), lexicon, error));
+    EXPECT_FALSE(readDing(dir.file("missing"), lexicon).ok());
 }
 
 Sense tagged(const std::string& text, const std::string& pos, double score = 0) {
@@ -387,13 +388,10 @@ TEST(MkdictCompile, SetReadsBackThroughTheLoaderInCollationOrder) {
     lexicon.add("dům", sense("home"));
     lexicon.add("velmi dlouhé české heslo", sense("too long"));
     Report report;
-    std::string error;
-    ASSERT_TRUE(compileSet(lexicon,
-                           optionsFor(dir, "czeang", "Česko-anglický slovník", "Čj->Aj", "cs"),
-                           report, error))
-        << error;
+    ASSERT_TRUE(succeeded(compileSet(
+        lexicon, optionsFor(dir, "czeang", "Česko-anglický slovník", "Čj->Aj", "cs"), report)));
     LoadedSet set;
-    ASSERT_TRUE(readSetBack(dir.path(), "czeang", set, error)) << error;
+    ASSERT_TRUE(succeeded(readSetBack(dir.path(), "czeang", set)));
     // Czech collation: c < č < d < h < ch. No headword has c, č or d as its second
     // byte, so one-letter headwords open their start slots; only "chata" has 'h' as
     // its second byte, so it moves in front of "hrad".
@@ -425,12 +423,10 @@ TEST(MkdictCompile, GermanHeadwordsAreFollowedByTheirArticleForm) {
     lexicon.add("aal", sense("úhoř"));
     lexicon.add("ahoj", sense("ahoj"));
     Report report;
-    std::string error;
-    ASSERT_TRUE(compileSet(
-        lexicon, optionsFor(dir, "nemcze", "Německo-český slovník", "Nj->Čj", "de"), report, error))
-        << error;
+    ASSERT_TRUE(succeeded(compileSet(
+        lexicon, optionsFor(dir, "nemcze", "Německo-český slovník", "Nj->Čj", "de"), report)));
     LoadedSet set;
-    ASSERT_TRUE(readSetBack(dir.path(), "nemcze", set, error)) << error;
+    ASSERT_TRUE(succeeded(readSetBack(dir.path(), "nemcze", set)));
     auto it = std::find(set.headwords.begin(), set.headwords.end(), "Haus");
     ASSERT_NE(it, set.headwords.end());
     ASSERT_NE(it + 1, set.headwords.end());

@@ -13,6 +13,7 @@
 #include "morphology/hunspell_base_forms.h"
 #include "ranking.h"
 #include "set_reader.h"
+#include "support/lexicon_helpers.h"
 #include "text/cp1250.h"
 #include "text_rules.h"
 #include "word_tables.h"
@@ -20,10 +21,11 @@
 namespace lexavo::mkdict {
 namespace {
 
+using testing::succeeded;
+
 std::set<std::string> headwordsOf(const char* stem) {
     LoadedSet set;
-    std::string error;
-    EXPECT_TRUE(readSetBack(LEXAVO_PROGRAM_DIR, stem, set, error)) << error;
+    EXPECT_TRUE(succeeded(readSetBack(LEXAVO_PROGRAM_DIR, stem, set)));
     std::set<std::string> heads;
     for (const std::string& h : set.headwords) heads.insert(cp1250ToUtf8(h));
     return heads;
@@ -31,8 +33,7 @@ std::set<std::string> headwordsOf(const char* stem) {
 
 Lexicon readFreedict(const std::string& base) {
     std::vector<DictdArticle> articles;
-    std::string error;
-    EXPECT_TRUE(readDictd(base, articles, error)) << error;
+    EXPECT_TRUE(succeeded(readDictd(base, articles)));
     Lexicon lexicon;
     addFreedictArticles(articles, lexicon);
     return lexicon;
@@ -43,8 +44,7 @@ TEST(MkdictSources, EveryPluralOnlyNounHasItsSingular) {
     if (!spelling.hasSpellingDictionary(WordLanguage::kGerman))
         GTEST_SKIP() << "Debian's hunspell-de-de is not installed";
     Lexicon german = readFreedict(LEXAVO_FREEDICT_DIR "/freedict-deu-eng");
-    std::string error;
-    ASSERT_TRUE(readDing(LEXAVO_DING_DE_EN, german, error)) << error;
+    ASSERT_TRUE(succeeded(readDing(LEXAVO_DING_DE_EN, german)));
     const std::set<std::string> heads = headwordsOf("nemcze");
     size_t plurals = 0, missing = 0;
     std::string examples;
@@ -69,8 +69,7 @@ TEST(MkdictSources, EveryPluralOnlyNounHasItsSingular) {
 constexpr size_t kCutLength = 30;
 size_t cutPhrases(const char* stem, const std::set<std::string>& sources, std::string& examples) {
     LoadedSet set;
-    std::string error;
-    EXPECT_TRUE(readSetBack(LEXAVO_PROGRAM_DIR, stem, set, error)) << error;
+    EXPECT_TRUE(succeeded(readSetBack(LEXAVO_PROGRAM_DIR, stem, set)));
     size_t cut = 0;
     for (const auto& meanings : set.entries) {
         for (const std::string& cp : meanings) {
@@ -93,8 +92,7 @@ TEST(MkdictSources, NoMeaningIsAPhraseCutShort) {
         for (const Sense& s : h.senses) czech.insert(withoutNotes(s.text));
     }
     Lexicon germanSource = readFreedict(LEXAVO_FREEDICT_DIR "/freedict-deu-eng");
-    std::string error;
-    ASSERT_TRUE(readDing(LEXAVO_DING_DE_EN, germanSource, error)) << error;
+    ASSERT_TRUE(succeeded(readDing(LEXAVO_DING_DE_EN, germanSource)));
     std::set<std::string> german;
     for (const Headword& h : germanSource.headwords()) german.insert(withoutNotes(h.text));
     for (const auto& [stem, sources] :
@@ -108,8 +106,7 @@ TEST(MkdictSources, NoMeaningIsAPhraseCutShort) {
 // "abschließen" and "abschliessen") keeps the spelling the German speller accepts.
 TEST(MkdictSources, OneSpellingOfAGermanWordPerEntry) {
     LoadedSet set;
-    std::string error;
-    ASSERT_TRUE(readSetBack(LEXAVO_PROGRAM_DIR, "czenem", set, error)) << error;
+    ASSERT_TRUE(succeeded(readSetBack(LEXAVO_PROGRAM_DIR, "czenem", set)));
     HunspellBaseForms speller(hunspellFolders(std::string()));
     size_t twice = 0;
     std::string examples;
@@ -136,10 +133,9 @@ TEST(MkdictSources, OneSpellingOfAGermanWordPerEntry) {
 // or participle ("gekackt") of a single word.
 TEST(MkdictSources, NoCzechVerbHasAGermanPastFormForMeaning) {
     WordTable czech;
-    std::string error;
-    ASSERT_TRUE(czech.read(LEXAVO_DATA_DIR "/wordtables/cs", error)) << error;
+    ASSERT_TRUE(succeeded(czech.read(LEXAVO_DATA_DIR "/wordtables/cs")));
     LoadedSet set;
-    ASSERT_TRUE(readSetBack(LEXAVO_PROGRAM_DIR, "czenem", set, error)) << error;
+    ASSERT_TRUE(succeeded(readSetBack(LEXAVO_PROGRAM_DIR, "czenem", set)));
     const auto pastForm = [](const std::string& m) {
         if (m.empty() || m.find(' ') != std::string::npos || isGermanNoun(m)) return false;
         return m.ends_with("te") || m.ends_with("tet") || m.ends_with("test") ||

@@ -10,14 +10,13 @@
 
 namespace lexavo::mkdict {
 
-bool collationOrder(const std::vector<std::string>& utf8, const std::string& locale,
-                    std::vector<size_t>& order, std::string& error) {
+Status collationOrder(const std::vector<std::string>& utf8, const std::string& locale,
+                      std::vector<size_t>& order) {
     UErrorCode status = U_ZERO_ERROR;
     std::unique_ptr<icu::Collator> collator(
         icu::Collator::createInstance(icu::Locale(locale.c_str()), status));
     if (U_FAILURE(status) || !collator) {
-        error = "no collator for locale " + locale;
-        return false;
+        return Status::failure("no collator for locale " + locale);
     }
     std::vector<std::string> keys(utf8.size());
     for (size_t i = 0; i < utf8.size(); ++i) {
@@ -32,7 +31,7 @@ bool collationOrder(const std::vector<std::string>& utf8, const std::string& loc
         if (keys[a] != keys[b]) return keys[a] < keys[b];
         return utf8[a] < utf8[b];
     });
-    return true;
+    return {};
 }
 
 }  // namespace lexavo::mkdict

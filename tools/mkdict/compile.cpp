@@ -42,39 +42,34 @@ struct Compiled {
 };
 
 // Checks the written set through the program's own loader.
-bool verifyWrittenSet(const SetOptions& options, const std::vector<std::string>& slots,
-                      const SetRules& rules, std::string& error) {
+Status verifyWrittenSet(const SetOptions& options, const std::vector<std::string>& slots,
+                        const SetRules& rules) {
     DictionaryStore store;
     if (store.loadDictionary(options.outputDir, {options.stem + ".nfo", options.stem + ".dt1",
                                                  options.stem + ".dt2"}) !=
         DictionaryStore::LoadResult::kLoaded) {
-        error = "the written set does not load";
-        return false;
+        return Status::failure("the written set does not load");
     }
     if (store.headwordCount() != slots.size()) {
-        error = "the loader read " + std::to_string(store.headwordCount()) + " headwords, not " +
-                std::to_string(slots.size());
-        return false;
+        return Status::failure("the loader read " + std::to_string(store.headwordCount()) +
+                               " headwords, not " + std::to_string(slots.size()));
     }
     for (uint32_t s = 0; s < store.headwordCount(); ++s) {
         if (store.headword(s) != slots[s]) {
-            error = "slot " + std::to_string(s) + " loads differently";
-            return false;
+            return Status::failure("slot " + std::to_string(s) + " loads differently");
         }
         const int32_t start = store.startSlot(static_cast<unsigned char>(foldAscii(slots[s][0])));
         if (start == -1 || static_cast<uint32_t>(start) > s) {
-            error = "headword unreachable after loading: " + cp1250ToUtf8(slots[s]);
-            return false;
+            return Status::failure("headword unreachable after loading: " + cp1250ToUtf8(slots[s]));
         }
     }
     std::ifstream dt2(options.outputDir + "/" + options.stem + ".dt2", std::ios::binary);
     const size_t records = static_cast<size_t>(std::count(
         std::istreambuf_iterator<char>(dt2), std::istreambuf_iterator<char>(), kRecordTerminator));
     if (records != slots.size() + (rules.extraLeadingRecord ? 1 : 0)) {
-        error = "the entry file holds " + std::to_string(records) + " records";
-        return false;
+        return Status::failure("the entry file holds " + std::to_string(records) + " records");
     }
-    return true;
+    return {};
 }
 
 }  // namespace
@@ -227,14 +222,14 @@ void fitSlots(std::vector<Compiled>& compiled, Report& report) {
 
 // Collation order, then reachability: a letter headword is added where a first letter
 // has no start slot and the set names a word for letters.
-bool arrange(CompiledSet& set, const SetOptions& options, const SetRules& rules, Report& report,
-             std::vector<Unit>& units, std::string& error) {
+Status arrange(CompiledSet& set, const SetOptions& options, const SetRules& rules, Report& report,
+               std::vector<Unit>& units) {
     std::vector<Compiled>& compiled = set.entries;
     std::vector<std::string> utf8;
     utf8.reserve(compiled.size());
     for (const Compiled& c : compiled) utf8.push_back(cp1250ToUtf8(c.headword));
     std::vector<size_t> order;
-    if (!collationOrder(utf8, options.locale, order, error)) return false;
+    if (Status s = collationOrder(utf8, options.locale, order); !s.ok()) return s;
     units.reserve(order.size());
     for (size_t i : order) {
         const Compiled& c = compiled[i];
@@ -260,24 +255,22 @@ bool arrange(CompiledSet& set, const SetOptions& options, const SetRules& rules,
         report.count("headwords dropped: unreachable (no start slot for the first letter)",
                      cp1250ToUtf8(u.head));
     }
-    return true;
+    return {};
 }
 
 }  // namespace
 
-bool compileSet(const Lexicon& lexicon, const SetOptions& options, Report& report,
-                std::string& error) {
+Status compileSet(const Lexicon& lexicon, const SetOptions& options, Report& report) {
     const std::string titleCp = utf8ToCp1250(options.title);
     const SetRules rules = rulesFor(titleCp, utf8ToCp1250(options.direction));
     report.title = options.title + " (" + options.stem + ")";
     if (options.stem.empty() || options.stem.size() > 8) {
-        error = "the stem must have 1 to 8 characters";
-        return false;
+        return Status::failure("the stem must have 1 to 8 characters");
     }
     CompiledSet set = compileHeadwords(lexicon, rules, report);
     fitSlots(set.entries, report);
     std::vector<Unit> units;
-    if (!arrange(set, options, rules, report, units, error)) return false;
+    if (Status s = arrange(set, options, rules, report, units); !s.ok()) return s;
 
     std::vector<std::string> slots;
     std::vector<std::vector<std::string>> records;
@@ -297,10 +290,10 @@ bool compileSet(const Lexicon& lexicon, const SetOptions& options, Report& repor
     DictionarySetHeader header{options.stem, titleCp, utf8ToCp1250(options.direction),
                                utf8ToCp1250(options.wordLabel), rules.extraLeadingRecord};
     if (!writeDictionarySet(options.outputDir, header, slots, records)) {
-        error = "cannot write the set " + options.stem + " into " + options.outputDir;
-        return false;
+        return Status::failure("cannot write the set " + options.stem + " into " +
+                               options.outputDir);
     }
-    return verifyWrittenSet(options, slots, rules, error);
+    return verifyWrittenSet(options, slots, rules);
 }
 
 }  // namespace lexavo::mkdict

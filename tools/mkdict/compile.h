@@ -10,6 +10,7 @@
 
 #include "lexicon.h"
 #include "report.h"
+#include "status.h"
 
 namespace lexavo::mkdict {
 
@@ -47,8 +48,7 @@ const char* articleFor(Gender gender);
 std::vector<std::string> buildRecord(const Headword& h, const SetRules& rules, Report& report);
 
 // Compiles and writes the set, then reads it back through the program's loader and
-// checks it. False (with a message) when the set cannot be written or fails a check.
-bool compileSet(const Lexicon& lexicon, const SetOptions& options, Report& report,
-                std::string& error);
+// checks it. Fails when the set cannot be written or fails a check.
+Status compileSet(const Lexicon& lexicon, const SetOptions& options, Report& report);
 
 }  // namespace lexavo::mkdict

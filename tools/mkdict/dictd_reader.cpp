@@ -60,31 +60,24 @@ bool decodeDictdNumber(std::string_view digits, uint64_t& value) {
     return true;
 }
 
-bool readGzipFile(const std::string& path, std::string& data, std::string& error) {
+Status readGzipFile(const std::string& path, std::string& data) {
     gzFile file = gzopen(path.c_str(), "rb");
-    if (file == nullptr) {
-        error = "cannot open " + path;
-        return false;
-    }
+    if (file == nullptr) return Status::failure("cannot open " + path);
     gzbuffer(file, 1 << 20);
     data.clear();
     char buffer[1 << 16];
     int n = 0;
     while ((n = gzread(file, buffer, sizeof buffer)) > 0) data.append(buffer, n);
-    const bool ok = n == 0;
-    if (!ok) error = "cannot decompress " + path;
     gzclose(file);
-    return ok;
+    if (n != 0) return Status::failure("cannot decompress " + path);
+    return {};
 }
 
-bool readDictd(const std::string& base, std::vector<DictdArticle>& articles, std::string& error) {
+Status readDictd(const std::string& base, std::vector<DictdArticle>& articles) {
     std::string data;
-    if (!readGzipFile(base + ".dict.dz", data, error)) return false;
+    if (Status s = readGzipFile(base + ".dict.dz", data); !s.ok()) return s;
     std::ifstream index(base + ".index");
-    if (!index) {
-        error = "cannot open " + base + ".index";
-        return false;
-    }
+    if (!index) return Status::failure("cannot open " + base + ".index");
     std::string line;
     size_t lineNumber = 0;
     while (std::getline(index, line)) {
@@ -97,14 +90,14 @@ bool readDictd(const std::string& base, std::vector<DictdArticle>& articles, std
             !decodeDictdNumber(std::string_view(line).substr(tab1 + 1, tab2 - tab1 - 1), offset) ||
             !decodeDictdNumber(std::string_view(line).substr(tab2 + 1), length) ||
             offset > data.size() || length > data.size() - offset) {
-            error = base + ".index:" + std::to_string(lineNumber) + ": malformed line";
-            return false;
+            return Status::failure(base + ".index:" + std::to_string(lineNumber) +
+                                   ": malformed line");
         }
         std::string word = line.substr(0, tab1);
         if (word.starts_with("00database") || word.starts_with("00-database")) continue;
         articles.push_back(DictdArticle{std::move(word), data.substr(offset, length)});
     }
-    return true;
+    return {};
 }
 
 namespace {

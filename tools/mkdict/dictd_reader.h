@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "lexicon.h"
+#include "status.h"
 
 namespace lexavo::mkdict {
 
@@ -20,11 +21,11 @@ struct DictdArticle {
 bool decodeDictdNumber(std::string_view digits, uint64_t& value);
 
 // Reads every article named by the index, skipping the 00database* pseudo-entries.
-// False (with a message) when a file cannot be read or an index line is malformed.
-bool readDictd(const std::string& base, std::vector<DictdArticle>& articles, std::string& error);
+// Fails when a file cannot be read or an index line is malformed.
+Status readDictd(const std::string& base, std::vector<DictdArticle>& articles);
 
 // Reads a whole gzip (or dictzip) file.
-bool readGzipFile(const std::string& path, std::string& data, std::string& error);
+Status readGzipFile(const std::string& path, std::string& data);
 
 // A FreeDict article: the first line is the headword with an optional /IPA/ and
 // <word class, gender> list; the following lines that are not indented by more than

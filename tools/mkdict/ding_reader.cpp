@@ -171,40 +171,36 @@ bool parseDingLine(std::string_view line, DingLine& out) {
     return !out.left.empty() && !out.right.empty();
 }
 
-bool readDing(const std::string& path, Lexicon& lexicon, std::string& error) {
+Status readDing(const std::string& path, Lexicon& lexicon) {
     DingLine parsed;
     Lexicon phraseVerbs;  // the verbs of phrases, by their bare infinitive
-    const bool read = forEachLine(
-        path,
-        [&](std::string& line) {
-            if (!parseDingLine(line, parsed)) return true;
-            const double lineScore =
-                std::log(static_cast<double>(std::max<size_t>(1, parsed.groups)));
-            for (size_t i = 0; i < parsed.left.size(); ++i) {
-                const DingWord& l = parsed.left[i];
-                const std::string bare =
-                    l.pos.starts_with('v') ? bareGermanVerb(l.text) : std::string();
-                for (const DingWord& r : parsed.right) {
-                    Sense s;
-                    s.text = r.text;
-                    s.pos = l.pos.empty() ? r.pos : l.pos;
-                    s.gender = l.gender;
-                    s.plural = l.plural;
-                    s.score = i == 0 ? lineScore : 0.0;
-                    Headword& h = lexicon.entry(l.text);
-                    h.prior = std::max(h.prior, s.score);
-                    if (l.marked || r.marked) s.score = -1;
-                    if (!bare.empty()) {
-                        Sense verb = s;
-                        verb.text = withoutEnglishObject(s.text);
-                        phraseVerbs.add(bare, std::move(verb));
-                    }
-                    lexicon.add(l.text, std::move(s));
+    const Status read = forEachLine(path, [&](std::string& line) {
+        if (!parseDingLine(line, parsed)) return true;
+        const double lineScore = std::log(static_cast<double>(std::max<size_t>(1, parsed.groups)));
+        for (size_t i = 0; i < parsed.left.size(); ++i) {
+            const DingWord& l = parsed.left[i];
+            const std::string bare =
+                l.pos.starts_with('v') ? bareGermanVerb(l.text) : std::string();
+            for (const DingWord& r : parsed.right) {
+                Sense s;
+                s.text = r.text;
+                s.pos = l.pos.empty() ? r.pos : l.pos;
+                s.gender = l.gender;
+                s.plural = l.plural;
+                s.score = i == 0 ? lineScore : 0.0;
+                Headword& h = lexicon.entry(l.text);
+                h.prior = std::max(h.prior, s.score);
+                if (l.marked || r.marked) s.score = -1;
+                if (!bare.empty()) {
+                    Sense verb = s;
+                    verb.text = withoutEnglishObject(s.text);
+                    phraseVerbs.add(bare, std::move(verb));
                 }
+                lexicon.add(l.text, std::move(s));
             }
-            return true;
-        },
-        error);
+        }
+        return true;
+    });
     // A verb Ding gives only inside phrases ("sich erholen", "ein Tier melken") is looked
     // up by itself.
     for (Headword& v : phraseVerbs.headwords()) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "lexicon.h"
+#include "status.h"
 
 namespace lexavo::mkdict {
 
@@ -40,11 +41,11 @@ bool parseDingLine(std::string_view line, DingLine& out);
 // The first word of the line scores log(groups), so that the main line of a word can be
 // told (the groups list that word's forms and examples); a later synonym of the group
 // scores 0, and a pair with a marked word -1, below every plain one. English verbs lose
-// their "to ". A plural word's senses are marked plural. False when the file cannot be
+// their "to ". A plural word's senses are marked plural. Fails when the file cannot be
 // opened.
 // A verb Ding gives only inside phrases becomes a headword of its own with the phrases'
 // senses, marked phrase.
-bool readDing(const std::string& path, Lexicon& lexicon, std::string& error);
+Status readDing(const std::string& path, Lexicon& lexicon);
 
 // The infinitive a German verb phrase is looked up by ("sich erholen", "gegen etw.
 // impfen", "ein Tier melken", "einer Sache angehören"): before it only "sich",

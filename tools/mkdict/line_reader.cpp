@@ -4,19 +4,16 @@
 
 namespace lexavo::mkdict {
 
-bool forEachLine(const std::string& path, const std::function<bool(std::string& line)>& take,
-                 std::string& error, const std::string& what) {
+Status forEachLine(const std::string& path, const std::function<bool(std::string& line)>& take,
+                   const std::string& what) {
     std::ifstream in(path);
-    if (!in) {
-        error = "cannot open " + what + path;
-        return false;
-    }
+    if (!in) return Status::failure("cannot open " + what + path);
     std::string line;
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (!take(line)) return false;
+        if (!take(line)) return Status::failure("cannot read " + what + path);
     }
-    return true;
+    return {};
 }
 
 }  // namespace lexavo::mkdict

@@ -150,45 +150,42 @@ int failed(const std::string& error) {
 // command asks for none of them.
 int measure(const Command& c) {
     const SetOptions& o = c.options;
-    std::string error;
-    bool ok = true;
+    Status done;
     if (!c.scoreList.empty()) {
         Score score;
-        ok = scoreFirstMeanings(o.outputDir, o.stem, c.scoreList, c.verbose, std::cout, score,
-                                error);
+        done = scoreFirstMeanings(o.outputDir, o.stem, c.scoreList, c.verbose, std::cout, score);
     } else if (!c.judgedList.empty()) {
         Judged judged;
-        ok = tallyJudged(o.outputDir, o.stem, c.judgedList, c.verbose, std::cout, judged, error);
+        done = tallyJudged(o.outputDir, o.stem, c.judgedList, c.verbose, std::cout, judged);
     } else if (c.dump) {
-        ok = dumpSet(o.outputDir, o.stem, std::cout, error);
+        done = dumpSet(o.outputDir, o.stem, std::cout);
     } else if (!c.commonest.empty()) {
         WordTable words;
         const CommonestOptions counts{std::stoul(c.commonest), std::stoul(c.skip),
                                       std::stoul(c.sample),
                                       static_cast<unsigned>(std::stoul(c.seed))};
-        ok = words.read(c.recipe.headwordWords, error) &&
-             listCommonest(o.outputDir, o.stem, words, counts, std::cout, error);
+        done = words.read(c.recipe.headwordWords);
+        if (done.ok()) done = listCommonest(o.outputDir, o.stem, words, counts, std::cout);
     } else {
         return -1;
     }
-    return ok ? 0 : failed(error);
+    return done.ok() ? 0 : failed(done.message());
 }
 
 // Builds the set the recipe describes and writes it with its report.
 int build(Command& c) {
     Lexicon lexicon;
     Report report;
-    std::string error;
     c.recipe.germanMeanings =
         lexavo::utf8ToCp1250(c.options.direction) == lexavo::kDirectionCzechGerman;
-    if (!buildLexicon(c.recipe, lexicon, report, error)) return failed(error);
-    const bool ok = compileSet(lexicon, c.options, report, error);
+    if (Status s = buildLexicon(c.recipe, lexicon, report); !s.ok()) return failed(s.message());
+    const Status written = compileSet(lexicon, c.options, report);
     report.print(std::cout);
     if (!c.reportPath.empty()) {
         std::ofstream out(c.reportPath);
         report.print(out);
     }
-    return ok ? 0 : failed(c.options.stem + ": " + error);
+    return written.ok() ? 0 : failed(c.options.stem + ": " + written.message());
 }
 
 }  // namespace

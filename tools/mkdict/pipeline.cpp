@@ -22,25 +22,26 @@ namespace lexavo::mkdict {
 
 namespace {
 
-bool readAll(const std::vector<Source>& sources, Lexicon& lexicon, std::string& error) {
-    for (const Source& s : sources) {
-        if (!readSource(s, lexicon, error)) return false;
+Status readAll(const std::vector<Source>& sources, Lexicon& lexicon) {
+    for (const Source& source : sources) {
+        if (Status s = readSource(source, lexicon); !s.ok()) return s;
     }
-    return true;
+    return {};
 }
 
-bool applyReviewed(const std::vector<std::string>& paths, Lexicon& lexicon, Report& report,
-                   std::string& error) {
+// No list, no change.
+Status applyReviewed(const std::vector<std::string>& paths, Lexicon& lexicon, Report& report) {
+    if (paths.empty()) return {};
     ReviewedList list;
     for (const std::string& path : paths) {
-        if (!list.read(path, error)) return false;
+        if (Status s = list.read(path); !s.ok()) return s;
     }
     list.apply(lexicon, report);
-    return true;
+    return {};
 }
 
-bool readTable(const std::string& prefix, WordTable& table, std::string& error) {
-    return prefix.empty() || table.read(prefix, error);
+Status readTable(const std::string& prefix, WordTable& table) {
+    return prefix.empty() ? Status() : table.read(prefix);
 }
 
 // The word tables of a recipe's languages.
@@ -83,20 +84,20 @@ void addMissing(Lexicon& lexicon, const Lexicon& more) {
 
 }  // namespace
 
-bool readSource(const Source& source, Lexicon& lexicon, std::string& error) {
+Status readSource(const Source& source, Lexicon& lexicon) {
     switch (source.kind) {
         case Source::Kind::kTsv:
-            return readTsv(source.path, lexicon, error);
+            return readTsv(source.path, lexicon);
         case Source::Kind::kDing:
-            return readDing(source.path, lexicon, error);
+            return readDing(source.path, lexicon);
         case Source::Kind::kDictd: {
             std::vector<DictdArticle> articles;
-            if (!readDictd(source.path, articles, error)) return false;
+            if (Status s = readDictd(source.path, articles); !s.ok()) return s;
             addFreedictArticles(articles, lexicon);
-            return true;
+            return {};
         }
     }
-    return false;
+    return Status::failure("unknown kind of source " + source.path);
 }
 
 namespace {
@@ -121,14 +122,13 @@ struct Build {
     Tables tables() const { return Tables{used(headTable), used(meaningTable), used(pivotTable)}; }
 };
 
-bool readInputs(Build& b, std::string& error) {
+Status readInputs(Build& b) {
     const Recipe& recipe = b.recipe;
-    if (!readTable(recipe.headwordWords, b.headTable, error) ||
-        !readTable(recipe.meaningWords, b.meaningTable, error) ||
-        !readTable(recipe.pivotWords, b.pivotTable, error) ||
-        !readAll(recipe.confirmBy, b.confirming, error) ||
-        !readAll(recipe.inputs, b.input, error)) {
-        return false;
+    for (Status s : {readTable(recipe.headwordWords, b.headTable),
+                     readTable(recipe.meaningWords, b.meaningTable),
+                     readTable(recipe.pivotWords, b.pivotTable),
+                     readAll(recipe.confirmBy, b.confirming), readAll(recipe.inputs, b.input)}) {
+        if (!s.ok()) return s;
     }
     b.confirmations = confirmationsFrom(b.confirming);
     b.ding = std::any_of(recipe.inputs.begin(), recipe.inputs.end(),
@@ -138,48 +138,42 @@ bool readInputs(Build& b, std::string& error) {
         addSingulars(b.input, b.spelling);
         tagGermanParticiples(b.input);
     }
-    return true;
+    return {};
 }
 
 // The sources pivoted through the reviewed pivot dictionary, or ranked as they are.
-bool translate(Build& b, Lexicon& result, std::string& error) {
+Status translate(Build& b, Lexicon& result) {
     const Recipe& recipe = b.recipe;
     if (recipe.pivotThrough.empty()) {
         result = b.input;
         if (recipe.rank)
             rankSenses(result, b.confirmations, recipe.weights,
                        b.evidence(b.headTable, b.meaningTable));
-        return true;
+        return {};
     }
-    if (!readAll(recipe.pivotThrough, b.through, error)) return false;
+    if (Status s = readAll(recipe.pivotThrough, b.through); !s.ok()) return s;
     rankSenses(b.through, b.confirmations, recipe.weights,
                b.evidence(b.pivotTable, b.meaningTable));
     Report ignored;
-    if (!recipe.reviewedPivot.empty() &&
-        !applyReviewed(recipe.reviewedPivot, b.through, ignored, error)) {
-        return false;
-    }
+    if (Status s = applyReviewed(recipe.reviewedPivot, b.through, ignored); !s.ok()) return s;
     mergeDuplicateSenses(b.input);
     const BackTranslations back(b.through, &b.confirming);
     result = pivotLexicon(b.input, b.through, PivotRules{}, b.evidence(b.headTable, b.meaningTable),
                           recipe.weights, &back);
     if (b.ding) fillSingulars(result, b.spelling);
-    return true;
+    return {};
 }
 
 // The other direction: meanings become headwords, a pivoted set's gaps pivoted the other
 // way round, each headword's best meanings kept.
-bool invert(Build& b, Lexicon& result, std::string& error) {
+Status invert(Build& b, Lexicon& result) {
     const Recipe& recipe = b.recipe;
     Report ignored;
-    if (!recipe.reviewedBeforeInvert.empty() &&
-        !applyReviewed(recipe.reviewedBeforeInvert, result, ignored, error)) {
-        return false;
-    }
+    if (Status s = applyReviewed(recipe.reviewedBeforeInvert, result, ignored); !s.ok()) return s;
     const bool pivoted = !recipe.pivotThrough.empty();
     result = invertLexicon(result, InvertRules{3, pivoted}, b.evidence(b.meaningTable, b.headTable),
                            recipe.weights);
-    if (!readAll(recipe.addAfterInvert, result, error)) return false;
+    if (Status s = readAll(recipe.addAfterInvert, result); !s.ok()) return s;
     if (pivoted) addMissing(result, reversePivot(b.input, b.through, b.tables(), recipe.weights));
     mergeDuplicateSenses(result);
     addConfirmationBonus(result, b.confirmations, recipe.weights.confirmed);
@@ -192,7 +186,7 @@ bool invert(Build& b, Lexicon& result, std::string& error) {
     for (Headword& h : result.headwords()) {
         if (h.senses.size() > recipe.invertedMeanings) h.senses.resize(recipe.invertedMeanings);
     }
-    return true;
+    return {};
 }
 
 }  // namespace
@@ -235,12 +229,14 @@ void keepStandardGermanSpelling(Lexicon& lexicon, HunspellBaseForms& speller) {
     }
 }
 
-bool buildLexicon(const Recipe& recipe, Lexicon& result, Report& report, std::string& error) {
+Status buildLexicon(const Recipe& recipe, Lexicon& result, Report& report) {
     Build b(recipe);
-    if (!readInputs(b, error) || !translate(b, result, error)) return false;
-    if (recipe.invert && !invert(b, result, error)) return false;
-    if (!recipe.reviewed.empty() && !applyReviewed(recipe.reviewed, result, report, error))
-        return false;
+    if (Status s = readInputs(b); !s.ok()) return s;
+    if (Status s = translate(b, result); !s.ok()) return s;
+    if (recipe.invert) {
+        if (Status s = invert(b, result); !s.ok()) return s;
+    }
+    if (Status s = applyReviewed(recipe.reviewed, result, report); !s.ok()) return s;
     // A singular the review left without meanings takes its plural's again.
     if (b.ding && !recipe.invert) fillSingulars(result, b.spelling);
     if (recipe.germanMeanings) {
@@ -252,7 +248,7 @@ bool buildLexicon(const Recipe& recipe, Lexicon& result, Report& report, std::st
     for (Headword& h : result.headwords()) {
         if (!h.senses.empty()) h.senses.front().text = withoutLeadingLabel(h.senses.front().text);
     }
-    return true;
+    return {};
 }
 
 }  // namespace lexavo::mkdict

@@ -7,6 +7,7 @@
 #include "lexicon.h"
 #include "ranking.h"
 #include "report.h"
+#include "status.h"
 
 namespace lexavo::mkdict {
 
@@ -45,9 +46,9 @@ struct Recipe {
     size_t invertedMeanings = 24;
 };
 
-bool readSource(const Source& source, Lexicon& lexicon, std::string& error);
+Status readSource(const Source& source, Lexicon& lexicon);
 
 // `report` receives what the reviewed list changed.
-bool buildLexicon(const Recipe& recipe, Lexicon& result, Report& report, std::string& error);
+Status buildLexicon(const Recipe& recipe, Lexicon& result, Report& report);
 
 }  // namespace lexavo::mkdict

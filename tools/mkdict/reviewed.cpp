@@ -60,7 +60,7 @@ bool parseReviewedLine(const std::string& line, ReviewedLine& out) {
     return !out.items.empty();
 }
 
-bool ReviewedList::read(const std::string& path, std::string& error) {
+Status ReviewedList::read(const std::string& path) {
     ReviewedLine parsed;
     return forEachLine(
         path,
@@ -68,7 +68,7 @@ bool ReviewedList::read(const std::string& path, std::string& error) {
             if (parseReviewedLine(line, parsed)) lines_.push_back(std::move(parsed));
             return true;
         },
-        error, "the reviewed list ");
+        "the reviewed list ");
 }
 
 namespace {

@@ -20,6 +20,7 @@
 
 #include "lexicon.h"
 #include "report.h"
+#include "status.h"
 
 namespace lexavo::mkdict {
 
@@ -40,7 +41,7 @@ bool parseReviewedLine(const std::string& line, ReviewedLine& out);
 class ReviewedList {
   public:
     // Adds the lines of one file; a list may be read from several.
-    bool read(const std::string& path, std::string& error);
+    Status read(const std::string& path);
     // Reorders, drops and adds as the lines say; every change and every listed meaning
     // that the sources do not give is counted in the report.
     void apply(Lexicon& lexicon, Report& report) const;

@@ -24,16 +24,13 @@ std::string comparable(std::string text) {
 
 }  // namespace
 
-bool scoreFirstMeanings(const std::string& dir, const std::string& stem,
-                        const std::string& listPath, bool verbose, std::ostream& out, Score& score,
-                        std::string& error) {
+Status scoreFirstMeanings(const std::string& dir, const std::string& stem,
+                          const std::string& listPath, bool verbose, std::ostream& out,
+                          Score& score) {
     LoadedSet set;
-    if (!readSetBack(dir, stem, set, error)) return false;
+    if (Status s = readSetBack(dir, stem, set); !s.ok()) return s;
     std::ifstream list(listPath);
-    if (!list) {
-        error = "cannot open " + listPath;
-        return false;
-    }
+    if (!list) return Status::failure("cannot open " + listPath);
     std::unordered_map<std::string, size_t> slotOf;
     for (size_t s = set.headwords.size(); s-- > 0;) slotOf.try_emplace(set.headwords[s], s);
     const bool joinArticles = set.info.direction() == kDirectionCzechGerman;
@@ -66,14 +63,13 @@ bool scoreFirstMeanings(const std::string& dir, const std::string& stem,
     }
     out << stem << ": first meaning good for " << score.hits << " of " << score.words
         << " common words (" << score.found << " are headwords)\n";
-    return true;
+    return {};
 }
 
-bool firstMeanings(const std::string& dir, const std::string& stem,
-                   std::vector<std::pair<std::string, std::vector<std::string>>>& out,
-                   std::string& error) {
+Status firstMeanings(const std::string& dir, const std::string& stem,
+                     std::vector<std::pair<std::string, std::vector<std::string>>>& out) {
     LoadedSet set;
-    if (!readSetBack(dir, stem, set, error)) return false;
+    if (Status s = readSetBack(dir, stem, set); !s.ok()) return s;
     const bool joinArticles = set.info.direction() == kDirectionCzechGerman;
     const bool articleForms = set.info.direction() == kDirectionGermanCzech;
     std::unordered_map<std::string, bool> seen;
@@ -96,7 +92,7 @@ bool firstMeanings(const std::string& dir, const std::string& stem,
         for (std::string& m : meanings) m = cp1250ToUtf8(m);
         out.emplace_back(cp1250ToUtf8(head), std::move(meanings));
     }
-    return true;
+    return {};
 }
 
 namespace {
@@ -110,18 +106,17 @@ void writeEntry(const std::string& head, const std::vector<std::string>& meaning
 
 }  // namespace
 
-bool dumpSet(const std::string& dir, const std::string& stem, std::ostream& out,
-             std::string& error) {
+Status dumpSet(const std::string& dir, const std::string& stem, std::ostream& out) {
     std::vector<std::pair<std::string, std::vector<std::string>>> all;
-    if (!firstMeanings(dir, stem, all, error)) return false;
+    if (Status s = firstMeanings(dir, stem, all); !s.ok()) return s;
     for (const auto& [head, meanings] : all) writeEntry(head, meanings, out);
-    return true;
+    return {};
 }
 
-bool listCommonest(const std::string& dir, const std::string& stem, const WordTable& words,
-                   const CommonestOptions& options, std::ostream& out, std::string& error) {
+Status listCommonest(const std::string& dir, const std::string& stem, const WordTable& words,
+                     const CommonestOptions& options, std::ostream& out) {
     std::vector<std::pair<std::string, std::vector<std::string>>> all;
-    if (!firstMeanings(dir, stem, all, error)) return false;
+    if (Status s = firstMeanings(dir, stem, all); !s.ok()) return s;
     std::vector<std::pair<size_t, size_t>> ranked;  // rank, index
     for (size_t i = 0; i < all.size(); ++i) {
         const size_t rank = words.rank(all[i].first);
@@ -138,7 +133,7 @@ bool listCommonest(const std::string& dir, const std::string& stem, const WordTa
         std::sort(ranked.begin(), ranked.end());
     }
     for (const auto& [rank, i] : ranked) writeEntry(all[i].first, all[i].second, out);
-    return true;
+    return {};
 }
 
 namespace {
@@ -169,17 +164,14 @@ void printJudged(const std::string& stem, const Judged& judged, std::ostream& ou
 
 }  // namespace
 
-bool tallyJudged(const std::string& dir, const std::string& stem, const std::string& path,
-                 bool verbose, std::ostream& out, Judged& judged, std::string& error) {
+Status tallyJudged(const std::string& dir, const std::string& stem, const std::string& path,
+                   bool verbose, std::ostream& out, Judged& judged) {
     std::vector<std::pair<std::string, std::vector<std::string>>> all;
-    if (!firstMeanings(dir, stem, all, error)) return false;
+    if (Status s = firstMeanings(dir, stem, all); !s.ok()) return s;
     std::unordered_map<std::string, const std::vector<std::string>*> entries;
     for (const auto& [head, meanings] : all) entries.try_emplace(head, &meanings);
     std::ifstream in(path);
-    if (!in) {
-        error = "cannot open " + path;
-        return false;
-    }
+    if (!in) return Status::failure("cannot open " + path);
     std::unordered_map<std::string, bool> seenEntries;
     std::string line;
     while (std::getline(in, line)) {
@@ -210,7 +202,7 @@ bool tallyJudged(const std::string& dir, const std::string& stem, const std::str
             out << "  wrong: " << fields[0] << " " << position << " -> " << meaning << "\n";
     }
     printJudged(stem, judged, out);
-    return true;
+    return {};
 }
 
 }  // namespace lexavo::mkdict

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "status.h"
 #include "word_tables.h"
 
 namespace lexavo::mkdict {
@@ -20,20 +21,18 @@ struct Score {
     size_t hits = 0;
 };
 
-bool scoreFirstMeanings(const std::string& dir, const std::string& stem,
-                        const std::string& listPath, bool verbose, std::ostream& out, Score& score,
-                        std::string& error);
+Status scoreFirstMeanings(const std::string& dir, const std::string& stem,
+                          const std::string& listPath, bool verbose, std::ostream& out,
+                          Score& score);
 
 // The first meaning of every headword of a written set, as the program would show it
 // (German article joined), by headword; article forms and letter headwords left out.
-bool firstMeanings(const std::string& dir, const std::string& stem,
-                   std::vector<std::pair<std::string, std::vector<std::string>>>& out,
-                   std::string& error);
+Status firstMeanings(const std::string& dir, const std::string& stem,
+                     std::vector<std::pair<std::string, std::vector<std::string>>>& out);
 
 // Writes "headword TAB meaning | meaning ..." (UTF-8) for every headword of a written set,
 // in slot order.
-bool dumpSet(const std::string& dir, const std::string& stem, std::ostream& out,
-             std::string& error);
+Status dumpSet(const std::string& dir, const std::string& stem, std::ostream& out);
 
 // Which headwords of a set listCommonest writes: those at commonness positions
 // skip + 1 to count (by their rank in the word table); with sample > 0, that many of
@@ -46,8 +45,8 @@ struct CommonestOptions {
 };
 
 // Writes "headword TAB meaning | meaning ..." (UTF-8) for the chosen headwords.
-bool listCommonest(const std::string& dir, const std::string& stem, const WordTable& words,
-                   const CommonestOptions& options, std::ostream& out, std::string& error);
+Status listCommonest(const std::string& dir, const std::string& stem, const WordTable& words,
+                     const CommonestOptions& options, std::ostream& out);
 
 // Tallies a judged sample, counting only the verdicts on meanings the set still shows at
 // their place (the others are counted stale). Two
@@ -59,7 +58,7 @@ struct Judged {
     size_t stale = 0;  // the set's meaning at that place is no longer the judged one
     size_t entries = 0, firstWrong = 0;  // of whole entries: headwords, first meaning wrong
 };
-bool tallyJudged(const std::string& dir, const std::string& stem, const std::string& path,
-                 bool verbose, std::ostream& out, Judged& judged, std::string& error);
+Status tallyJudged(const std::string& dir, const std::string& stem, const std::string& path,
+                   bool verbose, std::ostream& out, Judged& judged);
 
 }  // namespace lexavo::mkdict

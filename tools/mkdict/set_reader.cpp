@@ -20,13 +20,11 @@ std::vector<std::string> splitRecord(const std::string& text) {
     return meanings;
 }
 
-bool readSetBack(const std::string& dir, const std::string& stem, LoadedSet& out,
-                 std::string& error) {
+Status readSetBack(const std::string& dir, const std::string& stem, LoadedSet& out) {
     DictionaryStore store;
     if (store.loadDictionary(dir, {stem + ".nfo", stem + ".dt1", stem + ".dt2"}) !=
         DictionaryStore::LoadResult::kLoaded) {
-        error = "cannot load " + stem + " from " + dir;
-        return false;
+        return Status::failure("cannot load " + stem + " from " + dir);
     }
     out.info = store.dictInfo();
     out.startIndex = store.startIndex();
@@ -35,10 +33,7 @@ bool readSetBack(const std::string& dir, const std::string& stem, LoadedSet& out
         out.headwords.emplace_back(store.headword(s));
 
     std::ifstream in(dir + "/" + stem + ".dt2", std::ios::binary);
-    if (!in) {
-        error = "cannot open " + stem + ".dt2";
-        return false;
-    }
+    if (!in) return Status::failure("cannot open " + stem + ".dt2");
     std::stringstream bytes;
     bytes << in.rdbuf();
     const std::string data = bytes.str();
@@ -55,12 +50,12 @@ bool readSetBack(const std::string& dir, const std::string& stem, LoadedSet& out
         const size_t record =
             static_cast<size_t>(entryRecordOfSlot(out.info.title(), static_cast<uint32_t>(s)));
         if (record >= records.size()) {
-            error = "the entry file ends before the record of slot " + std::to_string(s);
-            return false;
+            return Status::failure("the entry file ends before the record of slot " +
+                                   std::to_string(s));
         }
         out.entries.push_back(splitRecord(records[record]));
     }
-    return true;
+    return {};
 }
 
 }  // namespace lexavo::mkdict

@@ -8,6 +8,7 @@
 
 #include "dictionary/formats.h"
 #include "dictionary/german_articles.h"  // joinGermanArticles, for the readers of a set
+#include "status.h"
 
 namespace lexavo::mkdict {
 
@@ -19,8 +20,7 @@ struct LoadedSet {
     size_t entryRecords = 0;                        // records in the .dt2 file
 };
 
-bool readSetBack(const std::string& dir, const std::string& stem, LoadedSet& out,
-                 std::string& error);
+Status readSetBack(const std::string& dir, const std::string& stem, LoadedSet& out);
 
 // Splits a decoded entry text at the meaning separator.
 std::vector<std::string> splitRecord(const std::string& text);

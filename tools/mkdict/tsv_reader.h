@@ -6,9 +6,10 @@
 #include <string>
 
 #include "lexicon.h"
+#include "status.h"
 
 namespace lexavo::mkdict {
 
-bool readTsv(const std::string& path, Lexicon& lexicon, std::string& error);
+Status readTsv(const std::string& path, Lexicon& lexicon);
 
 }  // namespace lexavo::mkdict

@@ -16,15 +16,13 @@ namespace {
 // The "word TAB value" lines of a table; a missing file reads as none.
 bool readLines(const std::string& path,
                const std::function<bool(const std::string&, const std::string&)>& take) {
-    std::string ignored;
-    return forEachLine(
-        path,
-        [&](std::string& line) {
-            const size_t tab = line.find('\t');
-            return tab == std::string::npos || tab == 0 ||
-                   take(line.substr(0, tab), line.substr(tab + 1));
-        },
-        ignored);
+    return forEachLine(path,
+                       [&](std::string& line) {
+                           const size_t tab = line.find('\t');
+                           return tab == std::string::npos || tab == 0 ||
+                                  take(line.substr(0, tab), line.substr(tab + 1));
+                       })
+        .ok();
 }
 
 // The words of a text without notes, "to " of an English infinitive and punctuation
@@ -61,7 +59,7 @@ char classLetter(const std::string& pos) {
     return 'o';
 }
 
-bool WordTable::read(const std::string& prefix, std::string& error) {
+Status WordTable::read(const std::string& prefix) {
     size_t rank = 0;
     const bool ok = readLines(prefix + ".freq", [&](const std::string& w, const std::string& v) {
         char* end = nullptr;
@@ -70,10 +68,8 @@ bool WordTable::read(const std::string& prefix, std::string& error) {
         frequency_.try_emplace(foldCase(w), f, ++rank);
         return true;
     });
-    if (!ok || frequency_.empty()) {
-        error = "cannot read the word table " + prefix + ".freq";
-        return false;
-    }
+    if (!ok || frequency_.empty())
+        return Status::failure("cannot read the word table " + prefix + ".freq");
     readLines(prefix + ".pos", [&](const std::string& w, const std::string& tags) {
         std::string letters;
         for (const std::string& t : splitOutsideBrackets(tags, ",")) {
@@ -88,7 +84,7 @@ bool WordTable::read(const std::string& prefix, std::string& error) {
         if (c != 0) major_[foldCase(w)] = c;
         return true;
     });
-    return true;
+    return {};
 }
 
 char WordTable::majorClass(const std::string& word) const {

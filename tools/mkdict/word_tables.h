@@ -13,13 +13,15 @@
 #include <unordered_map>
 #include <vector>
 
+#include "status.h"
+
 namespace lexavo::mkdict {
 
 class WordTable {
   public:
-    // Reads <prefix>.freq and, when present, <prefix>.pos. False with a message when the
+    // Reads <prefix>.freq and, when present, <prefix>.pos. Fails when the
     // frequency table is missing or malformed.
-    bool read(const std::string& prefix, std::string& error);
+    Status read(const std::string& prefix);
     bool empty() const { return frequency_.empty(); }
 
     // Occurrences per million of the text (notes and "to " of English verbs ignored);
