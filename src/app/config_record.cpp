@@ -44,9 +44,9 @@ bool readConfigRecord(const std::string& dir, ConfigRecord& record) {
     return true;
 }
 
-bool writeConfigRecord(const std::string& dir, const ConfigRecord& record) {
-    return replaceFileSafely(dir + "/" + kConfigFileName,
-                             std::string_view(record.bytes.data(), record.bytes.size()));
+bool writeConfigRecord(const ProgramFolder& folder, const ConfigRecord& record) {
+    return folder.replaceFile(kConfigFileName,
+                              std::string_view(record.bytes.data(), record.bytes.size()));
 }
 
 WindowState windowStateOf(int32_t stored) {

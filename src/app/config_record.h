@@ -17,6 +17,8 @@
 #include <string>
 #include <string_view>
 
+#include "text/program_folder.h"
+
 namespace lexavo {
 
 constexpr size_t kConfigRecordBytes = 80;
@@ -70,6 +72,6 @@ bool readConfigRecord(const std::string& dir, ConfigRecord& record);
 // Stores the record in dir/lexavo.ini. The bytes go to a temporary file in the same
 // directory that is then renamed over the old one, so a crash never leaves a
 // truncated record. False when it cannot be written.
-bool writeConfigRecord(const std::string& dir, const ConfigRecord& record);
+bool writeConfigRecord(const ProgramFolder& folder, const ConfigRecord& record);
 
 }  // namespace lexavo

@@ -3,7 +3,7 @@
 namespace lexavo {
 
 ProgramState::ProgramState(std::string dir, std::unique_ptr<BaseForms> forms)
-    : programDir(std::move(dir)), baseForms(std::move(forms)) {
+    : folder(std::move(dir)), baseForms(std::move(forms)) {
     translator.setBaseForms(baseForms.get());
 }
 

@@ -14,18 +14,19 @@
 #include "lookup/input_word.h"
 #include "lookup/prefix_search.h"
 #include "lookup/suggestions.h"
+#include "text/program_folder.h"
 #include "translator/text_translator.h"
 
 namespace lexavo {
 
 struct ProgramState {
-    // programDir: the directory of the executable (a temporary one in tests),
-    // without a trailing separator.
+    // dir: the directory of the executable (a temporary one in tests), without a
+    // trailing separator.
     // baseForms, where given, serves the translate command and the text translator
     // with the base forms of words that have no headword as written.
     explicit ProgramState(std::string dir, std::unique_ptr<BaseForms> baseForms = nullptr);
 
-    std::string programDir;
+    ProgramFolder folder;
     std::unique_ptr<BaseForms> baseForms;
     DictionaryStore store;
     Catalogue catalogue;

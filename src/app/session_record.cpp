@@ -23,17 +23,17 @@ constexpr const char* kHistoryFileName = "minule.txt";
 }  // namespace
 
 SessionRecord::SessionRecord(const Widgets& widgets, QMainWindow* window,
-                             const std::string& programDir, Shell& shell)
+                             const ProgramFolder& folder, Shell& shell)
     : ui_(widgets),
       window_(window),
-      programDir_(programDir),
+      folder_(folder),
       shell_(shell),
       bounds_(new OuterBounds(window)) {}
 
 bool SessionRecord::read() {
     // Temporary files of a save that a killed run left in the program directory.
-    removeLeftTemporaryFiles(programDir_);
-    hadConfigFile_ = readConfigRecord(programDir_, record_);
+    removeLeftTemporaryFiles(folder_.path());
+    hadConfigFile_ = readConfigRecord(folder_.path(), record_);
     return hadConfigFile_;
 }
 
@@ -83,8 +83,7 @@ void SessionRecord::loadRunFiles() {
                  {"nemcze.use", ui_.editUzivNem}};
     for (const auto& f : files) {
         // A missing file leaves the memo as it is.
-        loadMemoFromFile(*f.memo, QString::fromStdString(programDir_ + "/" + f.file),
-                         kMaxRunFileBytes);
+        loadMemoFromFile(*f.memo, QString::fromStdString(folder_.file(f.file)), kMaxRunFileBytes);
     }
 }
 
@@ -111,16 +110,15 @@ void SessionRecord::capture() {
 }
 
 bool SessionRecord::saveSearchHistory() {
-    return replaceFileSafely(programDir_ + "/" + kHistoryFileName,
-                             joinTextLines(memoLines(*ui_.editHledaneDnes)));
+    return folder_.replaceFile(kHistoryFileName, joinTextLines(memoLines(*ui_.editHledaneDnes)));
 }
 
 bool SessionRecord::closeQuery() {
     capture();
     // A record that cannot be written is skipped without a word.
-    (void)writeConfigRecord(programDir_, record_);
+    (void)writeConfigRecord(folder_, record_);
     if (!saveSearchHistory()) {
-        const QString path = QString::fromStdString(programDir_ + "/" + kHistoryFileName);
+        const QString path = QString::fromStdString(folder_.file(kHistoryFileName));
         QMessageBox::critical(window_, QStringLiteral("Lexavo 6"),
                               QStringLiteral("Soubor „%1“ nelze vytvořit.").arg(path));
         return false;

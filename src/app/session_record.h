@@ -14,6 +14,7 @@ class QPlainTextEdit;
 namespace lexavo {
 
 class OuterBounds;
+class ProgramFolder;
 class Shell;
 
 class SessionRecord {
@@ -27,7 +28,7 @@ class SessionRecord {
         QPlainTextEdit* editUzivNem;
         QComboBox* ComboBoxSlovnik;
     };
-    SessionRecord(const Widgets& widgets, QMainWindow* window, const std::string& programDir,
+    SessionRecord(const Widgets& widgets, QMainWindow* window, const ProgramFolder& folder,
                   Shell& shell);
 
     // Reads lexavo.ini; false (the first run) when there is none.
@@ -54,7 +55,7 @@ class SessionRecord {
 
     Widgets ui_;
     QMainWindow* window_;
-    const std::string& programDir_;
+    const ProgramFolder& folder_;
     Shell& shell_;
     OuterBounds* bounds_;
     ConfigRecord record_;

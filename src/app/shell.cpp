@@ -17,17 +17,18 @@
 #include "app/config_record.h"
 #include "app/information_dialogs.h"
 #include "app/menu_shortcuts.h"
+#include "text/program_folder.h"
 #include "translator/translator_page.h"
 #include "widgets/event_hook.h"
 
 namespace lexavo {
 
-Shell::Shell(const Widgets& widgets, QMainWindow* window, const std::string& programDir,
+Shell::Shell(const Widgets& widgets, QMainWindow* window, const ProgramFolder& folder,
              TranslatorPage& translatorPage)
     : QObject(window),
       ui_(widgets),
       window_(window),
-      programDir_(programDir),
+      folder_(folder),
       translatorPage_(translatorPage) {
     connectPages();
     connectCommands();
@@ -228,7 +229,7 @@ void Shell::startAssistant() {
     // directory is: by the name "pomocnik.exe" first, then "pomocnik", the name it
     // has where programs carry no extension. It is started and left alone: nothing
     // waits for it and a failure is not reported.
-    const QString dir = QString::fromStdString(programDir_);
+    const QString dir = QString::fromStdString(folder_.path());
     for (const char* name : {"pomocnik.exe", "pomocnik"}) {
         const QString program = dir + QLatin1Char('/') + QLatin1String(name);
         if (!QFileInfo(program).isFile()) continue;

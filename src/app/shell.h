@@ -19,6 +19,7 @@ class QWidget;
 namespace lexavo {
 
 class ConfigRecord;
+class ProgramFolder;
 class MenuShortcuts;
 class TAboutBox;
 class TfrmKontakt;
@@ -64,7 +65,7 @@ class Shell : public QObject {
         QAction* Oprogramu1;
         QAction* Kontaktnavrobce1;
     };
-    Shell(const Widgets& widgets, QMainWindow* window, const std::string& programDir,
+    Shell(const Widgets& widgets, QMainWindow* window, const ProgramFolder& folder,
           TranslatorPage& translatorPage);
     ~Shell() override;
 
@@ -110,7 +111,7 @@ class Shell : public QObject {
 
     Widgets ui_;
     QMainWindow* window_;
-    const std::string& programDir_;
+    const ProgramFolder& folder_;
     TranslatorPage& translatorPage_;
     MenuShortcuts* menuShortcuts_ = nullptr;
     TAboutBox* aboutBox_ = nullptr;

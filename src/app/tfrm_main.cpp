@@ -29,7 +29,7 @@ TfrmMain::TfrmMain(ProgramState& state, QWidget* parent)
     : QMainWindow(parent),
       state_(state),
       ui(new Ui::TfrmMain),
-      dialogs_(this, QString::fromStdString(state.programDir)) {
+      dialogs_(this, QString::fromStdString(state.folder.path())) {
     ui->setupUi(this);
     // Below the size its controls need, the window scrolls its content instead of
     // pressing the controls over one another.
@@ -59,28 +59,24 @@ void TfrmMain::createParts() {
     ProgramState& s = state_;
     chooser_ = new DictionaryChooser(
         {ui->ComboBoxSlovnik, ui->Dalslovnk1, ui->Pedchozslovnk1, ui->ToolButton6, ui->ToolButton5},
-        s.catalogue, s.store, s.programDir, this);
+        s.catalogue, s.store, s.folder, this);
     const DictionaryPage::Parts page{
-        s.store,
-        s.programDir,
-        s.inputWord,
-        s.prefixSearch,
-        {s.store, s.programDir, s.entryReader, s.entryCanvas, s.entryLayout},
-        s.baseForms.get(),
-        &s.suggester};
+        s.store,           s.inputWord,
+        s.prefixSearch,    {s.store, s.folder, s.entryReader, s.entryCanvas, s.entryLayout},
+        s.baseForms.get(), &s.suggester};
     dictionaryPage_ = new DictionaryPage(dictionaryPageWidgets(*ui), page, dialogs_, this);
-    const TranslatorPage::Parts translator{s.store,      s.programDir, s.entryReader,
-                                           s.translator, *chooser_,    *dictionaryPage_};
+    const TranslatorPage::Parts translator{s.store,      s.folder,  s.entryReader,
+                                           s.translator, *chooser_, *dictionaryPage_};
     translatorPage_ = new TranslatorPage(translatorPageWidgets(*ui), translator, dialogs_, this);
-    shell_ = new Shell(shellWidgets(*ui), this, s.programDir, *translatorPage_);
+    shell_ = new Shell(shellWidgets(*ui), this, s.folder, *translatorPage_);
     session_ = std::make_unique<SessionRecord>(
         SessionRecord::Widgets{ui->editHledaneMinule, ui->editHledaneDnes, ui->editUzivAng,
                                ui->editUzivNem, ui->ComboBoxSlovnik},
-        this, s.programDir, *shell_);
+        this, s.folder, *shell_);
     // After the shell: these commands go beyond the menu's own keys.
     new EntryCommands({ui->Slovnk1, ui->Zobrazit1, ui->gotebookPlocha, ui->pageSlovnik,
                        ui->editSlovo, ui->scrollPreklad, ui->ipaintPreklad},
-                      dictionaryPage_->entryPane(), s.store, s.programDir, this);
+                      dictionaryPage_->entryPane(), s.store, s.folder, this);
 
     connect(chooser_, &DictionaryChooser::loaded, this, [this] {
         const DictInfo& info = state_.store.dictInfo();
@@ -115,7 +111,7 @@ TfrmMain::~TfrmMain() {
 
 void TfrmMain::FormCreate() {
     ui->ComboBoxSlovnik->setEditText(QStringLiteral("Název slovníku"));
-    state_.catalogue.scanCatalogue(state_.programDir);
+    state_.catalogue.scanCatalogue(state_.folder.path());
     chooser_->fill();
 
     session_->record().setDictionaryTitle({});

@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
     QLocalServer::removeServer(name);  // left by an assistant that was killed
     server.listen(name);
 
-    lexavo::AssistantWindow window(dir);
+    lexavo::AssistantWindow window{lexavo::ProgramFolder(dir)};
     QObject::connect(&server, &QLocalServer::newConnection, &window, [&server, &window] {
         while (QLocalSocket* socket = server.nextPendingConnection()) {
             QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);

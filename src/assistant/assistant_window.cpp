@@ -93,10 +93,10 @@ std::string_view partnerTitle(std::string_view title) {
     return {};
 }
 
-AssistantWindow::AssistantWindow(const std::string& programDir, QWidget* parent)
+AssistantWindow::AssistantWindow(ProgramFolder folder, QWidget* parent)
     : QWidget(parent),
-      programDir_(programDir),
-      state_(std::make_unique<AssistantState>(programDir)) {
+      folder_(std::move(folder)),
+      state_(std::make_unique<AssistantState>(folder_.path())) {
     setWindowTitle(kTitle);
     setObjectName(QStringLiteral("frmPomocnik"));
     // Raised by a copy in another program, the window leaves the keyboard there.
@@ -152,7 +152,7 @@ void AssistantWindow::buildWindow() {
 
     AssistantState& s = *state_;
     pane_ = std::make_unique<EntryPane>(
-        EntryPane::Parts{s.store, programDir_, s.reader, s.canvas, s.layout}, box_, view_, this);
+        EntryPane::Parts{s.store, folder_, s.reader, s.canvas, s.layout}, box_, view_, this);
     suggestions_ = new SuggestionLine(entry, field_, s.store, s.suggester, &s.forms);
     connect(suggestions_, &SuggestionLine::chosen, this, &AssistantWindow::lookUp);
 }
@@ -160,7 +160,7 @@ void AssistantWindow::buildWindow() {
 void AssistantWindow::restoreSettings() {
     // The assistant's own settings file beside the program; the main program's
     // files are only ever read.
-    QSettings settings(QString::fromStdString(programDir_ + "/pomocnik.ini"), QSettings::IniFormat);
+    QSettings settings(QString::fromStdString(folder_.file("pomocnik.ini")), QSettings::IniFormat);
     // The window's outer bounds, frame included, as the main program keeps its own:
     // they come back exactly under any window manager.
     const QList<int> outer = settings.value(QStringLiteral("okno")).value<QList<int>>();
@@ -175,7 +175,7 @@ void AssistantWindow::restoreSettings() {
 }
 
 void AssistantWindow::saveSettings() const {
-    QSettings settings(QString::fromStdString(programDir_ + "/pomocnik.ini"), QSettings::IniFormat);
+    QSettings settings(QString::fromStdString(folder_.file("pomocnik.ini")), QSettings::IniFormat);
     const QRect outer = bounds_->current();
     settings.setValue(
         QStringLiteral("okno"),
@@ -236,7 +236,7 @@ void AssistantWindow::bringForward(bool takeKeyboard) {
 
 std::string AssistantWindow::wantedTitle() const {
     ConfigRecord record;
-    if (readConfigRecord(programDir_, record) && !record.dictionaryTitle().empty()) {
+    if (readConfigRecord(folder_.path(), record) && !record.dictionaryTitle().empty()) {
         return std::string(record.dictionaryTitle());
     }
     return kTitleEnglishCzech;  // the main program's choice on a first run
@@ -252,10 +252,10 @@ bool AssistantWindow::loadInto(DictionaryStore& store, std::string& loaded,
     if (loaded == title) return true;
     loaded.clear();
     AssistantState& s = *state_;
-    s.catalogue.scanCatalogue(programDir_);
-    const std::string name = s.catalogue.findByTitle(programDir_, title);
+    s.catalogue.scanCatalogue(folder_.path());
+    const std::string name = s.catalogue.findByTitle(folder_.path(), title);
     if (name.empty()) return false;
-    if (store.loadDictionary(programDir_, fileNamesFor(name)) !=
+    if (store.loadDictionary(folder_.path(), fileNamesFor(name)) !=
         DictionaryStore::LoadResult::kLoaded)
         return false;
     loaded = title;
@@ -316,8 +316,8 @@ void AssistantWindow::translate(const QString& text) {
     wanted_ = wantedTitle();
     if (!loadSet(wanted_)) return;
     std::string result;
-    s.translator.translate(s.store, s.reader, programDir_, toCp1250Lines(text), fixedFor(wanted_),
-                           result);
+    s.translator.translate(s.store, s.reader, folder_.path(), toCp1250Lines(text),
+                           fixedFor(wanted_), result);
     translation_->setPlainText(fromCp1250Lines(result));
     translation_->show();
     answered_->setText(answeredBy());

@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "text/program_folder.h"
+
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -37,7 +39,7 @@ std::string_view partnerTitle(std::string_view title);
 class AssistantWindow : public QWidget {
     Q_OBJECT
   public:
-    explicit AssistantWindow(const std::string& programDir, QWidget* parent = nullptr);
+    explicit AssistantWindow(ProgramFolder folder, QWidget* parent = nullptr);
     ~AssistantWindow() override;
 
     // A copied text: looked up, or translated when it is longer than a word or short
@@ -69,7 +71,7 @@ class AssistantWindow : public QWidget {
     std::string wantedTitle() const;
     void translate(const QString& text);
 
-    std::string programDir_;
+    ProgramFolder folder_;
     // The main program's set at the last lookup, read from its record.
     std::string wanted_;
     std::unique_ptr<AssistantState> state_;

@@ -48,13 +48,9 @@ class TitleField : public QLineEdit {
 }  // namespace
 
 DictionaryChooser::DictionaryChooser(const ChooserWidgets& widgets, Catalogue& catalogue,
-                                     DictionaryStore& store, const std::string& programDir,
+                                     DictionaryStore& store, const ProgramFolder& folder,
                                      QObject* parent)
-    : QObject(parent),
-      box_(widgets.box),
-      catalogue_(catalogue),
-      store_(store),
-      programDir_(programDir) {
+    : QObject(parent), box_(widgets.box), catalogue_(catalogue), store_(store), folder_(folder) {
     // A long title never takes the word field's room: the box keeps its own width
     // whatever the titles, shows a long one cut with an ellipsis, and its drop-down
     // list is as wide as the longest title (fill()).
@@ -84,7 +80,7 @@ void DictionaryChooser::fill() {
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     for (const auto& name : catalogue_.names()) {
         DictInfo info;
-        if (!readInfoRecord(programDir_, name, info)) continue;
+        if (!readInfoRecord(folder_.path(), name, info)) continue;
         const QString title = fromCp1250(info.title());
         int at = 0;
         while (at < box_->count() && collator.compare(box_->itemText(at), title) <= 0) ++at;
@@ -111,29 +107,32 @@ int DictionaryChooser::indexOf(std::string_view title) const {
 }
 
 void DictionaryChooser::load(const DictFileNames& names) {
-    if (store_.loadDictionary(programDir_, names) != DictionaryStore::LoadResult::kLoaded) return;
+    if (store_.loadDictionary(folder_.path(), names) != DictionaryStore::LoadResult::kLoaded)
+        return;
     emit loaded();
 }
 
 void DictionaryChooser::openByTitle(std::string_view title) {
-    const std::string name = catalogue_.findByTitle(programDir_, title, [&](const DictInfo& info) {
-        // Keep the chooser in step with each record read; without an item of that
-        // title the last item stays selected.
-        if (box_->count() > 0) {
-            const int at = indexOf(info.title());
-            box_->setCurrentIndex(at >= 0 ? at : box_->count() - 1);
-        }
-    });
+    const std::string name =
+        catalogue_.findByTitle(folder_.path(), title, [&](const DictInfo& info) {
+            // Keep the chooser in step with each record read; without an item of that
+            // title the last item stays selected.
+            if (box_->count() > 0) {
+                const int at = indexOf(info.title());
+                box_->setCurrentIndex(at >= 0 ? at : box_->count() - 1);
+            }
+        });
     // Without a set of that title, the one in use is loaded again.
     load(name.empty() ? store_.fileNames() : fileNamesFor(name));
 }
 
 void DictionaryChooser::ComboBoxSlovnikChange() {
-    catalogue_.scanCatalogue(programDir_);
+    catalogue_.scanCatalogue(folder_.path());
     // The typed title as the 100-byte buffer of the field holds it: at most 99 bytes,
     // up to a zero byte.
     const std::string field = toCp1250(box_->currentText()).substr(0, 99);
-    const std::string name = catalogue_.findByTitle(programDir_, std::string_view(field.c_str()));
+    const std::string name =
+        catalogue_.findByTitle(folder_.path(), std::string_view(field.c_str()));
     if (name.empty()) return;
     load(fileNamesFor(name));
     emit switchedByUser();

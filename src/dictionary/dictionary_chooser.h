@@ -10,6 +10,7 @@
 
 #include "dictionary/catalogue.h"
 #include "dictionary/dictionary_store.h"
+#include "text/program_folder.h"
 
 class QAction;
 class QComboBox;
@@ -30,7 +31,7 @@ class DictionaryChooser : public QObject {
     Q_OBJECT
   public:
     DictionaryChooser(const ChooserWidgets& widgets, Catalogue& catalogue, DictionaryStore& store,
-                      const std::string& programDir, QObject* parent);
+                      const ProgramFolder& folder, QObject* parent);
 
     // Fills the chooser with the titles of the catalogue's sets, sorted as a Czech
     // user's system sorts them, and shows its design text.
@@ -62,7 +63,7 @@ class DictionaryChooser : public QObject {
     QComboBox* box_;
     Catalogue& catalogue_;
     DictionaryStore& store_;
-    const std::string& programDir_;
+    const ProgramFolder& folder_;
 };
 
 }  // namespace lexavo

@@ -12,6 +12,7 @@
 #include "entry/entry_layout.h"
 #include "entry/entry_painter.h"
 #include "entry/entry_reader.h"
+#include "text/program_folder.h"
 
 class QScrollArea;
 class QWidget;
@@ -28,7 +29,7 @@ class EntryPane {
   public:
     struct Parts {
         const DictionaryStore& store;
-        const std::string& programDir;
+        const ProgramFolder& folder;
         EntryReader& reader;
         EntryCanvas& canvas;
         EntryLayout& layout;

@@ -39,7 +39,6 @@ class DictionaryPage : public QObject {
   public:
     struct Parts {
         DictionaryStore& store;
-        const std::string& programDir;
         InputWord& inputWord;
         PrefixSearch& prefixSearch;
         EntryPane::Parts entry;

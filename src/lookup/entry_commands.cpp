@@ -29,12 +29,12 @@ const QString kZoomKey = QStringLiteral("zvetseni");
 }  // namespace
 
 EntryCommands::EntryCommands(const Widgets& ui, EntryPane& pane, const DictionaryStore& store,
-                             const std::string& programDir, QWidget* window)
+                             const ProgramFolder& folder, QWidget* window)
     : QObject(window),
       ui_(ui),
       pane_(pane),
       store_(store),
-      settingsFile_(QString::fromStdString(programDir + "/zobrazeni.ini")) {
+      settingsFile_(QString::fromStdString(folder.file("zobrazeni.ini"))) {
     // "Slovník": after the dictionary commands, before the separator above the end.
     QAction* separator = nullptr;
     for (QAction* a : ui_.Slovnk1->actions()) {

@@ -24,6 +24,7 @@ namespace lexavo {
 class DictionaryStore;
 class EntryPane;
 class EntryView;
+class ProgramFolder;
 
 class EntryCommands : public QObject {
     Q_OBJECT
@@ -39,7 +40,7 @@ class EntryCommands : public QObject {
         EntryView* ipaintPreklad;
     };
     EntryCommands(const Widgets& widgets, EntryPane& pane, const DictionaryStore& store,
-                  const std::string& programDir, QWidget* window);
+                  const ProgramFolder& folder, QWidget* window);
 
     // The shown entry as text on the clipboard.
     void copyEntry();

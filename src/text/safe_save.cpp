@@ -25,31 +25,9 @@ namespace {
 
 #ifdef _WIN32
 int processId() { return _getpid(); }
-bool writeAllToFd(int fd, const char* data, size_t size) {
-    while (size > 0) {
-        const int n =
-            _write(fd, data, static_cast<unsigned>(size > (1u << 30) ? (1u << 30) : size));
-        if (n <= 0) return false;
-        data += n;
-        size -= static_cast<size_t>(n);
-    }
-    return true;
-}
 #else
 int processId() { return static_cast<int>(::getpid()); }
-bool writeAllToFd(int fd, const char* data, size_t size) {
-    while (size > 0) {
-        const ssize_t n = ::write(fd, data, size);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        data += n;
-        size -= static_cast<size_t>(n);
-    }
-    return true;
-}
 #endif
-
-WriteAllFunction writeAll = writeAllToFd;
 
 void setError(std::string* error, int code) {
     if (error != nullptr) *error = std::strerror(code != 0 ? code : EIO);
@@ -83,7 +61,8 @@ bool flushToDisk(int fd) {
 }
 
 // The old way, for a folder that takes no new file: truncate and write in place.
-bool writeInPlace(const fs::path& target, std::string_view bytes, std::string* error) {
+bool writeInPlace(const fs::path& target, std::string_view bytes, std::string* error,
+                  FileSystem& files) {
 #ifdef _WIN32
     const int fd =
         _open(target.string().c_str(), _O_WRONLY | _O_CREAT | _O_TRUNC | _O_BINARY, 0666);
@@ -94,7 +73,7 @@ bool writeInPlace(const fs::path& target, std::string_view bytes, std::string* e
         setError(error, errno);
         return false;
     }
-    bool ok = writeAll(fd, bytes.data(), bytes.size()) && flushToDisk(fd);
+    bool ok = files.writeAll(fd, bytes.data(), bytes.size()) && flushToDisk(fd);
     const int code = errno;
 #ifdef _WIN32
     ok = _close(fd) == 0 && ok;
@@ -146,11 +125,8 @@ bool isEarlierTemporaryName(std::string_view name) {
 
 }  // namespace
 
-void setWriteAllForTesting(WriteAllFunction write) {
-    writeAll = write != nullptr ? write : writeAllToFd;
-}
-
-bool replaceFileSafely(const std::string& path, std::string_view bytes, std::string* error) {
+bool replaceFileSafely(const std::string& path, std::string_view bytes, std::string* error,
+                       FileSystem& files) {
     const fs::path target = realTarget(path);
     const fs::path temp = temporaryBeside(target);
 #ifdef _WIN32
@@ -167,11 +143,11 @@ bool replaceFileSafely(const std::string& path, std::string_view bytes, std::str
 #endif
     if (fd < 0) {
         const int code = errno;
-        if (code == EACCES || code == EPERM) return writeInPlace(target, bytes, error);
+        if (code == EACCES || code == EPERM) return writeInPlace(target, bytes, error, files);
         setError(error, code);
         return false;
     }
-    bool ok = writeAll(fd, bytes.data(), bytes.size());
+    bool ok = files.writeAll(fd, bytes.data(), bytes.size());
     int code = ok ? 0 : errno;
 #ifndef _WIN32
     if (existed) {

@@ -10,22 +10,19 @@
 // Temporary files are named ".<name>.lexavo-<process>-<n>.tmp", so that those a
 // killed run left behind can be found and removed at the next start.
 
-#include <cstddef>
 #include <string>
 #include <string_view>
 
+#include "text/program_folder.h"
+
 namespace lexavo {
 
-// False on any failure, with the system's reason in error.
+// False on any failure, with the system's reason in error. The bytes are written
+// through files.
 bool replaceFileSafely(const std::string& path, std::string_view bytes,
-                       std::string* error = nullptr);
+                       std::string* error = nullptr, FileSystem& files = FileSystem::real());
 
 // Removes the temporary files of runs that have ended, in dir.
 void removeLeftTemporaryFiles(const std::string& dir);
-
-// Writes all of bytes to an open file descriptor; a test puts its own in place to
-// make a write fail as on a full disk.
-using WriteAllFunction = bool (*)(int fd, const char* data, size_t size);
-void setWriteAllForTesting(WriteAllFunction write);
 
 }  // namespace lexavo

@@ -124,7 +124,7 @@ void TranslatorPage::translateText() {
 
     std::string result;
     const TranslationOutcome outcome =
-        parts_.translator.translate(parts_.store, parts_.entryReader, parts_.programDir,
+        parts_.translator.translate(parts_.store, parts_.entryReader, parts_.folder.path(),
                                     memoBytes(*source), direction.fixed, result);
     if (outcome.entryFileMissing) {
         // One message for the whole text, however many words needed the file.

@@ -7,6 +7,7 @@
 
 #include "dictionary/dictionary_store.h"
 #include "entry/entry_reader.h"
+#include "text/program_folder.h"
 #include "translator/text_translator.h"
 
 class QAction;
@@ -28,7 +29,7 @@ class TranslatorPage : public QObject {
   public:
     struct Parts {
         DictionaryStore& store;
-        const std::string& programDir;
+        const ProgramFolder& folder;
         EntryReader& entryReader;
         TextTranslator& translator;
         // The run loads the dictionary of its direction and lists it on the

@@ -38,7 +38,7 @@ TEST(ConfigRecord, FileRoundTripAndShortFile) {
     EXPECT_FALSE(readConfigRecord(dir.path(), r));
     r.set(ConfigRecord::kWindowWidth, 640);
     r.bytes[78] = 'x';
-    ASSERT_TRUE(writeConfigRecord(dir.path(), r));
+    ASSERT_TRUE(writeConfigRecord(ProgramFolder(dir.path()), r));
     EXPECT_EQ(dir.readFile("lexavo.ini").size(), kConfigRecordBytes);
     ConfigRecord back;
     ASSERT_TRUE(readConfigRecord(dir.path(), back));

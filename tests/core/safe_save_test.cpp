@@ -48,21 +48,26 @@ TEST(ReplaceFileSafely, FailureLeavesTheOldFileAndNoLitter) {
 // A disk that fills up in the middle of the write: the save fails with the
 // system's reason and the old file keeps every byte.
 TEST(ReplaceFileSafely, AFullDiskLeavesTheOldFileUntouched) {
+    // Takes half of what is written, then reports the disk full.
+    struct FullDisk : FileSystem {
+        bool writeAll(int fd, const char* data, size_t size) override {
+            (void)!::write(fd, data, size / 2);
+            errno = ENOSPC;
+            return false;
+        }
+    } disk;
     TempProgramDir dir;
+    const ProgramFolder folder(dir.path(), disk);
     const std::string old(100000, 'o');
     dir.writeFile("text.txt", old);
-    setWriteAllForTesting([](int fd, const char* data, size_t size) {
-        (void)!::write(fd, data, size / 2);
-        errno = ENOSPC;
-        return false;
-    });
     std::string error;
-    const bool saved = replaceFileSafely(dir.file("text.txt"), std::string(300000, 'n'), &error);
-    setWriteAllForTesting(nullptr);
-    EXPECT_FALSE(saved);
+    EXPECT_FALSE(folder.replaceFile("text.txt", std::string(300000, 'n'), &error));
     EXPECT_EQ(error, std::strerror(ENOSPC));
     EXPECT_EQ(dir.readFile("text.txt"), old);
     EXPECT_EQ(namesIn(dir.path()), std::set<std::string>{"text.txt"});
+    // The same folder on the machine's own disk saves.
+    EXPECT_TRUE(ProgramFolder(dir.path()).replaceFile("text.txt", "new"));
+    EXPECT_EQ(dir.readFile("text.txt"), "new");
 }
 
 TEST(ReplaceFileSafely, FollowsASymbolicLinkAndKeepsModeAndGroup) {

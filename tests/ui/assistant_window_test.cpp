@@ -43,7 +43,7 @@ class AssistantWindowTest : public QObject {
         writeTestSet(*dir_, "czeang", kTitleCzechEnglish, cp("Čj->Aj"), cp("  České slovo:  "),
                      {{"a", {"and"}}, {cp("dům"), {"house"}}, {cp("kočka"), {"cat"}}});
         if (titleUtf8 != nullptr) writeRecordWithTitle(*dir_, titleUtf8);
-        w_ = std::make_unique<AssistantWindow>(dir_->path());
+        w_ = std::make_unique<AssistantWindow>(ProgramFolder(dir_->path()));
         w_->show();
     }
     QStringList offered() {
@@ -115,7 +115,7 @@ class AssistantWindowTest : public QObject {
         QVERIFY(!dir_->exists("minule.txt"));
         QVERIFY(dir_->exists("pomocnik.ini"));
         const QRect place = w_->frameGeometry();  // stored with its frame
-        w_ = std::make_unique<AssistantWindow>(dir_->path());
+        w_ = std::make_unique<AssistantWindow>(ProgramFolder(dir_->path()));
         w_->show();
         QTRY_COMPARE(w_->frameGeometry(), place);
     }
