@@ -28,6 +28,18 @@ using lexavo::testing::TempProgramDir;
 using testing::sense;
 using testing::textsOf;
 
+// A word table of the given frequency, class and major-class lines.
+WordTable tableOf(const std::string& freq, const std::string& pos = {},
+                  const std::string& major = {}) {
+    TempProgramDir dir;
+    std::ofstream(dir.path() + "/t.freq") << freq;
+    if (!pos.empty()) std::ofstream(dir.path() + "/t.pos") << pos;
+    if (!major.empty()) std::ofstream(dir.path() + "/t.major") << major;
+    WordTable table;
+    EXPECT_TRUE(succeeded(table.read(dir.path() + "/t")));
+    return table;
+}
+
 Lexicon readDingText(const std::string& text) {
     TempProgramDir dir;
     const std::string path = dir.path() + "/de-en";
@@ -128,12 +140,7 @@ TEST(MkdictDepth, APluralOnlyLineGivesItsSingularAHeadword) {
 }
 
 TEST(MkdictDepth, TheClassAHeadwordIsMostlyUsedInLeads) {
-    TempProgramDir dir;
-    std::ofstream(dir.path() + "/en.freq") << "jam\t20\n";
-    std::ofstream(dir.path() + "/en.pos") << "jam\tn,v\n";
-    std::ofstream(dir.path() + "/en.major") << "# comment\njam\tn\n";
-    WordTable english;
-    ASSERT_TRUE(succeeded(english.read(dir.path() + "/en")));
+    const WordTable english = tableOf("jam\t20\n", "jam\tn,v\n", "# comment\njam\tn\n");
     EXPECT_EQ(english.majorClass("Jam"), 'n');
     EXPECT_EQ(english.majorClass("dog"), 0);
 
@@ -149,11 +156,7 @@ TEST(MkdictDepth, TheClassAHeadwordIsMostlyUsedInLeads) {
 }
 
 TEST(MkdictDepth, InversionTakesNoPluralAndNoTranslationOfAnotherClass) {
-    TempProgramDir dir;
-    std::ofstream(dir.path() + "/cs.freq") << "ničit\t20\nnůžky\t5\n";
-    std::ofstream(dir.path() + "/cs.pos") << "ničit\tv\nnůžky\tn\n";
-    WordTable czech;
-    ASSERT_TRUE(succeeded(czech.read(dir.path() + "/cs")));
+    const WordTable czech = tableOf("ničit\t20\nnůžky\t5\n", "ničit\tv\nnůžky\tn\n");
 
     Lexicon german;
     german.add("zerstören", sense("ničit", "v"));
@@ -281,12 +284,9 @@ TEST(MkdictDepth, ACzechVerbsGermanMeaningsAreInfinitives) {
     HunspellBaseForms spelling(hunspellFolders(std::string()));
     if (!spelling.hasSpellingDictionary(WordLanguage::kGerman))
         GTEST_SKIP() << "Debian's hunspell-de-de is not installed";
-    TempProgramDir dir;
     // The table takes numerals ending in "-át" for verbs, as the real one does.
-    std::ofstream(dir.path() + "/cs.freq") << "ošetřovat\t5\npadesát\t5\n";
-    std::ofstream(dir.path() + "/cs.pos") << "ošetřovat\tv\npadesát\tv\nfit\tadj\n";
-    WordTable czech;
-    ASSERT_TRUE(succeeded(czech.read(dir.path() + "/cs")));
+    const WordTable czech =
+        tableOf("ošetřovat\t5\npadesát\t5\n", "ošetřovat\tv\npadesát\tv\nfit\tadj\n");
 
     Lexicon lexicon;
     for (const auto& [text, pos] :
@@ -345,10 +345,7 @@ TEST(MkdictDepth, BehindTheFirstMeaningOnlyConfirmedOnesStay) {
 }
 
 TEST(MkdictDepth, BehindTheFirstMeaningOnlyWordsMetInRealTextStay) {
-    TempProgramDir dir;
-    std::ofstream(dir.path() + "/en.freq") << "wonderful\t50\ngreat\t90\namazing\t30\n";
-    WordTable english;
-    ASSERT_TRUE(succeeded(english.read(dir.path() + "/en")));
+    const WordTable english = tableOf("wonderful\t50\ngreat\t90\namazing\t30\n");
     Lexicon czech;
     czech.add("úžasný", sense("wondrous", "adj"));  // first: stays whatever it is
     czech.add("úžasný", sense("wonderful", "adj"));
