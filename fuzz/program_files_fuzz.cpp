@@ -33,7 +33,7 @@ void writeFile(const std::string& path, const uint8_t* data, size_t size) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 3) return 0;
     static lexavo::ProgramState* state = new lexavo::ProgramState(scratchDir());
-    const std::string& dir = state->programDir;
+    const std::string& dir = state->folder.path();
     // The information record comes first, whole or cut short; the rest is split
     // between the headword and entry files at a point chosen by the second byte.
     const size_t nfo = std::min<size_t>(data[0] % 2 ? lexavo::kInfoRecordBytes : data[0], size - 2);
@@ -63,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         state->prefixSearch.run(state->store, state->inputWord.data(), 0);
         state->inputWord.set(word);
         (void)lexavo::decideTranslate(state->store, word);
-        state->entryReader.collectEntryMeanings(state->store, dir, word);
+        state->entryReader.collectEntryMeanings(state->store, word);
         state->entryReader.settleFileWatch();
         state->entryCanvas.setPictureSize(state->entryCanvas.canvasWidth(), 20);
         state->entryCanvas.setNextLineY(5);
@@ -74,7 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
     }
     std::string result;
-    state->translator.translate(state->store, state->entryReader, dir,
+    state->translator.translate(state->store, state->entryReader,
                                 std::string(reinterpret_cast<const char*>(rest), restSize),
                                 lexavo::FixedTranslations::kNone, result);
     lexavo::ConfigRecord record;

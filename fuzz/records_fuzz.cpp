@@ -36,7 +36,7 @@ void configRecord(std::string_view bytes) {
     (void)lexavo::panelSwitchOf(
         static_cast<unsigned char>(record.flag(lexavo::ConfigRecord::kShowLogo)));
     record.setDictionaryTitle(record.dictionaryTitle());
-    if (!lexavo::writeConfigRecord(dir, record)) std::abort();
+    if (!lexavo::writeConfigRecord(lexavo::ProgramFolder(dir), record)) std::abort();
     lexavo::ConfigRecord back;
     if (!lexavo::readConfigRecord(dir, back) || back.bytes != record.bytes) std::abort();
 }
