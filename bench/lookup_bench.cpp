@@ -87,7 +87,7 @@ void BM_EntryLookupLastCached(benchmark::State& state) {
     LookupData& d = data();
     auto reader = std::make_unique<EntryReader>();
     for (auto _ : state) {
-        reader->collectEntryMeanings(*d.store, d.dir, d.lastWord);
+        reader->collectEntryMeanings(*d.store, d.lastWord);
         benchmark::DoNotOptimize(reader->entryMeanings.count);
     }
     state.SetLabel(d.bundled ? "bundled angcze" : "generated 150000");

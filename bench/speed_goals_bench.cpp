@@ -107,9 +107,9 @@ void BM_EntryLookupAtCapacity(benchmark::State& state) {
     CapacitySet& s = capacitySet();
     const std::string word = s.wordAt(state.range(0));
     auto reader = std::make_unique<EntryReader>();
-    reader->collectEntryMeanings(*s.store, s.dir.path(), word);  // the index and the file
+    reader->collectEntryMeanings(*s.store, word);  // the index and the file
     for (auto _ : state) {
-        reader->collectEntryMeanings(*s.store, s.dir.path(), word);
+        reader->collectEntryMeanings(*s.store, word);
         benchmark::DoNotOptimize(reader->entryMeanings.count);
     }
     if (reader->entryMeanings.count != 5) state.SkipWithError("entry not found");
@@ -172,11 +172,10 @@ void BM_TranslateRealText(benchmark::State& state) {
     std::string result;
     // The first run builds the index and reads the entry file, as the first
     // translation after a load does.
-    translator->translate(*e.store, *reader, bundledDir(), text,
-                          FixedTranslations::kEnglishIntoCzech, result);
+    translator->translate(*e.store, *reader, text, FixedTranslations::kEnglishIntoCzech, result);
     for (auto _ : state) {
-        translator->translate(*e.store, *reader, bundledDir(), text,
-                              FixedTranslations::kEnglishIntoCzech, result);
+        translator->translate(*e.store, *reader, text, FixedTranslations::kEnglishIntoCzech,
+                              result);
         benchmark::DoNotOptimize(result.data());
     }
     state.counters["chars"] = static_cast<double>(text.size());
@@ -198,15 +197,15 @@ void BM_TranslateRealTextWithBaseForms(benchmark::State& state) {
     translator->setBaseForms(forms.get());
     std::string result;
     const TranslationOutcome first = translator->translate(
-        *e.store, *reader, bundledDir(), text, FixedTranslations::kEnglishIntoCzech, result);
+        *e.store, *reader, text, FixedTranslations::kEnglishIntoCzech, result);
     for (auto _ : state) {
         if (cold) {
             state.PauseTiming();
             forms->forgetKnownWords();
             state.ResumeTiming();
         }
-        translator->translate(*e.store, *reader, bundledDir(), text,
-                              FixedTranslations::kEnglishIntoCzech, result);
+        translator->translate(*e.store, *reader, text, FixedTranslations::kEnglishIntoCzech,
+                              result);
         benchmark::DoNotOptimize(result.data());
     }
     state.counters["chars"] = static_cast<double>(text.size());
@@ -433,7 +432,7 @@ void BM_ExactLookupsPerSecond(benchmark::State& state) {
                 d.action != TranslateAction::kShowStoredForm) {
                 continue;
             }
-            reader->collectEntryMeanings(*e.store, bundledDir(),
+            reader->collectEntryMeanings(*e.store,
                                          e.store->headword(static_cast<uint32_t>(d.slot)));
             shown += reader->entryMeanings.count > 0;
         }

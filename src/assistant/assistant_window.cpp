@@ -316,8 +316,7 @@ void AssistantWindow::translate(const QString& text) {
     wanted_ = wantedTitle();
     if (!loadSet(wanted_)) return;
     std::string result;
-    s.translator.translate(s.store, s.reader, folder_.path(), toCp1250Lines(text),
-                           fixedFor(wanted_), result);
+    s.translator.translate(s.store, s.reader, toCp1250Lines(text), fixedFor(wanted_), result);
     translation_->setPlainText(fromCp1250Lines(result));
     translation_->show();
     answered_->setText(answeredBy());

@@ -80,6 +80,7 @@ bool readAll(std::FILE* f, FileBuffer& buffer) {
 }  // namespace
 
 DictionaryStore::LoadResult DictionaryStore::loadDictionary(const std::string& programDir) {
+    folder_ = programDir;
     File nfo(openInDir(programDir, fileNames_.nfo));
     if (!nfo) return LoadResult::kNoInfoFile;
     // A short record replaces only the bytes it has.

@@ -66,8 +66,8 @@ class DictionaryStore {
         kLoaded,
     };
     // Loads the dictionary named by names from programDir; they stay the store's file
-    // names whatever the result. Reading stops at the slot capacity and at the end of
-    // the .dt1 file; a record cut off by the end of the file is dropped, and
+    // names, and programDir its folder, whatever the result. Reading stops at the slot capacity and
+    // at the end of the .dt1 file; a record cut off by the end of the file is dropped, and
     // headwordCount is the number of records kept.
     LoadResult loadDictionary(const std::string& programDir, DictFileNames names);
     // Loads the dictionary of the file names in use again.
@@ -81,6 +81,8 @@ class DictionaryStore {
     const StartIndex& startIndex() const { return firstLetterIndex_; }
 
     const DictFileNames& fileNames() const { return fileNames_; }
+    // The folder the set was last loaded from.
+    const std::string& folder() const { return folder_; }
     const DictInfo& dictInfo() const { return dictInfo_; }
     uint32_t headwordCount() const { return headwordCount_; }
     // Counts successful loads, so that caches built over the store can tell that
@@ -100,6 +102,7 @@ class DictionaryStore {
     StartIndex& startIndexForTesting() { return firstLetterIndex_; }
 
   private:
+    std::string folder_;
     DictFileNames fileNames_;
     DictInfo dictInfo_;
     uint32_t headwordCount_ = 0;

@@ -61,7 +61,7 @@ void reportMissingEntryFile(QWidget* parent) {
 bool EntryPane::render(char* word) {
     EntryPainter painter(parts_.canvas);
     painter.loadCanvasPicture();
-    if (parts_.reader.collectEntryMeanings(parts_.store, parts_.folder.path(), word) ==
+    if (parts_.reader.collectEntryMeanings(parts_.store, word) ==
         CollectStatus::kEntryFileMissing) {
         reportMissingEntryFile(window_);
         return false;

@@ -194,8 +194,8 @@ EntryReader::~EntryReader() = default;
 
 uint64_t EntryReader::cacheBuilds() const { return file_->builds; }
 
-CollectStatus EntryReader::checkEntryFile(const DictionaryStore& store,
-                                          const std::string& programDir) {
+CollectStatus EntryReader::checkEntryFile(const DictionaryStore& store) {
+    const std::string& programDir = store.folder();
     EntryFile& f = *file_;
     const uint64_t notices = f.watch.notices();
     const auto now = std::chrono::steady_clock::now();
@@ -230,15 +230,14 @@ CollectStatus EntryReader::checkEntryFile(const DictionaryStore& store,
     return CollectStatus::kOk;
 }
 
-bool EntryReader::unchangedSinceLastLook(const DictionaryStore& store,
-                                         const std::string& programDir) const {
+bool EntryReader::unchangedSinceLastLook(const DictionaryStore& store) const {
     // A look at the file itself after every load of the headwords, and at least
     // once a second whatever the notices say: they miss a change above the file's
     // folder, such as a folder on the way there renamed.
     constexpr auto kLongestTrust = std::chrono::seconds(1);
     const EntryFile& f = *file_;
     return f.lookedOk && f.storeGeneration == store.generation() && f.watch.active() &&
-           f.watch.notices() == f.noticesAtLook && f.dir == programDir &&
+           f.watch.notices() == f.noticesAtLook && f.dir == store.folder() &&
            f.name == store.fileNames().dt2 &&
            std::chrono::steady_clock::now() - f.lookedAt < kLongestTrust;
 }
@@ -246,10 +245,9 @@ bool EntryReader::unchangedSinceLastLook(const DictionaryStore& store,
 void EntryReader::settleFileWatch() const { file_->watch.settle(); }
 
 CollectStatus EntryReader::collectEntryMeanings(const DictionaryStore& store,
-                                                const std::string& programDir,
                                                 std::string_view word) {
     findHomographs(store, word, homographSlots);
-    return readHomographs(store, programDir);
+    return readHomographs(store);
 }
 
 void EntryReader::collectCheckedSlots(const DictionaryStore& store, const uint32_t* slots,
@@ -263,15 +261,14 @@ void EntryReader::collectCheckedSlots(const DictionaryStore& store, const uint32
     readCheckedHomographs(store);
 }
 
-CollectStatus EntryReader::readHomographs(const DictionaryStore& store,
-                                          const std::string& programDir) {
+CollectStatus EntryReader::readHomographs(const DictionaryStore& store) {
     entryMeanings.clear();
     if (homographSlots.count == 0) return CollectStatus::kOk;
     // A file removed or changed since the last lookup is reported missing or read
     // again. The file is looked at only when the change watch has seen something
     // there since the last look (or cannot watch).
-    if (!unchangedSinceLastLook(store, programDir) &&
-        checkEntryFile(store, programDir) == CollectStatus::kEntryFileMissing) {
+    if (!unchangedSinceLastLook(store) &&
+        checkEntryFile(store) == CollectStatus::kEntryFileMissing) {
         return CollectStatus::kEntryFileMissing;
     }
     readCheckedHomographs(store);

@@ -44,12 +44,12 @@ class EntryReader {  // owns the record-offset cache
     EntryReader& operator=(const EntryReader&) = delete;
 
     // Every slot equal to word (at most 10, highest slot first), read, decoded, split,
-    // articles merged in "Čj->Nj"; meanings gathered in entryMeanings.
-    CollectStatus collectEntryMeanings(const DictionaryStore& store, const std::string& programDir,
-                                       std::string_view word);
+    // articles merged in "Čj->Nj"; meanings gathered in entryMeanings. The entry file is
+    // the store's, in the folder it was loaded from.
+    CollectStatus collectEntryMeanings(const DictionaryStore& store, std::string_view word);
     // Looks at the entry file itself: kEntryFileMissing when it is not there (or not
     // a regular file); otherwise it is read again if it changed since it was read.
-    CollectStatus checkEntryFile(const DictionaryStore& store, const std::string& programDir);
+    CollectStatus checkEntryFile(const DictionaryStore& store);
     // Reads the given homograph slots (highest first, at most 10) from the entry file
     // as last checked, without looking at the file again: for a run of many lookups
     // (a text translation) after one check.
@@ -68,9 +68,9 @@ class EntryReader {  // owns the record-offset cache
 
   private:
     struct EntryFile;
-    CollectStatus readHomographs(const DictionaryStore& store, const std::string& programDir);
+    CollectStatus readHomographs(const DictionaryStore& store);
     void readCheckedHomographs(const DictionaryStore& store);
-    bool unchangedSinceLastLook(const DictionaryStore& store, const std::string& programDir) const;
+    bool unchangedSinceLastLook(const DictionaryStore& store) const;
     std::unique_ptr<EntryFile> file_;
     char entryRecordBuffer_[kEntryRecordBytes];
 };

@@ -68,8 +68,8 @@ size_t TextTranslator::pieceLength(std::string_view rest, bool& splitsRun) const
 }
 
 TranslationOutcome TextTranslator::translate(const DictionaryStore& store, EntryReader& reader,
-                                             const std::string& programDir, std::string_view source,
-                                             FixedTranslations fixed, std::string& result) {
+                                             std::string_view source, FixedTranslations fixed,
+                                             std::string& result) {
     store_ = &store;
     index_ = &store.exactIndex();
     fileChecked_ = false;
@@ -77,7 +77,6 @@ TranslationOutcome TextTranslator::translate(const DictionaryStore& store, Entry
     memo_.assign(store.headwordCount(), 0);
     memoText_.clear();
     reader_ = &reader;
-    programDir_ = &programDir;
     fixed_ = fixed;
     language_ = headwordLanguage(store.dictInfo().title());
     negationWord_ = store.dictInfo().title() == kTitleCzechEnglish  ? std::string_view("not")
@@ -166,8 +165,7 @@ void TextTranslator::translateWord(const char* letters, size_t n) {
         return;
     }
     if (!fileChecked_) {
-        fileMissing_ =
-            reader_->checkEntryFile(*store_, *programDir_) == CollectStatus::kEntryFileMissing;
+        fileMissing_ = reader_->checkEntryFile(*store_) == CollectStatus::kEntryFileMissing;
         fileChecked_ = true;
     }
     if (fileMissing_) {

@@ -88,8 +88,8 @@ class TextTranslator {
     // loaded in store, reading entries through reader, and writes the whole result
     // into result (which is replaced).
     TranslationOutcome translate(const DictionaryStore& store, EntryReader& reader,
-                                 const std::string& programDir, std::string_view source,
-                                 FixedTranslations fixed, std::string& result);
+                                 std::string_view source, FixedTranslations fixed,
+                                 std::string& result);
 
   private:
     // One piece of the source, already copied into translationSource_.
@@ -121,7 +121,6 @@ class TextTranslator {
     const DictionaryStore* store_ = nullptr;
     const HeadwordIndex* index_ = nullptr;
     EntryReader* reader_ = nullptr;
-    const std::string* programDir_ = nullptr;
     FixedTranslations fixed_ = FixedTranslations::kNone;
     BaseForms* baseForms_ = nullptr;
     WordLanguage language_ = WordLanguage::kNone;

@@ -123,9 +123,8 @@ void TranslatorPage::translateText() {
     QWidget* targetTab = fromCzech ? ui_.tabAnglickyText : ui_.tabCeskyText;
 
     std::string result;
-    const TranslationOutcome outcome =
-        parts_.translator.translate(parts_.store, parts_.entryReader, parts_.folder.path(),
-                                    memoBytes(*source), direction.fixed, result);
+    const TranslationOutcome outcome = parts_.translator.translate(
+        parts_.store, parts_.entryReader, memoBytes(*source), direction.fixed, result);
     if (outcome.entryFileMissing) {
         // One message for the whole text, however many words needed the file.
         reportMissingEntryFile(progress_ != nullptr ? static_cast<QWidget*>(progress_) : window_);

@@ -55,7 +55,7 @@ struct LoadedSet {
         TextTranslator translator;
         translator.setBaseForms(forms);
         std::string result;
-        outcome = translator.translate(*store, reader, dir.path(), source, fixed, result);
+        outcome = translator.translate(*store, reader, source, fixed, result);
         return result;
     }
     TempProgramDir dir;

@@ -28,7 +28,7 @@ class EntryLayoutTest : public ::testing::Test {
         canvas_->setPictureSize(800, 20);
         canvas_->setNextLineY(5);
         word_.set(word);
-        ASSERT_EQ(reader_->collectEntryMeanings(*store_, dir_.path(), word), CollectStatus::kOk);
+        ASSERT_EQ(reader_->collectEntryMeanings(*store_, word), CollectStatus::kOk);
         layout_->layoutEntry(*reader_, word_.data(), *canvas_, kDefaultDpi);
     }
     std::vector<std::string> history() const {

@@ -58,7 +58,7 @@ class EntryReaderTest : public ::testing::Test {
     // Collects with both readers, checks that they agree and returns the status.
     CollectStatus collectBoth(std::string_view word) {
         reader_->settleFileWatch();
-        const CollectStatus fast = reader_->collectEntryMeanings(*store_, dir_.path(), word);
+        const CollectStatus fast = reader_->collectEntryMeanings(*store_, word);
         const CollectStatus plain = collectEntryMeaningsReference(
             *store_, dir_.path(), word, refHomographs_, refRecord_->table, refEntry_->table);
         EXPECT_EQ(fast, plain);
@@ -247,14 +247,12 @@ TEST_F(EntryReaderTest, SeesTheFileRemovedRestoredOrReplacedBetweenLookups) {
     std::filesystem::remove(dir_.file("t.dt2"));
     std::filesystem::create_directory(dir_.file("t.dt2"));
     reader_->settleFileWatch();
-    EXPECT_EQ(reader_->collectEntryMeanings(*store_, dir_.path(), "dog"),
-              CollectStatus::kEntryFileMissing);
+    EXPECT_EQ(reader_->collectEntryMeanings(*store_, "dog"), CollectStatus::kEntryFileMissing);
     std::filesystem::remove(dir_.file("t.dt2"));
     ASSERT_EQ(::mkfifo(dir_.file("t.dt2").c_str(), 0600), 0);
     // A FIFO would block a reader that opened it; it counts as missing.
     reader_->settleFileWatch();
-    EXPECT_EQ(reader_->collectEntryMeanings(*store_, dir_.path(), "dog"),
-              CollectStatus::kEntryFileMissing);
+    EXPECT_EQ(reader_->collectEntryMeanings(*store_, "dog"), CollectStatus::kEntryFileMissing);
 
     std::filesystem::remove(dir_.file("t.dt2"));
     writeRecords({"kocicka", "psisko"});
@@ -284,12 +282,12 @@ TEST_F(EntryReaderTest, SeesTheFileRewrittenThroughALinkFromAnotherFolder) {
 TEST_F(EntryReaderTest, CheckedSlotsReadTheFileAsLastChecked) {
     writeSet(kTitleEnglishCzech, "Aj->\xC8j", {"cat", "dog"});
     writeRecords({"kocka", "pes"});
-    ASSERT_EQ(reader_->checkEntryFile(*store_, dir_.path()), CollectStatus::kOk);
+    ASSERT_EQ(reader_->checkEntryFile(*store_), CollectStatus::kOk);
     std::filesystem::remove(dir_.file("t.dt2"));
     const uint32_t slots[] = {1};
     reader_->collectCheckedSlots(*store_, slots, 1);
     EXPECT_EQ(entry(), std::vector<std::string>{"pes"});
-    EXPECT_EQ(reader_->checkEntryFile(*store_, dir_.path()), CollectStatus::kEntryFileMissing);
+    EXPECT_EQ(reader_->checkEntryFile(*store_), CollectStatus::kEntryFileMissing);
 }
 
 TEST_F(EntryReaderTest, FindsAnEntryFileWhoseNameDiffersInCase) {
@@ -351,7 +349,7 @@ TEST_F(EntryReaderTest, CollectForSlotsReadsTheGivenHomographs) {
     writeSet(kTitleCzechEnglish, "\xC8j->Aj", {"pes", "pes", "kocka"});
     writeRecords({"", "dog", "hound", "cat"});
     const uint32_t slots[] = {1, 0};
-    ASSERT_EQ(reader_->checkEntryFile(*store_, dir_.path()), CollectStatus::kOk);
+    ASSERT_EQ(reader_->checkEntryFile(*store_), CollectStatus::kOk);
     reader_->collectCheckedSlots(*store_, slots, 2);
     EXPECT_EQ(entry(), (std::vector<std::string>{"hound", "dog"}));
     EXPECT_EQ(recordsOf(reader_->homographSlots), (std::vector<int32_t>{2, 1}));

@@ -109,13 +109,12 @@ TEST_F(HostileFiles, AnEntryFileThatIsNotAFileOrTooLargeIsMissing) {
     const std::string dt2 = dir.file("t.dt2");
     for (const Impostor& i : impostors()) {
         replaceBy(i, dt2);
-        EXPECT_EQ(reader.checkEntryFile(store, dir.path()), CollectStatus::kEntryFileMissing)
-            << i.what;
+        EXPECT_EQ(reader.checkEntryFile(store), CollectStatus::kEntryFileMissing) << i.what;
     }
     fs::remove_all(dt2);
     dir.writeFile("t.dt2", encodeEntryRecord({"pes"}));
     fs::resize_file(dt2, kMaxEntryFileBytes + 1);
-    EXPECT_EQ(reader.checkEntryFile(store, dir.path()), CollectStatus::kEntryFileMissing);
+    EXPECT_EQ(reader.checkEntryFile(store), CollectStatus::kEntryFileMissing);
 }
 
 TEST_F(HostileFiles, AConfigurationRecordThatIsNotAFileIsNotRead) {

@@ -34,7 +34,7 @@ class Translation {
 
     std::string run(std::string_view source, FixedTranslations fixed) {
         std::string result;
-        outcome = translator->translate(*store, *reader, dir.path(), source, fixed, result);
+        outcome = translator->translate(*store, *reader, source, fixed, result);
         TranslationOutcome referenceOutcome;
         const std::string reference =
             translateTextReference(*store, dir.path(), source, fixed, referenceOutcome);
@@ -273,8 +273,7 @@ TEST(TextTranslator, FastPathEqualsReferenceOnRandomDictionariesAndTexts) {
             }
             const auto fixed = sets[rng() % std::size(sets)];
             std::string fast;
-            const auto fastOutcome =
-                translator->translate(*store, *reader, dir.path(), source, fixed, fast);
+            const auto fastOutcome = translator->translate(*store, *reader, source, fixed, fast);
             TranslationOutcome referenceOutcome;
             const std::string reference =
                 translateTextReference(*store, dir.path(), source, fixed, referenceOutcome);

@@ -71,11 +71,10 @@ struct Run {
     TextTranslator& translator;
     const DictionaryStore& store;
     EntryReader& reader;
-    const std::string& dir;
     FixedTranslations fixed;
 
     TranslationOutcome translate(const std::string& text, std::string& result) {
-        return translator.translate(store, reader, dir, text, fixed, result);
+        return translator.translate(store, reader, text, fixed, result);
     }
 };
 
@@ -144,7 +143,7 @@ int main(int argc, char** argv) {
     TextTranslator translator;
     HunspellBaseForms forms(hunspellFolders(dir));
     if (baseForms) translator.setBaseForms(&forms);
-    Run run{translator, store, reader, dir, fixed};
+    Run run{translator, store, reader, fixed};
     for (const std::string& path : texts) {
         std::string text, result;
         if (!readText(path, text)) {
