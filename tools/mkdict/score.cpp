@@ -1,11 +1,11 @@
 #include "score.h"
 
 #include <algorithm>
-#include <fstream>
 #include <random>
 #include <unordered_map>
 
 #include "dictionary/formats.h"
+#include "line_reader.h"
 #include "set_reader.h"
 #include "text/cp1250.h"
 #include "text_rules.h"
@@ -29,23 +29,20 @@ Status scoreFirstMeanings(const std::string& dir, const std::string& stem,
                           Score& score) {
     LoadedSet set;
     if (Status s = readSetBack(dir, stem, set); !s.ok()) return s;
-    std::ifstream list(listPath);
-    if (!list) return Status::failure("cannot open " + listPath);
     std::unordered_map<std::string, size_t> slotOf;
     for (size_t s = set.headwords.size(); s-- > 0;) slotOf.try_emplace(set.headwords[s], s);
     const bool joinArticles = set.info.direction() == kDirectionCzechGerman;
 
-    std::string line;
-    while (std::getline(list, line)) {
-        if (line.empty() || line[0] == '#') continue;
+    const Status read = forEachLine(listPath, [&](std::string& line) {
+        if (line.empty() || line[0] == '#') return true;
         const size_t tab = line.find('\t');
-        if (tab == std::string::npos) continue;
+        if (tab == std::string::npos) return true;
         const std::string word = line.substr(0, tab);
         ++score.words;
         auto it = slotOf.find(utf8ToCp1250(word));
         if (it == slotOf.end()) {
             if (verbose) out << "  missing: " << word << "\n";
-            continue;
+            return true;
         }
         ++score.found;
         std::vector<std::string> meanings = set.entries[it->second];
@@ -60,7 +57,9 @@ Status scoreFirstMeanings(const std::string& dir, const std::string& stem,
         } else if (verbose) {
             out << "  miss: " << word << " -> " << cp1250ToUtf8(meanings.front()) << "\n";
         }
-    }
+        return true;
+    });
+    if (!read.ok()) return read;
     out << stem << ": first meaning good for " << score.hits << " of " << score.words
         << " common words (" << score.found << " are headwords)\n";
     return {};
@@ -170,19 +169,16 @@ Status tallyJudged(const std::string& dir, const std::string& stem, const std::s
     if (Status s = firstMeanings(dir, stem, all); !s.ok()) return s;
     std::unordered_map<std::string, const std::vector<std::string>*> entries;
     for (const auto& [head, meanings] : all) entries.try_emplace(head, &meanings);
-    std::ifstream in(path);
-    if (!in) return Status::failure("cannot open " + path);
     std::unordered_map<std::string, bool> seenEntries;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (line.empty() || line[0] == '#') continue;
+    const Status read = forEachLine(path, [&](std::string& line) {
+        if (line.empty() || line[0] == '#') return true;
         const std::vector<std::string> fields = splitOutsideBrackets(line, "\t");
-        if (fields.size() < 3) continue;
+        if (fields.size() < 3) return true;
         const bool whole = fields.size() >= 4;
         const std::string& verdict = fields[whole ? 3 : 2];
         const std::string& meaning = fields[whole ? 2 : 1];
         const size_t position = whole ? std::strtoul(fields[1].c_str(), nullptr, 10) : 1;
-        if (position == 0 || !isVerdict(verdict)) continue;
+        if (position == 0 || !isVerdict(verdict)) return true;
         // A verdict on a meaning the set no longer shows there is not counted.
         auto it = entries.find(fields[0]);
         const bool there = it != entries.end() && it->second->size() >= position;
@@ -191,7 +187,7 @@ Status tallyJudged(const std::string& dir, const std::string& stem, const std::s
             if (verbose)
                 out << "  stale: " << fields[0] << " " << position << " judged \"" << meaning
                     << "\", now \"" << (there ? (*it->second)[position - 1] : "(none)") << "\"\n";
-            continue;
+            return true;
         }
         countVerdict(verdict, judged);
         if (whole) {
@@ -200,7 +196,9 @@ Status tallyJudged(const std::string& dir, const std::string& stem, const std::s
         }
         if (verbose && verdict == "wrong")
             out << "  wrong: " << fields[0] << " " << position << " -> " << meaning << "\n";
-    }
+        return true;
+    });
+    if (!read.ok()) return read;
     printJudged(stem, judged, out);
     return {};
 }
