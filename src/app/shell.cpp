@@ -101,22 +101,20 @@ void Shell::setPageChecks(QAction* checkedItem) {
     }
 }
 
-void Shell::restorePage(int32_t page) {
-    // In the order of kPageNames; the user dictionaries' page has no mode button and
-    // no item of its own.
-    const struct {
-        QWidget* page;
-        QPushButton* modeButton;
-        QAction* checkedItem;
-    } rows[kPageCount] = {
+Shell::PageRow Shell::pageRow(int32_t page) const {
+    const PageRow rows[kPageCount] = {
         {ui_.pageSlovnik, ui_.btnRezimySlovnik, ui_.mnuSlovnik2},
         {ui_.pagePrekladac, ui_.btnRezimyPrekladac, ui_.mnuPrekladac2},
         {ui_.pagePoznamky, ui_.btnRezimyPoznamky, ui_.mnuPoznamky2},
         {ui_.pageHledane, ui_.btnRezimyHledane, ui_.mnuHledane2},
         {ui_.pageUzivSlovnik, nullptr, nullptr},
     };
+    return rows[page];
+}
+
+void Shell::restorePage(int32_t page) {
     if (page < 0 || page >= kPageCount) return;
-    const auto& row = rows[page];
+    const PageRow row = pageRow(page);
     ui_.gotebookPlocha->setCurrentWidget(row.page);
     if (row.modeButton != nullptr) row.modeButton->setChecked(true);
     setPageChecks(row.checkedItem);
@@ -150,18 +148,19 @@ void Shell::capturePanels(ConfigRecord& record) const {
     record.setFlag(ConfigRecord::kShowInfoLine, ui_.panelInfo->isVisible());
 }
 
-void Shell::showPage(QWidget* page, QPushButton* modeButton, QAction* checkedItem) {
+void Shell::showPage(const PageRow& row) {
+    QWidget* page = row.page;
     QWidget* oldPage = ui_.gotebookPlocha->currentWidget();
     const QWidget* focused = QApplication::focusWidget();
     const bool focusHidden =
         focused == nullptr || (page != oldPage && oldPage->isAncestorOf(focused));
-    modeButton->setChecked(true);
+    row.modeButton->setChecked(true);
     ui_.gotebookPlocha->setCurrentWidget(page);
     // The quick-command bar belongs to the dictionary page: it is shown there
     // whatever its view option says, and hidden everywhere else.
     ui_.toolBarFast->setVisible(page == ui_.pageSlovnik);
     if (page == ui_.pagePrekladac) translatorPage_.normaliseLanguage();
-    setPageChecks(checkedItem);
+    setPageChecks(row.checkedItem);
     // A control hidden with the page it was on keeps no focus: the page's memo shown
     // takes it, so that typing goes on at once.
     if (focusHidden) focusFirstVisibleMemo(page);
@@ -177,25 +176,19 @@ void Shell::focusFirstVisibleMemo(QWidget* page) {
 }
 
 void Shell::btnRezimySlovnikClick() {
-    showPage(ui_.pageSlovnik, ui_.btnRezimySlovnik, ui_.mnuSlovnik2);
+    showPage(pageRow(0));
     ui_.editSlovo->setFocus(Qt::OtherFocusReason);
 }
 
-void Shell::btnRezimyPrekladacClick() {
-    showPage(ui_.pagePrekladac, ui_.btnRezimyPrekladac, ui_.mnuPrekladac2);
-}
+void Shell::btnRezimyPrekladacClick() { showPage(pageRow(1)); }
 
-void Shell::btnRezimyPoznamkyClick() {
-    showPage(ui_.pagePoznamky, ui_.btnRezimyPoznamky, ui_.mnuPoznamky2);
-}
+void Shell::btnRezimyPoznamkyClick() { showPage(pageRow(2)); }
 
-void Shell::btnRezimyHledaneClick() {
-    showPage(ui_.pageHledane, ui_.btnRezimyHledane, ui_.mnuHledane2);
-}
+void Shell::btnRezimyHledaneClick() { showPage(pageRow(3)); }
 
 void Shell::Uivatelskslovnk1Click() {
-    // This page has no mode button of its own.
-    showPage(ui_.pageUzivSlovnik, ui_.btnRezimySlovnik, nullptr);
+    // This page has no mode button of its own: the dictionary's goes down.
+    showPage({ui_.pageUzivSlovnik, ui_.btnRezimySlovnik, nullptr});
 }
 
 void Shell::mnuLogoClick() {

@@ -100,13 +100,21 @@ class Shell : public QObject {
     void showAssistantHelp();
 
   private:
+    struct PageRow {
+        QWidget* page;
+        QPushButton* modeButton;  // nullptr: the mode buttons stay as they are
+        QAction* checkedItem;     // nullptr: none of the four page items
+    };
+    // The page of a number in the configuration record (in the order of kPageNames)
+    // with its mode button and its item of "Zobrazit"; the user dictionaries' page has
+    // neither.
+    PageRow pageRow(int32_t page) const;
     // Checks checkedItem, one of the four page items of "Zobrazit" (none for nullptr).
     void setPageChecks(QAction* checkedItem);
-    void setUpPictures();
     void connectPages();
     void connectCommands();
-    // Puts a mode button down, shows a page and checks its item of "Zobrazit".
-    void showPage(QWidget* page, QPushButton* modeButton, QAction* checkedItem);
+    // Puts the row's mode button down, shows its page and checks its item of "Zobrazit".
+    void showPage(const PageRow& row);
     void focusFirstVisibleMemo(QWidget* page);
 
     Widgets ui_;
