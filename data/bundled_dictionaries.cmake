@@ -42,11 +42,12 @@ elseif(LEXAVO_BUNDLED_DICTIONARIES)
     "Folder of the word tables (scripts/derive-word-tables.py)")
   set(words ${LEXAVO_WORD_TABLES})
   set(reviewed ${PROJECT_SOURCE_DIR}/data/reviewed)
-  # The reviewed files of a set, <stem>.N.tsv, as repeated mkdict options.
+  # The reviewed files of a set, <stem>.N.tsv, as repeated mkdict options, in the order
+  # of their numbers (.9 before .10): a later file has the last word on a headword.
   set(reviewed_lists)
   foreach(stem angcze czeang nemcze czenem)
     file(GLOB files CONFIGURE_DEPENDS ${reviewed}/${stem}.*.tsv)
-    list(SORT files)
+    list(SORT files COMPARE NATURAL)
     list(APPEND reviewed_lists ${files})
     set(reviewed_${stem})
     set(reviewed_before_invert_${stem})
