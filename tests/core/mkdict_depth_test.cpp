@@ -120,6 +120,10 @@ TEST(MkdictDepth, APluralOnlyLineGivesItsSingularAHeadword) {
     EXPECT_EQ(german.find("Hund")->senses.front().gender, Gender::kMasculine);
     EXPECT_EQ(germanSingular(spelling, "Absperrungen"), "Absperrung");
     EXPECT_EQ(germanSingular(spelling, "Pendlerinnen"), "Pendlerin");
+    // The same in both numbers, not split as compounds: "F" + "Lieder", "Fragez" + "Eichen".
+    EXPECT_EQ(germanSingular(spelling, "Flieder"), "");
+    EXPECT_EQ(germanSingular(spelling, "Fragezeichen"), "");
+    EXPECT_EQ(germanSingular(spelling, "Waschbecken"), "");
     // English plurals: a word in its own right stays, "-ies" is "-y", and a stem must be
     // one the plural begins with.
     Lexicon plurals = readDingText(

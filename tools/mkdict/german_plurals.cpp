@@ -89,13 +89,16 @@ std::string germanSingular(HunspellBaseForms& spelling, const std::string& plura
     if (word.find(' ') != std::string::npos) return {};
     if (std::string singular = singularOf(spelling, word); !singular.empty())
         return cp1250ToUtf8(singular);
-    // A compound Hunspell does not know: its last part made singular ("Erdbeeren" ->
-    // "Erd" + "Beere").
-    for (size_t i = 1; i + 4 <= word.size(); ++i) {
+    // A compound Hunspell does not know: its longest last part made singular ("Erdbeeren"
+    // -> "Erd" + "Beere"), after a first part of three letters at least ("Flieder" is no
+    // "F" + "Lieder"). A last part that Hunspell has as a word of its own with no other
+    // singular ends the search: "Fragezeichen" is no "Fragez" + "Eichen".
+    for (size_t i = 3; i + 4 <= word.size(); ++i) {
         std::string tail = word.substr(i);
         if (tail[0] < 'a' || tail[0] > 'z') continue;
         tail[0] = static_cast<char>(tail[0] - 'a' + 'A');
         std::string singular = singularOf(spelling, tail);
+        if (singular.empty() && spelling.isOwnStem(WordLanguage::kGerman, tail)) return {};
         if (singular.empty() || singular[0] < 'A' || singular[0] > 'Z') continue;
         singular[0] = static_cast<char>(singular[0] - 'A' + 'a');
         return cp1250ToUtf8(word.substr(0, i) + singular);
