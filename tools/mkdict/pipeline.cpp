@@ -124,12 +124,12 @@ struct Build {
 
 Status readInputs(Build& b) {
     const Recipe& recipe = b.recipe;
-    for (Status s : {readTable(recipe.headwordWords, b.headTable),
-                     readTable(recipe.meaningWords, b.meaningTable),
-                     readTable(recipe.pivotWords, b.pivotTable),
-                     readAll(recipe.confirmBy, b.confirming), readAll(recipe.inputs, b.input)}) {
-        if (!s.ok()) return s;
-    }
+    // Each read only once the one before it succeeded: the sources are large.
+    if (Status s = readTable(recipe.headwordWords, b.headTable); !s.ok()) return s;
+    if (Status s = readTable(recipe.meaningWords, b.meaningTable); !s.ok()) return s;
+    if (Status s = readTable(recipe.pivotWords, b.pivotTable); !s.ok()) return s;
+    if (Status s = readAll(recipe.confirmBy, b.confirming); !s.ok()) return s;
+    if (Status s = readAll(recipe.inputs, b.input); !s.ok()) return s;
     b.confirmations = confirmationsFrom(b.confirming);
     b.ding = std::any_of(recipe.inputs.begin(), recipe.inputs.end(),
                          [](const Source& s) { return s.kind == Source::Kind::kDing; });

@@ -89,12 +89,13 @@ Lexicon invertLexicon(const Lexicon& ranked, const InvertRules& rules, const Evi
 }
 
 void keepKnownWordsBehindTheFirst(Lexicon& inverted, const WordTable& meanings) {
+    const auto unknown = [&](const Sense& s) {
+        return !s.reviewed && meanings.frequency(s.text) == 0;
+    };
     for (Headword& h : inverted.headwords()) {
-        for (size_t i = h.senses.size(); i-- > 1;) {
-            const Sense& s = h.senses[i];
-            if (!s.reviewed && meanings.frequency(s.text) == 0)
-                h.senses.erase(h.senses.begin() + static_cast<std::ptrdiff_t>(i));
-        }
+        if (h.senses.size() < 2) continue;
+        h.senses.erase(std::remove_if(h.senses.begin() + 1, h.senses.end(), unknown),
+                       h.senses.end());
     }
 }
 
